@@ -1,0 +1,5 @@
+#pragma once
+
+// Entry point of the ryvanta executable: the headless commands, or the window
+// when no command is given.
+int RunRyvanta(int argc, char** argv);

@@ -1,0 +1,6 @@
+#include "cli/CommandLine.h"
+
+int main(int argc, char** argv)
+{
+    return RunRyvanta(argc, argv);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+// Sets an environment variable for the lifetime of the guard and puts the
+// previous value back afterwards.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    QByteArray m_name;
+    QByteArray m_previous;
+    bool m_hadPrevious = false;
+};
+
+// Fixes "today" to the given date (YYYY-MM-DD).
+class ScopedToday : public ScopedEnvironment
+{
+public:
+    explicit ScopedToday(const QByteArray& isoDate) : ScopedEnvironment("RYVANTA_TODAY", isoDate) { }
+};
+
+// Points the settings store at a fresh temporary folder.
+class ScopedSettingsFolder
+{
+public:
+    ScopedSettingsFolder();
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    ScopedEnvironment m_environment;
+};
