@@ -1,0 +1,109 @@
+#pragma once
+
+#include "controls/ColorComboBox.h"
+#include "controls/ColorLabel.h"
+#include "controls/FramedLabel.h"
+#include "controls/IconButton.h"
+#include "platform/Gdi.h"
+#include "platform/ToolTipCtrl.h"
+#include "platform/Window.h"
+
+#include <QString>
+#include <QStringList>
+
+class CCalendarPanel;
+class CDC;
+
+// Posted by the calendar panel after a click on a day cell.
+constexpr UINT WM_CALENDAR_CLICKED = WM_USER + 5;
+
+// The main window. Its fields are the program's state: every command reads
+// and writes them directly, and the painter rebuilds the chart from them.
+class CBiorhythmDlg : public CDialog
+{
+    Q_OBJECT
+public:
+    explicit CBiorhythmDlg(QWidget* parent = nullptr);
+    ~CBiorhythmDlg() override;
+
+    // Application shell
+    bool OnInitDialog();
+    void OnDestroy();
+    void OnSysCommand(UINT id);
+    void OnInfo();
+    void OnHelp();
+    HICON OnQueryDragIcon() const { return m_hIcon; }
+    void OnShowWindow(bool show);
+    void OnCommand(int id, int notificationCode) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The brush every control-colour request of the window is answered with.
+    const CBrush& OnCtlColor() const { return m_hbrDialog; }
+
+    // Chart
+    void OnPaint();
+
+    // Persons
+    void LoadPersons();
+
+    // State record
+    QString m_strListValue;
+    CBrush m_hbrDialog { RGB(219, 227, 235) };
+    CToolTipCtrl m_ToolTip;
+    short m_nBirthDay = 0;
+    short m_nBirthDay1 = 0;
+    short m_nBirthMonth1 = 0;
+    short m_nBirthYear1 = 0;
+    short m_nBirthMonth = 0;
+    short m_nChartMonth = 0;
+    short m_nBoundaryDay = 0;
+    short m_nBirthYear = 0;
+    short m_nMoonMark = 0;
+    bool m_bSeekBoundary = false;
+    bool m_bShowDayInfo = false;
+    bool m_bAwaitSecondDate = false;
+    bool m_bCurrentMonthMode = false;
+    bool m_bCompareMode = false;
+    double m_dLongCyclePhase = 0;
+    double m_dBoundaryFraction = 0;
+    HICON m_hIcon = nullptr;
+    HICON m_hIcon140 = nullptr;
+    HICON m_hIcon158 = nullptr;
+    QStringList m_arrPersons;
+    int m_nLongCycleSegment = -1;
+    int m_nDayOfYear = 0;
+    int m_nCriticalLevel = 1;
+    int m_nCompareStep = 0;
+    int m_nDayOfYear1 = 0;
+    int m_nCriticalLevel1 = 0;
+    CColorLabel m_staticHelp;
+    CColorLabel m_staticTools;
+    CFramedLabel m_staticBirth2;
+    CFramedLabel m_staticBirth1;
+    CFramedLabel m_staticTime;
+    CColorComboBox m_comboPersons;
+    CColorComboBox m_comboRhythms;
+    CIconButton m_btnHelp;
+    CIconButton m_btnList;
+    CIconButton m_btnStart;
+    CIconButton m_btnPrevMonth;
+    CIconButton m_btnInsert;
+    CIconButton m_btnNextMonth;
+    CIconButton m_btnNextDate;
+    CIconButton m_btnPrevDate;
+    CIconButton m_btnInfo;
+    CIconButton m_btnRemove;
+    CIconButton m_btnCurrentMonth;
+    CIconButton m_btnCompare;
+    CIconButton m_btnReset;
+    QString m_strCriticalNote;
+    CCalendarPanel* m_pCalendar = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void DrawYearView(CDC& dc);
+    void DrawRhythmCurves(CDC& dc);
+    void DrawSummaryBars(CDC& dc);
+};
