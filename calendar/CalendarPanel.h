@@ -1,0 +1,113 @@
+#pragma once
+
+#include "controls/ColorComboBox.h"
+#include "platform/Gdi.h"
+#include "platform/Window.h"
+
+class CDC;
+class QMouseEvent;
+class QPaintEvent;
+
+// Posted to the panel's parent after every click on a day cell, with
+// wParam 138 and lParam 0.
+inline constexpr UINT WM_CALENDAR_CLICKED = WM_USER + 5;
+
+// The month calendar through which every date is entered. It shows one
+// month as six week rows under a title and two selectors, keeps the selected
+// day, up to two marked days and a warning sign, and remembers one earlier
+// selection so that the main window can take back a click it refuses.
+class CCalendarPanel : public CDialog
+{
+    Q_OBJECT
+public:
+    // Builds the object only; the window appears with Create().
+    explicit CCalendarPanel(QWidget* parent);
+    ~CCalendarPanel() override;
+
+    bool Create();
+
+    int GetDaysInMonth() const;
+    void SelectDay(int nDay);
+    void SetMonth(int nMonth);
+    void SetYear(int nYear);
+    void NextMonth(int nDay);
+    void PrevMonth(int nDay);
+    void UpdateSelectedRect();
+    void SetDayWarning(bool b) { m_bDayWarning = b; }
+    void SetMarkedDays(int nDay1, int nDay2, bool bShow);
+    void GetMarkedDays(int* pnDay1, int* pnDay2) const;
+    void SaveSelection();
+    void RestoreSelection();
+    void SetCurrentMonthMode(bool b) { m_bCurrentMonthMode = b; }
+    void SetSavedWarning(bool b) { m_bSavedWarning = b; }
+
+    bool DayWarning() const { return m_bDayWarning; }
+    bool ShowMarks() const { return m_bShowMarks; }
+    bool SavedWarning() const { return m_bSavedWarning; }
+    bool CurrentMonthMode() const { return m_bCurrentMonthMode; }
+    int SavedDay() const { return m_nSavedDay; }
+    int SavedMarkDay2() const { return m_nSavedMarkDay2; }
+    CRect SelectedRect() const { return m_rcSelected; }
+    CRect SavedRect() const { return m_rcSaved; }
+    const CBrush& OnCtlColor() const { return m_hbrBack; }
+
+    // The panel's own cell geometry, in client pixels: cell 0..41, row by row
+    // from Monday of the first week.
+    static CRect CellRect(int cell);
+
+    void OnCommand(int id, int notificationCode) override;
+    void OnSelEndOkMonth();
+    void OnSelEndOkYear();
+    // Returns whether a day cell was hit.
+    bool OnLButtonDown(CPoint point);
+    void OnPaint();
+    // Enter and Esc must never close the panel.
+    void OnOK() { }
+    void OnCancel() { }
+
+    int m_nDay = 0;
+    int m_nMonth = 1;
+    int m_nYear = 1850;
+
+protected:
+    bool OnInitDialog();
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int LeadWeekday() const;
+    int CellOfDay(int day) const;
+    int PreviousMonthLength() const;
+    void ClearSelectionAndSaved();
+    void SelectShownMonthAndYear();
+
+    void DrawCellFrames(CDC& dc) const;
+    void DrawSelection(CDC& dc) const;
+    void DrawDayNumbers(CDC& dc) const;
+    void DrawSelectedDay(CDC& dc) const;
+    void DrawMarks(CDC& dc) const;
+    void DrawNeighbourDays(CDC& dc) const;
+    void DrawHeadings(CDC& dc) const;
+    void DrawTitle(CDC& dc) const;
+
+    int m_nMarkDay1 = 0;
+    int m_nMarkDay2 = 0;
+    int m_nSavedDay = 0;
+    int m_nSavedMarkDay2 = 0;
+    bool m_bDayWarning = false;
+    bool m_bShowMarks = false;
+    bool m_bSavedWarning = false;
+    bool m_bCurrentMonthMode = false;
+    CRect m_rcSelected;
+    CRect m_rcSaved;
+    CBrush m_hbrBack;
+    HICON m_hIconWarning = nullptr;
+    HICON m_hIconMark1 = nullptr;
+    HICON m_hIconMark2 = nullptr;
+    HICON m_hIconSavedWarning = nullptr;
+    CColorComboBox m_comboYear;
+    CColorComboBox m_comboMonth;
+    QWidget* m_pParent = nullptr;
+};
