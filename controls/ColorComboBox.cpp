@@ -1,0 +1,229 @@
+#include "controls/ColorComboBox.h"
+
+#include "platform/Window.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// The field and list borders together with the field: what Windows adds
+// around the selection-field height of a drop-down list.
+constexpr int kFieldBorders = 6;
+constexpr int kListBorders = 2;
+constexpr int kTextIndent = 3;
+constexpr int kButtonWidth = 15;
+
+constexpr COLORREF kBorder = RGB(122, 138, 153);
+constexpr COLORREF kButtonFace = RGB(221, 230, 237);
+constexpr COLORREF kArrow = RGB(0, 0, 0);
+constexpr COLORREF kHighlight = RGB(49, 106, 197);
+constexpr COLORREF kHighlightText = RGB(255, 255, 255);
+
+// Paints the opened list's items in the combo's own font and colours, at a
+// fixed item height.
+class CColorItemDelegate : public QStyledItemDelegate
+{
+public:
+    CColorItemDelegate(const QFont& font, COLORREF text, COLORREF back, const int& itemHeight, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_font(font)
+        , m_clrText(text)
+        , m_clrBack(back)
+        , m_nItemHeight(itemHeight)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_nItemHeight);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->fillRect(option.rect, ToQColor(selected ? kHighlight : m_clrBack));
+        painter->setPen(ToQColor(selected ? kHighlightText : m_clrText));
+        painter->setFont(m_font);
+        painter->drawText(option.rect.adjusted(kTextIndent - 1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+            index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+private:
+    QFont m_font;
+    COLORREF m_clrText;
+    COLORREF m_clrBack;
+    const int& m_nItemHeight;
+};
+
+} // namespace
+
+CColorComboBox::CColorComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    m_font.Create("Arial Cyr", 14, FW_BOLD);
+    setFont(m_font.ToQFont());
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, ToQColor(m_clrText));
+    colours.setColor(QPalette::WindowText, ToQColor(m_clrText));
+    colours.setColor(QPalette::ButtonText, ToQColor(m_clrText));
+    colours.setColor(QPalette::Base, ToQColor(m_clrBack));
+    colours.setColor(QPalette::Window, ToQColor(m_clrBack));
+    colours.setColor(QPalette::Highlight, ToQColor(kHighlight));
+    colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
+    setPalette(colours);
+    setItemDelegate(new CColorItemDelegate(m_font.ToQFont(), m_clrText, m_clrBack, m_nListItemHeight, this));
+    ApplyClosedHeight();
+    connect(this, &QComboBox::activated, this, [this] { NotifyParent(this, CBN_SELENDOK); });
+}
+
+bool CColorComboBox::Create(const CRect& rect, QWidget* parent, int id)
+{
+    setParent(parent);
+    m_nDroppedHeight = rect.Height();
+    setGeometry(rect.left, rect.top, rect.Width(), m_nFieldHeight + kFieldBorders);
+    ApplyClosedHeight();
+    SetDlgCtrlID(this, id);
+    show();
+    return true;
+}
+
+int CColorComboBox::SetItemHeight(int index, int height)
+{
+    if (height <= 0 || height > 255)
+        return -1;
+    if (index == -1) {
+        m_nFieldHeight = height;
+        ApplyClosedHeight();
+    } else {
+        m_nListItemHeight = height;
+        if (m_wndList)
+            m_wndList->doItemsLayout();
+    }
+    return 0;
+}
+
+int CColorComboBox::AddString(const QString& text)
+{
+    return InsertString(-1, text);
+}
+
+int CColorComboBox::InsertString(int index, const QString& text)
+{
+    if (index < -1 || index > count())
+        return -1;
+    const int position = index == -1 ? count() : index;
+    const bool hadSelection = currentIndex() >= 0;
+    insertItem(position, text);
+    // An empty list gains items without gaining a selection.
+    if (!hadSelection)
+        setCurrentIndex(-1);
+    return position;
+}
+
+int CColorComboBox::DeleteString(int index)
+{
+    if (index < 0 || index >= count())
+        return -1;
+    const bool removesSelection = index == currentIndex();
+    removeItem(index);
+    if (removesSelection)
+        setCurrentIndex(-1);
+    return count();
+}
+
+void CColorComboBox::ResetContent()
+{
+    clear();
+}
+
+int CColorComboBox::GetCount() const
+{
+    return count();
+}
+
+int CColorComboBox::GetCurSel() const
+{
+    return currentIndex();
+}
+
+int CColorComboBox::SetCurSel(int index)
+{
+    if (index < 0 || index >= count()) {
+        setCurrentIndex(-1);
+        return -1;
+    }
+    setCurrentIndex(index);
+    return index;
+}
+
+QString CColorComboBox::GetLBText(int index) const
+{
+    if (index < 0 || index >= count())
+        return QString();
+    return itemText(index);
+}
+
+void CColorComboBox::showPopup()
+{
+    if (!m_wndList)
+        AttachList();
+    const int closedHeight = m_nFieldHeight + kFieldBorders;
+    const int listHeight = m_nDroppedHeight - closedHeight - kListBorders;
+    setMaxVisibleItems(std::max(1, listHeight / std::max(1, m_nListItemHeight)));
+    QComboBox::showPopup();
+    // The list drops below the field, as wide as the combo.
+    QWidget* popup = view()->window();
+    popup->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), popup->height())));
+}
+
+void CColorComboBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect field = rect();
+    painter.fillRect(field, ToQColor(m_brBack.Colour()));
+    painter.setPen(ToQColor(kBorder));
+    painter.drawRect(field.adjusted(0, 0, -1, -1));
+
+    const QRect button(field.right() - kButtonWidth, 1, kButtonWidth, field.height() - 2);
+    painter.fillRect(button, ToQColor(kButtonFace));
+    painter.drawLine(button.topLeft(), button.bottomLeft());
+    const int centreX = button.left() + (button.width() + 1) / 2;
+    const int centreY = button.top() + button.height() / 2 - 1;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(kArrow));
+    const QPoint arrow[] = { { centreX - 4, centreY - 1 }, { centreX + 3, centreY - 1 }, { centreX, centreY + 3 - 1 + 1 } };
+    painter.drawPolygon(arrow, 3);
+
+    QRect textArea(2, 2, button.left() - 3, field.height() - 4);
+    painter.setFont(m_font.ToQFont());
+    if (hasFocus() && currentIndex() >= 0) {
+        painter.fillRect(textArea, ToQColor(kHighlight));
+        painter.setPen(ToQColor(kHighlightText));
+    } else {
+        painter.setPen(ToQColor(m_clrText));
+    }
+    painter.drawText(textArea.adjusted(kTextIndent - 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+}
+
+void CColorComboBox::AttachList()
+{
+    m_wndList = view();
+    QPalette colours = m_wndList->palette();
+    colours.setColor(QPalette::Base, ToQColor(m_clrBack));
+    colours.setColor(QPalette::Window, ToQColor(m_clrBack));
+    colours.setColor(QPalette::Text, ToQColor(m_clrText));
+    colours.setColor(QPalette::Highlight, ToQColor(kHighlight));
+    colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
+    m_wndList->setPalette(colours);
+    m_wndList->setFont(m_font.ToQFont());
+}
+
+void CColorComboBox::ApplyClosedHeight()
+{
+    setFixedHeight(m_nFieldHeight + kFieldBorders);
+}

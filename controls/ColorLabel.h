@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Gdi.h"
+
+#include <QLabel>
+
+// A plain left-aligned label in the program's font and colours. Its text
+// wraps at word boundaries within the width, and anything drawn onto it from
+// outside (the main window's status icon) is composed over the text.
+class CColorLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit CColorLabel(QWidget* parent = nullptr);
+
+    bool Create(const QString& caption, const CRect& rect, QWidget* parent, int id);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    COLORREF m_clrText = RGB(0, 0, 0);
+    COLORREF m_clrBack = RGB(219, 227, 235);
+    CBrush m_brBack { RGB(219, 227, 235) };
+    CFont m_font;
+};

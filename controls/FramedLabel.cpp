@@ -1,0 +1,86 @@
+#include "controls/FramedLabel.h"
+
+#include "platform/DeviceContext.h"
+#include "platform/Window.h"
+
+
+namespace {
+
+const QString kTimePrefix = QStringLiteral("(Time)");
+constexpr int kTimeDigits = 6;
+
+constexpr COLORREF kOuterShadow = RGB(136, 136, 136);
+constexpr COLORREF kOuterLight = RGB(170, 170, 136);
+constexpr COLORREF kInnerShadow = RGB(34, 34, 34);
+constexpr COLORREF kInnerLight = RGB(255, 255, 255);
+
+QString TrimTrailingBlanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.left(end);
+}
+
+} // namespace
+
+CFramedLabel::CFramedLabel(QWidget* parent)
+    : QLabel(parent)
+{
+    m_font.Create("Arial", 14, FW_BOLD);
+    setFont(m_font.ToQFont());
+    m_hIconClock = LoadIconResource(163);
+}
+
+bool CFramedLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
+{
+    setParent(parent);
+    setGeometry(rect.ToQRect());
+    SetDlgCtrlID(this, id);
+    SetWindowText(this, caption);
+    show();
+    return true;
+}
+
+void CFramedLabel::paintEvent(QPaintEvent*)
+{
+    CPaintDC dc(this);
+    CBrush white(RGB(255, 255, 255));
+    CBrush* oldBrush = dc.SelectObject(&white);
+    const bool timeForm = GetWindowText(this).startsWith(kTimePrefix);
+
+    // The ordinary box reaches past the top-left corner, so only its right
+    // and bottom edges show.
+    const CRect box = timeForm ? CRect { 0, 0, 60, 18 } : CRect { -2, -2, 132, 17 };
+    const CRect outer = timeForm ? CRect { 0, 0, 60, 19 } : CRect { -2, -2, 132, 18 };
+    const CRect inner = timeForm ? CRect { 1, 1, 60, 18 } : CRect { -1, -1, 133, 17 };
+    dc.Rectangle(box);
+    dc.Draw3dRect(outer, kOuterShadow, kOuterLight);
+    dc.Draw3dRect(inner, kInnerShadow, kInnerLight);
+
+    m_hOldFont = dc.SelectObject(&m_font);
+    dc.SetTextColor(m_clrText);
+    dc.SetBkColor(m_clrBack);
+
+    const QString text = TrimTrailingBlanks(GetWindowText(this));
+    if (timeForm) {
+        dc.TextOut(21, 2, text.right(kTimeDigits));
+    } else {
+        if (m_bAlternateColour)
+            dc.SetTextColor(m_clrAlternate);
+        dc.TextOut(2, 0, text);
+    }
+
+    if (oldBrush)
+        dc.SelectObject(oldBrush);
+    else
+        dc.SelectDefaultBrush();
+    if (timeForm)
+        dc.DrawIcon(0, -2, m_hIconClock);
+    if (m_hOldFont)
+        dc.SelectObject(m_hOldFont);
+    else
+        dc.SelectDefaultFont();
+
+    PaintWindowLayer(this, dc.Painter());
+}

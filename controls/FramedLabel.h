@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Gdi.h"
+
+#include <QLabel>
+
+// A read-out in a small white box with a sunken frame. A text starting with
+// "(Time)" is shown as a clock icon followed by the text's last six
+// characters; any other text is written whole, grey while the alternate
+// colour is on.
+class CFramedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit CFramedLabel(QWidget* parent = nullptr);
+
+    bool Create(const QString& caption, const CRect& rect, QWidget* parent, int id);
+    // Takes effect on the next repaint, which the caller asks for.
+    void SetAlternateColour(bool alternate) { m_bAlternateColour = alternate; }
+    bool IsAlternateColour() const { return m_bAlternateColour; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    COLORREF m_clrText = RGB(0, 0, 0);
+    COLORREF m_clrBack = RGB(255, 255, 255);
+    COLORREF m_clrAlternate = RGB(140, 140, 140);
+    CBrush m_brBack { RGB(255, 255, 255) };
+    CFont m_font;
+    CFont* m_hOldFont = nullptr;
+    bool m_bAlternateColour = false;
+    HICON m_hIconClock = nullptr;
+};

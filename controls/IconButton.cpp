@@ -1,0 +1,224 @@
+#include "controls/IconButton.h"
+
+#include "platform/Window.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+constexpr std::array<int, 14> kIconIds { 131, 135, 141, 143, 149, 150, 151, 152, 154, 155, 156, 157, 161, 162 };
+
+constexpr int kRight = 0;
+constexpr int kLeft = -12;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kHighlight = RGB(250, 253, 255);
+constexpr COLORREF kPressedOuter = RGB(34, 34, 0);
+constexpr COLORREF kOuterFrame = RGB(119, 136, 136);
+constexpr COLORREF kMiddleShadow = RGB(221, 238, 238);
+constexpr COLORREF kInnerShadow = RGB(153, 170, 170);
+constexpr COLORREF kLitShadow = RGB(136, 153, 153);
+
+bool IsIconButton(int id)
+{
+    return id == 1037 || id == 1059 || id == 1060 || id == 1061 || id == 1062 || id == 1063;
+}
+
+bool IsToggle(int id) { return id == 1062 || id == 1063; }
+
+void RestorePen(CDC& dc, CPen* pen)
+{
+    if (pen)
+        dc.SelectObject(pen);
+    else
+        dc.SelectDefaultPen();
+}
+
+} // namespace
+
+CIconButton::CIconButton(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    m_font.Create("Arial", 16, FW_BOLD);
+    for (std::size_t index = 0; index < kIconIds.size(); ++index)
+        m_arrIcons[index] = LoadIconResource(kIconIds[index]);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { NotifyParent(this, BN_CLICKED); });
+}
+
+bool CIconButton::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
+{
+    setParent(parent);
+    setGeometry(rect.ToQRect());
+    SetDlgCtrlID(this, id);
+    SetWindowText(this, caption);
+    show();
+    return true;
+}
+
+void CIconButton::DrawItem(CDC& dc, const CRect& item, bool selected)
+{
+    const int width = item.Width();
+    const int height = item.Height();
+    const int id = GetDlgCtrlID(this);
+
+    dc.FillRect(item, &m_brFace);
+    const QString caption = GetWindowText(this);
+    const COLORREF oldTextColour = dc.SetTextColor(kBlack);
+    dc.SetBkMode(TRANSPARENT);
+    m_hOldFont = dc.SelectObject(&m_font);
+
+    if (selected && m_bActive) {
+        dc.Draw3dRect(0, 0, width + 1, height + 1, kPressedOuter, kHighlight);
+        dc.Draw3dRect(1, 1, width - 1, height - 1, kBlack, kHighlight);
+        DrawPicture(dc, id, caption, true);
+        if (IsToggle(id))
+            m_bLit = !m_bLit;
+    } else {
+        if (IsIconButton(id)) {
+            dc.Draw3dRect(2, 2, width - 3, height - 3, kHighlight, kInnerShadow);
+            if (IsToggle(id) && m_bLit)
+                dc.Draw3dRect(2, 2, width - 3, height - 3, kLitShadow, kHighlight);
+        } else {
+            dc.Draw3dRect(0, 0, width, height, kOuterFrame, kBlack);
+            dc.Draw3dRect(1, 1, width - 2, height - 2, kHighlight, kMiddleShadow);
+            dc.Draw3dRect(2, 2, width - 3, height - 3, kHighlight, kInnerShadow);
+        }
+        DrawPicture(dc, id, caption, false);
+    }
+
+    dc.SetTextColor(oldTextColour);
+    if (m_hOldFont)
+        dc.SelectObject(m_hOldFont);
+    else
+        dc.SelectDefaultFont();
+}
+
+void CIconButton::paintEvent(QPaintEvent*)
+{
+    CPaintDC dc(this);
+    const bool selected = isDown();
+    const bool litBefore = m_bLit;
+    DrawItem(dc, CRect::FromQRect(rect()), selected);
+    if (selected && m_bPressPainted)
+        m_bLit = litBefore;
+    if (selected && m_bActive)
+        m_bPressPainted = true;
+}
+
+void CIconButton::mousePressEvent(QMouseEvent* event)
+{
+    m_bPressPainted = false;
+    QAbstractButton::mousePressEvent(event);
+    // The pressed look has to be painted before the release can come, or a
+    // quick click would never turn a toggle over.
+    if (isDown() && isVisible())
+        repaint();
+}
+
+void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pressed)
+{
+    const int shift = pressed ? 2 : 0;
+    const bool lockShown = !m_bActive && !pressed;
+
+    switch (id) {
+    case 1003:
+        DrawChevron(dc, 8, kRight, pressed);
+        DrawChevron(dc, 3, kLeft, pressed);
+        break;
+    case 1001:
+        for (int offset : { 2, 8, 14 })
+            DrawChevron(dc, offset, kLeft, pressed);
+        break;
+    case 1002:
+        for (int offset : { 6, 12 })
+            DrawChevron(dc, offset, kLeft, pressed);
+        break;
+    case 1004:
+        for (int offset : { 0, 6 })
+            DrawChevron(dc, offset, kRight, pressed);
+        break;
+    case 1005:
+        for (int offset : { 0, 6, 12 })
+            DrawChevron(dc, offset, kRight, pressed);
+        break;
+    case 1037:
+        dc.DrawIcon(3 + shift, 3 + shift, Icon(m_bActive ? 141 : 143));
+        break;
+    case 1060:
+        if (pressed)
+            dc.DrawIcon(0, 0, Icon(149));
+        else
+            dc.DrawIcon(0, -3, Icon(m_bActive ? 149 : 157));
+        break;
+    case 1059:
+        if (pressed)
+            dc.DrawIcon(0, 0, Icon(150));
+        else
+            dc.DrawIcon(0, -3, Icon(m_bActive ? 150 : 156));
+        break;
+    case 1061:
+        if (pressed)
+            dc.DrawIcon(0, 1, Icon(151));
+        else if (m_bActive)
+            dc.DrawIcon(0, -2, Icon(151));
+        else
+            dc.DrawIcon(5, 5, Icon(143));
+        break;
+    case 1062:
+        if (pressed)
+            dc.DrawIcon(0, 0, Icon(152));
+        else if (m_bActive)
+            dc.DrawIcon(0, -3, Icon(152));
+        else
+            dc.DrawIcon(0, -4, Icon(155));
+        break;
+    case 1063:
+        if (pressed)
+            dc.DrawIcon(0, 0, Icon(154));
+        else
+            dc.DrawIcon(0, -2, Icon(m_bActive ? 154 : 162));
+        break;
+    default:
+        break;
+    }
+
+    if (lockShown && (id == 1001 || id == 1002 || id == 1003 || id == 1004))
+        dc.DrawIcon(4, 10, Icon(161));
+
+    if (caption == QLatin1String("Help")) {
+        dc.DrawIcon(8 + shift, 6 + shift, Icon(131));
+        dc.TextOut(42 + shift, 4 + shift, caption);
+    } else if (caption == QLatin1String("List")) {
+        dc.DrawIcon(8 + shift, 0 + shift, Icon(135));
+        dc.TextOut(42 + shift, 4 + shift, caption);
+    }
+}
+
+void CIconButton::DrawChevron(CDC& dc, int offset, int direction, bool pressed)
+{
+    const int shift = pressed ? 2 : 0;
+    const int x = offset + shift;
+    const int y = shift;
+
+    CPen* oldPen = dc.SelectObject(&m_penLight);
+    dc.MoveTo(x + 15, y + 4);
+    dc.LineTo(x + direction + 21, y + 10);
+    dc.LineTo(x + 15, y + 16);
+    RestorePen(dc, oldPen);
+
+    oldPen = dc.SelectObject(&m_penDark);
+    dc.MoveTo(x + 17, y + 4);
+    dc.LineTo(x + direction + 23, y + 10);
+    dc.LineTo(x + 17, y + 16);
+    RestorePen(dc, oldPen);
+}
+
+HICON CIconButton::Icon(int resourceId) const
+{
+    for (std::size_t index = 0; index < kIconIds.size(); ++index) {
+        if (kIconIds[index] == resourceId)
+            return m_arrIcons[index];
+    }
+    return nullptr;
+}

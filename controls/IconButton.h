@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/DeviceContext.h"
+#include "platform/Gdi.h"
+
+#include <QAbstractButton>
+
+#include <array>
+
+// The program's push button: a flat face with its own 3-D frames and a
+// chevron or icon chosen by the control id. m_bActive is the commands' own
+// notion of "enabled": the window is never disabled, every click is reported
+// to the parent, and the handlers decide. Buttons 1062 and 1063 are toggles
+// whose m_bLit turns over each time they are drawn pressed.
+class CIconButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit CIconButton(QWidget* parent = nullptr);
+
+    bool Create(const QString& caption, const CRect& rect, QWidget* parent, int id);
+    void DrawItem(CDC& dc, const CRect& item, bool selected);
+
+    bool m_bActive = true;
+    bool m_bLit = false;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void DrawPicture(CDC& dc, int id, const QString& caption, bool pressed);
+    void DrawChevron(CDC& dc, int offset, int direction, bool pressed);
+    HICON Icon(int resourceId) const;
+
+    CBrush m_brFace { RGB(221, 230, 237) };
+    CFont m_font;
+    CPen m_penLight { PS_SOLID, 2, RGB(251, 253, 255) };
+    CPen m_penDark { PS_SOLID, 1, RGB(45, 45, 45) };
+    CFont* m_hOldFont = nullptr;
+    std::array<HICON, 14> m_arrIcons {};
+    // A press turns a toggle over once, however often it is repainted.
+    bool m_bPressPainted = false;
+};
