@@ -1,0 +1,456 @@
+#include "platform/DeviceContext.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPaintDevice>
+#include <QPainterPath>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kSystemFontCellHeight = 13;
+constexpr int kIconSize = 32;
+
+struct WindowLayerEntry {
+    QImage image;
+    QMetaObject::Connection destroyed;
+};
+
+QHash<const QWidget*, WindowLayerEntry>& WindowLayers()
+{
+    static QHash<const QWidget*, WindowLayerEntry> layers;
+    return layers;
+}
+
+QSize LayerPixelSize(const QWidget* widget)
+{
+    return (QSizeF(widget->size()) * widget->devicePixelRatioF()).toSize();
+}
+
+QImage* EnsureWindowLayer(QWidget* widget)
+{
+    Q_ASSERT(widget);
+    auto& layers = WindowLayers();
+    auto found = layers.find(widget);
+    if (found == layers.end()) {
+        WindowLayerEntry entry;
+        entry.destroyed = QObject::connect(widget, &QObject::destroyed, [widget] { WindowLayers().remove(widget); });
+        found = layers.insert(widget, entry);
+    }
+    QImage& image = found->image;
+    const qreal ratio = widget->devicePixelRatioF();
+    if (image.isNull() || image.size() != LayerPixelSize(widget) || image.devicePixelRatio() != ratio) {
+        image = QImage(LayerPixelSize(widget).expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+    }
+    return &image;
+}
+
+// While the window or one of its parents paints, the window is repainted in
+// the same pass anyway; asking for another repaint from there would make the
+// parent paint again, without end.
+bool InsidePaintPass(const QWidget* widget)
+{
+    for (const QWidget* current = widget; current; current = current->parentWidget()) {
+        if (current->testAttribute(Qt::WA_WState_InPaintEvent))
+            return true;
+    }
+    return false;
+}
+
+QRect Normalised(int x, int y, int cx, int cy)
+{
+    const int left = std::min(x, x + cx);
+    const int right = std::max(x, x + cx);
+    const int top = std::min(y, y + cy);
+    const int bottom = std::max(y, y + cy);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// The pixels of a one-pixel line from (x0, y0) up to, but not including,
+// (x1, y1).
+std::vector<QPoint> LinePixels(int x0, int y0, int x1, int y1)
+{
+    std::vector<QPoint> pixels;
+    const int dx = std::abs(x1 - x0);
+    const int dy = std::abs(y1 - y0);
+    const int stepX = x0 < x1 ? 1 : -1;
+    const int stepY = y0 < y1 ? 1 : -1;
+    int error = dx - dy;
+    int x = x0;
+    int y = y0;
+    pixels.reserve(static_cast<size_t>(std::max(dx, dy)));
+    while (x != x1 || y != y1) {
+        pixels.push_back(QPoint(x, y));
+        const int doubled = 2 * error;
+        if (doubled > -dy) {
+            error -= dy;
+            x += stepX;
+        }
+        if (doubled < dx) {
+            error += dx;
+            y += stepY;
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+CDC::CDC(QPaintDevice* device)
+    : m_penDefault(PS_SOLID, 1, RGB(0, 0, 0))
+    , m_brushDefault(RGB(255, 255, 255))
+{
+    Q_ASSERT(device);
+    m_fontDefault.Create(QStringLiteral("MS Sans Serif"), kSystemFontCellHeight, FW_NORMAL);
+    m_pPen = &m_penDefault;
+    m_pBrush = &m_brushDefault;
+    m_pFont = &m_fontDefault;
+    if (!m_painter.begin(device))
+        qWarning("platform: cannot paint on this device");
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setFont(m_pFont->ToQFont());
+}
+
+CDC::~CDC()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+CPen* CDC::SelectObject(CPen* pen)
+{
+    Q_ASSERT(pen);
+    CPen* previous = m_pPen;
+    m_pPen = pen;
+    return previous;
+}
+
+CBrush* CDC::SelectObject(CBrush* brush)
+{
+    Q_ASSERT(brush);
+    CBrush* previous = m_pBrush;
+    m_pBrush = brush;
+    return previous;
+}
+
+CFont* CDC::SelectObject(CFont* font)
+{
+    Q_ASSERT(font);
+    CFont* previous = m_pFont;
+    m_pFont = font;
+    m_painter.setFont(m_pFont->ToQFont());
+    return previous;
+}
+
+void CDC::SelectDefaultPen()
+{
+    m_pPen = &m_penDefault;
+}
+
+void CDC::SelectDefaultBrush()
+{
+    m_pBrush = &m_brushDefault;
+}
+
+void CDC::SelectDefaultFont()
+{
+    SelectObject(&m_fontDefault);
+}
+
+COLORREF CDC::SetTextColor(COLORREF colour)
+{
+    return std::exchange(m_clrText, colour);
+}
+
+COLORREF CDC::SetBkColor(COLORREF colour)
+{
+    return std::exchange(m_clrBack, colour);
+}
+
+int CDC::SetBkMode(int mode)
+{
+    if (mode != TRANSPARENT && mode != OPAQUE) {
+        qWarning("platform: background mode %d is not supported", mode);
+        return 0;
+    }
+    return std::exchange(m_nBkMode, mode);
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    return std::exchange(m_ptCurrent, CPoint { x, y });
+}
+
+bool CDC::LineTo(int x, int y)
+{
+    const CPoint from = m_ptCurrent;
+    m_ptCurrent = { x, y };
+    if (!m_painter.isActive())
+        return false;
+    if (m_pPen->Style() == PS_NULL)
+        return true;
+
+    const QColor colour = ToQColor(m_pPen->Colour());
+    if (m_pPen->Width() <= 1) {
+        // A thin line's pixels are our own, so they are the same everywhere.
+        const std::vector<QPoint> pixels = LinePixels(from.x, from.y, x, y);
+        const bool dotted = m_pPen->Style() == PS_DOT;
+        const QColor gap = ToQColor(m_clrBack);
+        for (size_t index = 0; index < pixels.size(); ++index) {
+            const bool on = !dotted || index % 2 == 0;
+            if (on)
+                m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), colour);
+            else if (m_nBkMode == OPAQUE)
+                m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), gap);
+        }
+        return true;
+    }
+
+    // Wide pens are centred on the pixel centres and have round ends.
+    QPen pen(colour, m_pPen->Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    m_painter.save();
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(x + 0.5, y + 0.5));
+    m_painter.restore();
+    return true;
+}
+
+bool CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    if (!m_painter.isActive())
+        return false;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+
+    if (m_pPen->Style() == PS_NULL) {
+        // Without an outline the filled area loses its right column and bottom
+        // row, as it always did.
+        if (!m_pBrush->IsNull())
+            m_painter.fillRect(QRect(left, top, right - left - 1, bottom - top - 1), ToQColor(m_pBrush->Colour()));
+        return true;
+    }
+
+    if (!m_pBrush->IsNull())
+        m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(m_pBrush->Colour()));
+
+    // The outline runs through the outermost pixels, a wide pen centred on them.
+    const int width = m_pPen->Width();
+    const int before = (width - 1) / 2;
+    const QColor colour = ToQColor(m_pPen->Colour());
+    const int outerLeft = left - before;
+    const int outerTop = top - before;
+    const int outerRight = right - 1 - before + width;
+    const int outerBottom = bottom - 1 - before + width;
+    if (m_pPen->Style() == PS_DOT) {
+        const CPoint saved = m_ptCurrent;
+        MoveTo(left, top);
+        LineTo(right - 1, top);
+        LineTo(right - 1, bottom - 1);
+        LineTo(left, bottom - 1);
+        LineTo(left, top);
+        m_ptCurrent = saved;
+        return true;
+    }
+    m_painter.fillRect(QRect(outerLeft, outerTop, outerRight - outerLeft, width), colour);
+    m_painter.fillRect(QRect(outerLeft, outerBottom - width, outerRight - outerLeft, width), colour);
+    m_painter.fillRect(QRect(outerLeft, outerTop, width, outerBottom - outerTop), colour);
+    m_painter.fillRect(QRect(outerRight - width, outerTop, width, outerBottom - outerTop), colour);
+    return true;
+}
+
+void CDC::ApplyPen()
+{
+    if (m_pPen->Style() == PS_NULL) {
+        m_painter.setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(m_pPen->Colour()), m_pPen->Width());
+    if (m_pPen->Style() == PS_DOT) {
+        pen.setStyle(Qt::CustomDashLine);
+        pen.setDashPattern({ 1, 1 });
+    }
+    m_painter.setPen(pen);
+}
+
+void CDC::ApplyBrush()
+{
+    if (m_pBrush->IsNull())
+        m_painter.setBrush(Qt::NoBrush);
+    else
+        m_painter.setBrush(ToQColor(m_pBrush->Colour()));
+}
+
+bool CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    if (!m_painter.isActive())
+        return false;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    m_painter.save();
+    ApplyPen();
+    ApplyBrush();
+    // An aliased outline of a w x h QRect covers w + 1 columns, so this stays
+    // inside left .. right - 1.
+    m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    m_painter.restore();
+    return true;
+}
+
+bool CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+    if (!m_painter.isActive())
+        return false;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    m_painter.save();
+    ApplyPen();
+    ApplyBrush();
+    m_painter.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+    m_painter.restore();
+    return true;
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight)
+{
+    FillSolidRect(x, y, cx - 1, 1, topLeft);
+    FillSolidRect(x, y, 1, cy - 1, topLeft);
+    FillSolidRect(x + cx, y, -1, cy, bottomRight);
+    FillSolidRect(x, y + cy, cx, -1, bottomRight);
+}
+
+void CDC::Draw3dRect(const CRect& rect, COLORREF topLeft, COLORREF bottomRight)
+{
+    Draw3dRect(rect.left, rect.top, rect.Width(), rect.Height(), topLeft, bottomRight);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF colour)
+{
+    // Filling by way of the background colour leaves it set, as it always did.
+    SetBkColor(colour);
+    if (m_painter.isActive())
+        m_painter.fillRect(Normalised(x, y, cx, cy), ToQColor(colour));
+}
+
+void CDC::FillRect(const CRect& rect, const CBrush* brush)
+{
+    Q_ASSERT(brush);
+    if (!m_painter.isActive() || brush->IsNull())
+        return;
+    m_painter.fillRect(Normalised(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(brush->Colour()));
+}
+
+bool CDC::TextOut(int x, int y, const QString& text)
+{
+    if (!m_painter.isActive())
+        return false;
+    const QFontMetrics metrics(m_pFont->ToQFont());
+    if (m_nBkMode == OPAQUE) {
+        const CSize extent = GetTextExtent(text);
+        m_painter.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
+    }
+    m_painter.setPen(ToQColor(m_clrText));
+    m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    return true;
+}
+
+CSize CDC::GetTextExtent(const QString& text) const
+{
+    const QFontMetrics metrics(m_pFont->ToQFont());
+    return { metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent() };
+}
+
+bool CDC::DrawIcon(int x, int y, HICON icon)
+{
+    if (!m_painter.isActive() || !icon)
+        return false;
+    const QPixmap pixmap = icon->Pixmap(m_painter.device()->devicePixelRatioF());
+    if (pixmap.isNull())
+        return false;
+    m_painter.drawPixmap(QRect(x, y, kIconSize, kIconSize), pixmap);
+    return true;
+}
+
+bool CDC::DrawBitmap(int x, int y, const CBitmap& bitmap)
+{
+    if (!m_painter.isActive() || bitmap.IsNull())
+        return false;
+    const QPixmap pixmap = bitmap.Pixmap(m_painter.device()->devicePixelRatioF());
+    if (pixmap.isNull())
+        return false;
+    const CSize size = bitmap.GetSize();
+    m_painter.drawPixmap(QRect(x, y, size.cx, size.cy), pixmap);
+    return true;
+}
+
+void CDC::IntersectClipRect(const CRect& rect)
+{
+    if (!m_painter.isActive())
+        return;
+    const QRect clip = Normalised(rect.left, rect.top, rect.Width(), rect.Height());
+    if (m_painter.hasClipping())
+        m_painter.setClipRect(clip, Qt::IntersectClip);
+    else
+        m_painter.setClipRect(clip);
+}
+
+CPaintDC::CPaintDC(QWidget* widget)
+    : CDC(widget)
+{
+}
+
+CWindowDC::CWindowDC(QWidget* widget)
+    : CDC(EnsureWindowLayer(widget))
+    , m_pWidget(widget)
+{
+}
+
+CWindowDC::~CWindowDC()
+{
+    Painter().end();
+    if (!InsidePaintPass(m_pWidget))
+        m_pWidget->update();
+}
+
+void ClearWindowLayer(QWidget* widget)
+{
+    auto found = WindowLayers().find(widget);
+    if (found != WindowLayers().end())
+        found->image.fill(Qt::transparent);
+    if (widget && !InsidePaintPass(widget))
+        widget->update();
+}
+
+void PaintWindowLayer(QWidget* widget, QPainter& painter)
+{
+    const QImage* layer = WindowLayer(widget);
+    if (!layer || layer->size() != LayerPixelSize(widget))
+        return;
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(QPoint(0, 0), *layer);
+    painter.restore();
+}
+
+const QImage* WindowLayer(const QWidget* widget)
+{
+    auto found = WindowLayers().constFind(widget);
+    if (found == WindowLayers().constEnd())
+        return nullptr;
+    return &found->image;
+}

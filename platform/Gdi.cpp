@@ -1,0 +1,293 @@
+#include "platform/Gdi.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QHash>
+#include <QImageReader>
+#include <QPainter>
+#include <QSet>
+#include <QSvgRenderer>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kIconSize = 32;
+// GDI's pitch-and-family byte keeps the family in its high nibble.
+constexpr int kFamilyMask = 0xf0;
+constexpr int kFamilyModern = 0x30;
+// Asked for "height 0", GDI picks a reasonable default size.
+constexpr int kDefaultCellHeight = 16;
+
+QString IconPath(int resourceId, const char* extension)
+{
+    return QStringLiteral(":/icons/%1.%2").arg(resourceId).arg(QLatin1String(extension));
+}
+
+QString BitmapPath(int resourceId, const char* extension)
+{
+    return QStringLiteral(":/bitmaps/%1.%2").arg(resourceId).arg(QLatin1String(extension));
+}
+
+// The file behind a resource id: an SVG if there is one, else a PNG.
+QString ResolveResource(QString (*makePath)(int, const char*), int resourceId)
+{
+    for (const char* extension : { "svg", "png" }) {
+        QString path = makePath(resourceId, extension);
+        if (QFile::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// Renders an SVG or scales a PNG to the given logical size at the given ratio.
+QPixmap RenderResource(const QString& path, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize deviceSize = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (path.endsWith(QLatin1String(".svg"))) {
+        QSvgRenderer renderer(path);
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+    } else {
+        QImage source(path);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), deviceSize), source);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+struct PixmapKey {
+    QString path;
+    QSize size;
+    qreal devicePixelRatio;
+    bool operator==(const PixmapKey&) const = default;
+};
+
+size_t qHash(const PixmapKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.path, key.size.width(), key.size.height(), key.devicePixelRatio);
+}
+
+QPixmap CachedPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio)
+{
+    static QHash<PixmapKey, QPixmap> cache;
+    const PixmapKey key { path, logicalSize, devicePixelRatio };
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    QPixmap pixmap = RenderResource(path, logicalSize, devicePixelRatio);
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+void WarnMissingOnce(const char* kind, int resourceId)
+{
+    static QSet<QString> warned;
+    const QString key = QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(resourceId);
+    if (warned.contains(key))
+        return;
+    warned.insert(key);
+    qWarning("platform: %s resource %d is missing", kind, resourceId);
+}
+
+QFont::Weight ToQFontWeight(int weight)
+{
+    if (weight <= 0)
+        return QFont::Normal;
+    return static_cast<QFont::Weight>(std::clamp(weight, 1, 1000));
+}
+
+QFont BaseFont(const QString& family, int weight, bool italic)
+{
+    QFont font(family);
+    font.setWeight(ToQFontWeight(weight));
+    font.setItalic(italic);
+    // Text widths must add up character by character, as they did on the old
+    // system, and must not shift between runs.
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setStyleStrategy(QFont::PreferMatch);
+    return font;
+}
+
+} // namespace
+
+QColor ToQColor(COLORREF colour)
+{
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+bool CPen::CreatePen(int style, int width, COLORREF colour)
+{
+    if (style != PS_SOLID && style != PS_DOT && style != PS_NULL) {
+        qWarning("platform: pen style %d is not supported", style);
+        return false;
+    }
+    m_nStyle = style;
+    // Width 0 is the one-pixel cosmetic pen.
+    m_nWidth = std::max(1, width);
+    // Like GDI, a wide pen cannot be dotted.
+    if (m_nStyle == PS_DOT && m_nWidth > 1)
+        m_nStyle = PS_SOLID;
+    m_clrColour = colour;
+    return true;
+}
+
+bool CBrush::CreateSolidBrush(COLORREF colour)
+{
+    m_bNull = false;
+    m_clrColour = colour;
+    return true;
+}
+
+CBrush CBrush::Null()
+{
+    CBrush brush;
+    brush.m_bNull = true;
+    return brush;
+}
+
+QString SubstituteFace(const QString& face)
+{
+    static const QHash<QString, QString> substitutes {
+        { QStringLiteral("arial"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("arial cyr"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("_sans"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("geneva"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("helvetica"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("liberation sans"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("courier"), QStringLiteral("Liberation Mono") },
+        { QStringLiteral("courier new"), QStringLiteral("Liberation Mono") },
+        { QStringLiteral("liberation mono"), QStringLiteral("Liberation Mono") },
+    };
+    return substitutes.value(face.trimmed().toLower(), QStringLiteral("Liberation Sans"));
+}
+
+QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool italic)
+{
+    const QString family = SubstituteFace(face);
+    const QString key = QStringLiteral("%1|%2|%3|%4").arg(family).arg(cellHeight).arg(weight).arg(italic);
+    static QHash<QString, QFont> cache;
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+
+    QFont font = BaseFont(family, weight, italic);
+    int pixelSize = std::max(1, cellHeight);
+    for (; pixelSize > 1; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        if (metrics.ascent() + metrics.descent() <= cellHeight)
+            break;
+    }
+    font.setPixelSize(pixelSize);
+    cache.insert(key, font);
+    return font;
+}
+
+bool CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
+    bool italic, bool underline, bool strikeOut, int charSet, int outPrecision,
+    int clipPrecision, int quality, int pitchAndFamily, const QString& face)
+{
+    Q_UNUSED(charSet);
+    Q_UNUSED(outPrecision);
+    Q_UNUSED(clipPrecision);
+    Q_UNUSED(quality);
+    if (width != 0)
+        qWarning("platform: font width %d is not supported, using the natural width", width);
+    if (escapement != 0 || orientation != 0)
+        qWarning("platform: rotated fonts are not supported");
+
+    QString chosenFace = face;
+    if (chosenFace.isEmpty())
+        chosenFace = (pitchAndFamily & kFamilyMask) == kFamilyModern ? QStringLiteral("Courier") : QStringLiteral("Arial");
+
+    if (height >= 0) {
+        m_font = FontForCellHeight(chosenFace, height == 0 ? kDefaultCellHeight : height, weight, italic);
+    } else {
+        // A negative height is the character height, which is the em size.
+        m_font = BaseFont(SubstituteFace(chosenFace), weight, italic);
+        m_font.setPixelSize(std::max(1, std::abs(height)));
+    }
+    m_font.setUnderline(underline);
+    m_font.setStrikeOut(strikeOut);
+    return true;
+}
+
+bool CFont::Create(const QString& face, int cellHeight, int weight, bool italic)
+{
+    return CreateFont(cellHeight, 0, 0, 0, weight, italic, false, false, 0, 0, 0, 0, 0, face);
+}
+
+CIcon::CIcon(int resourceId)
+    : m_nResourceId(resourceId)
+{
+}
+
+bool CIcon::IsNull() const
+{
+    return ResolveResource(IconPath, m_nResourceId).isEmpty();
+}
+
+QPixmap CIcon::Pixmap(qreal devicePixelRatio) const
+{
+    const QString path = ResolveResource(IconPath, m_nResourceId);
+    if (path.isEmpty()) {
+        WarnMissingOnce("icon", m_nResourceId);
+        return {};
+    }
+    return CachedPixmap(path, QSize(kIconSize, kIconSize), devicePixelRatio);
+}
+
+HICON LoadIconResource(int resourceId)
+{
+    // Handles outlive everything that draws with them, so they are never freed.
+    static auto* icons = new QHash<int, const CIcon*>;
+    auto found = icons->constFind(resourceId);
+    if (found != icons->constEnd())
+        return *found;
+    const CIcon* icon = new CIcon(resourceId);
+    icons->insert(resourceId, icon);
+    return icon;
+}
+
+bool CBitmap::LoadBitmap(int resourceId)
+{
+    const QString path = ResolveResource(BitmapPath, resourceId);
+    if (path.isEmpty()) {
+        WarnMissingOnce("bitmap", resourceId);
+        m_nResourceId = 0;
+        m_size = {};
+        return false;
+    }
+    QSize size;
+    if (path.endsWith(QLatin1String(".svg")))
+        size = QSvgRenderer(path).defaultSize();
+    else
+        size = QImageReader(path).size();
+    if (size.isEmpty()) {
+        qWarning("platform: bitmap resource %d cannot be read", resourceId);
+        m_nResourceId = 0;
+        m_size = {};
+        return false;
+    }
+    m_nResourceId = resourceId;
+    m_size = { size.width(), size.height() };
+    return true;
+}
+
+QPixmap CBitmap::Pixmap(qreal devicePixelRatio) const
+{
+    if (IsNull())
+        return {};
+    const QString path = ResolveResource(BitmapPath, m_nResourceId);
+    return CachedPixmap(path, QSize(m_size.cx, m_size.cy), devicePixelRatio);
+}
