@@ -107,7 +107,7 @@ def status_ground():
 def draw_status_icons():
     write_icon(140, "Warning: critical day",
                status_ground()
-               + umbrella(1.5, 2, canopy=STATUS_CYAN, rib="#008080", shaft=STATUS_CYAN))
+               + umbrella(1, 2, canopy=STATUS_CYAN, rib="#008080", shaft=STATUS_CYAN))
     arrow = (
         # Stem from the bottom, forking into two arrows at row 8.
         rect(7, 8, 2, 6, STATUS_CYAN)
@@ -143,9 +143,11 @@ def program_icon():
         '  <rect x="2.5" y="2.5" width="27" height="27" rx="4" ry="4" '
         'fill="none" stroke="#6f80e0" stroke-opacity="0.6" stroke-width="1"/>\n'
         + rect(4, 16, 24, 1, "#8090d0", ' fill-opacity="0.55"')
-        + path(sine_path(4, 28, 16.5, 8, 24 * 23 / 33, 0), stroke="#ff4848", width=1.6)
-        + path(sine_path(4, 28, 16.5, 8, 24 * 28 / 33, 0), stroke="#40e040", width=1.6)
-        + path(sine_path(4, 28, 16.5, 8, 24, 0), stroke="#40c8ff", width=1.6)
+        # Intellectual, emotional and physical in the chart's colours, the
+        # shortest period in front.
+        + path(sine_path(4, 28, 16.5, 7.5, 24, 0.0), stroke="#30e030", width=1.7)
+        + path(sine_path(4, 28, 16.5, 7.5, 18, 2.1), stroke="#ff4040", width=1.7)
+        + path(sine_path(4, 28, 16.5, 7.5, 14, 4.2), stroke="#5c9cff", width=1.7)
     )
     return body
 
@@ -195,20 +197,21 @@ def draw_three_faces():
     write_icon(135, "Persons", body)
 
 
-ZIGZAG = "M1.5,9.5 L5,3.5 L8.5,9.5 L12,3.5 L15.5,9.5 L19,4"
+ZIGZAG = "M1.5,8.5 L5,2.5 L8.5,8.5 L12,2.5 L15.5,8.5 L19,3"
 
 
 def draw_info_icons():
     # Button 1037 draws these at (3, 3); the visible area is about 25 x 12.
     # 143 also stands at (5, 5) on button 1061, where about 21 x 10 shows.
-    pointer = path("M14.5,6.5 L14.5,15.5 L16.8,13.2 L18.6,16.8 L20,16.1 L18.3,12.6 "
-                   "L21.5,12.6 Z", fill="#ffffff", stroke="#000000", width=1)
+    # An arrow pointer touching the curve, short enough for the 12 visible rows.
+    pointer = path("M15.5,5.5 L15.5,12.5 L17.2,10.8 L18.5,13 L19.8,12.3 L18.6,10.2 "
+                   "L20.8,10.2 Z", fill="#ffffff", stroke="#000000", width=1)
     write_icon(141, "Day information",
-               rect(1, 10, 19, 1, "#8080c0")
+               rect(1, 9, 19, 1, "#8080c0")
                + path(ZIGZAG, stroke="#d00000", width=1.6)
                + pointer)
     write_icon(143, "Day information, inactive",
-               rect(1, 10, 19, 1, "#c0c0a0")
+               rect(1, 9, 19, 1, "#c0c0a0")
                + path(ZIGZAG, stroke="#808000", width=1.6))
 
 
@@ -274,17 +277,17 @@ def draw_stacked_pages():
 
 
 def balance(top, metal, outline, pans, dark):
-    """A balance over columns 3..27, 11 rows tall from row `top`."""
+    """A balance over columns 4..26, 11 rows tall from row `top`."""
     t = top
     out = ""
     # Strings from the beam ends to the pans.
-    out += path(f"M6.5,{t + 2} L3.5,{t + 7.5} M6.5,{t + 2} L9.5,{t + 7.5} "
-                f"M24.5,{t + 2} L21.5,{t + 7.5} M24.5,{t + 2} L27.5,{t + 7.5}",
+    out += path(f"M6.5,{t + 2} L4.5,{t + 7.5} M6.5,{t + 2} L9.5,{t + 7.5} "
+                f"M24.5,{t + 2} L21.5,{t + 7.5} M24.5,{t + 2} L26.5,{t + 7.5}",
                 stroke=dark, width=1)
     # Pans: shallow bowls.
-    for left in (3, 21):
-        out += path(f"M{left + 0.5},{t + 7.5} L{left + 6.5},{t + 7.5} "
-                    f"Q{left + 3.5},{t + 11} {left + 0.5},{t + 7.5} Z",
+    for left in (4, 21):
+        out += path(f"M{left + 0.5},{t + 7.5} L{left + 5.5},{t + 7.5} "
+                    f"Q{left + 3},{t + 11} {left + 0.5},{t + 7.5} Z",
                     fill=pans, stroke=outline, width=1)
     # Post, beam and pivot.
     out += rect(14, t + 1, 3, 8, metal) + rect(14, t + 1, 1, 8, outline, ' fill-opacity="0.35"')
@@ -298,11 +301,11 @@ def balance(top, metal, outline, pans, dark):
 
 
 def draw_balances():
-    # Button 1062: active at (0, -3), pressed at (0, 0): rows 6..16 show.
-    write_icon(152, "Compare", balance(6, "#f0c020", "#604000", "#ffe060", "#403000"))
+    # Button 1062: active at (0, -3), pressed at (0, 0): rows 6..17 show.
+    write_icon(152, "Compare", balance(7, "#f0c020", "#604000", "#ffe060", "#403000"))
     # Inactive at (0, -4): drawn one row lower so that it stands where the
     # active balance stands on the button.
-    write_icon(155, "Compare, inactive", balance(7, "#c8c8c8", "#808080", "#d8d8d8", "#909090"))
+    write_icon(155, "Compare, inactive", balance(8, "#c8c8c8", "#808080", "#d8d8d8", "#909090"))
 
 
 def striped_bar(fill, stripe, outline):
