@@ -41,6 +41,10 @@ public:
 
     // Chart
     void OnPaint();
+    // The chart control's picture, frame and chosen view, drawn on any DC.
+    void PaintChart(CDC& dc);
+    // The numbers under the 31 columns of the month views.
+    QStringList DayAxisLabels() const;
 
     // Persons
     void LoadPersons();

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CFont;
+
+// Geometry and fonts shared by the chart's views, kept free of any window so
+// the painter and its tests agree on the same numbers.
+
+// The band of the shown month on the year chart: left and right edge, in
+// chart pixels.
+struct MonthBand
+{
+    int left = 0;
+    int right = 0;
+};
+MonthBand YearViewMonthBand(int month, int year);
+
+// The column of the yearly curve for a distance in days from the birthday,
+// reduced into the curve's 0..365 columns.
+int YearCurveColumn(int daysAfterBirthday);
+
+// Days that number the month views' axis: the month's length, with the leap
+// day in February. A month outside 1..12 gives 0.
+int DayAxisMonthLength(int month, int year);
+
+// The 31 numbers under the month views' columns: the days of the month, then
+// 1, 2, ... of the next month.
+QStringList DayAxisLabels(int monthLength);
+
+// The chart's fonts all come from the Swiss family with every other field at
+// its default.
+void CreateChartFont(CFont& font, const QString& face, int height, int weight);

@@ -1,0 +1,116 @@
+#include "app/BiorhythmDlg.h"
+
+#include "calendar/CalendarPanel.h"
+#include "chart/ChartLayout.h"
+#include "platform/DeviceContext.h"
+
+namespace {
+
+constexpr int kHelpLineId = 1007;
+constexpr int kChartId = 1008;
+constexpr int kSeasonPictureId = 1054;
+
+enum ChartView { kYearView = 0, kRhythmCurvesView = 1 };
+
+// Three bevels, the outer one in a faded rose, the inner two white over black.
+constexpr COLORREF kFrameRose = RGB(187, 170, 170);
+constexpr COLORREF kFrameLight = RGB(255, 255, 255);
+constexpr COLORREF kFrameShadow = RGB(0, 0, 0);
+struct Bevel
+{
+    int x, y, width, height;
+    COLORREF topLeft, bottomRight;
+};
+constexpr Bevel kFrameBevels[] = {
+    { 0, 2, 377, 155, kFrameRose, kFrameShadow },
+    { 1, 3, 376, 154, kFrameLight, kFrameShadow },
+    { 3, 5, 375, 153, kFrameLight, kFrameShadow },
+};
+
+constexpr CPoint kStatusIconPosition { 2, 0 };
+// Levels above this one are critical days; the others are merely hard.
+constexpr int kHighestCalmLevel = 3;
+
+constexpr int kAutumnBitmap = 146;
+constexpr int kSummerBitmap = 148;
+constexpr int kFirstSummerMonth = 3;
+constexpr int kLastSummerMonth = 8;
+
+void DrawFrame(CDC& dc)
+{
+    for (const Bevel& bevel : kFrameBevels)
+        dc.Draw3dRect(bevel.x, bevel.y, bevel.width, bevel.height, bevel.topLeft, bevel.bottomRight);
+}
+
+void DrawStatusIcon(QWidget* helpLine, int criticalLevel, bool compareMode, HICON warningIcon, HICON plainIcon)
+{
+    ClearWindowLayer(helpLine);
+    const QString text = GetWindowText(helpLine);
+    if (text.isEmpty())
+        return;
+    CWindowDC dc(helpLine);
+    const bool warning = criticalLevel > kHighestCalmLevel && !compareMode;
+    dc.DrawIcon(kStatusIconPosition.x, kStatusIconPosition.y, warning ? warningIcon : plainIcon);
+}
+
+void DrawSeasonPicture(QWidget* picture, int chartMonth)
+{
+    const bool summer = chartMonth >= kFirstSummerMonth && chartMonth <= kLastSummerMonth;
+    CBitmap bitmap;
+    if (!bitmap.LoadBitmap(summer ? kSummerBitmap : kAutumnBitmap))
+        return;
+    ClearWindowLayer(picture);
+    CWindowDC dc(picture);
+    dc.DrawBitmap(0, 0, bitmap);
+}
+
+} // namespace
+
+// A minimised window is drawn by the window manager from the window icon, so
+// nothing is painted for that state here.
+void CBiorhythmDlg::OnPaint()
+{
+    if (QWidget* chart = GetDlgItem(kChartId)) {
+        ClearWindowLayer(chart);
+        {
+            CWindowDC dc(chart);
+            PaintChart(dc);
+        }
+        chart->update();
+    }
+    if (QWidget* helpLine = GetDlgItem(kHelpLineId)) {
+        DrawStatusIcon(helpLine, m_nCriticalLevel, m_bCompareMode, m_hIcon140, m_hIcon158);
+        helpLine->update();
+    }
+    if (QWidget* picture = GetDlgItem(kSeasonPictureId)) {
+        DrawSeasonPicture(picture, m_nChartMonth);
+        picture->update();
+    }
+}
+
+void CBiorhythmDlg::PaintChart(CDC& dc)
+{
+    DrawFrame(dc);
+    if (!m_pCalendar)
+        return;
+    switch (m_comboRhythms.GetCurSel()) {
+    case kYearView:
+        DrawYearView(dc);
+        break;
+    case kRhythmCurvesView:
+        DrawRhythmCurves(dc);
+        break;
+    default:
+        // "Summary", and also no selection at all.
+        DrawSummaryBars(dc);
+        break;
+    }
+}
+
+QStringList CBiorhythmDlg::DayAxisLabels() const
+{
+    // Before any month has been charted the shown month numbers the axis.
+    const int month = m_nChartMonth >= 1 && m_nChartMonth <= 12 ? m_nChartMonth : (m_pCalendar ? m_pCalendar->m_nMonth : 1);
+    const int year = m_pCalendar ? m_pCalendar->m_nYear : 0;
+    return ::DayAxisLabels(DayAxisMonthLength(month, year));
+}
