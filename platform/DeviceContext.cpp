@@ -5,10 +5,10 @@
 #include <QImage>
 #include <QObject>
 #include <QPaintDevice>
-#include <QPainterPath>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -100,6 +100,158 @@ std::vector<QPoint> LinePixels(int x0, int y0, int x1, int y1)
         }
     }
     return pixels;
+}
+
+// A set of pixels inside a box, painted as horizontal runs so that every
+// pixel is either fully inked or untouched.
+class PixelMask
+{
+public:
+    explicit PixelMask(const QRect& box)
+        : m_box(box)
+        , m_bits(static_cast<size_t>(std::max(0, box.width()) * std::max(0, box.height())), false)
+    {
+    }
+
+    const QRect& Box() const { return m_box; }
+
+    void Set(int x, int y)
+    {
+        if (m_box.contains(x, y))
+            m_bits[Index(x, y)] = true;
+    }
+
+    bool Test(int x, int y) const { return m_box.contains(x, y) && m_bits[Index(x, y)]; }
+
+    void SetRun(int y, int fromX, int toX)
+    {
+        for (int x = fromX; x <= toX; ++x)
+            Set(x, y);
+    }
+
+    // The pixels that keep all four neighbours in the mask.
+    PixelMask Eroded() const
+    {
+        PixelMask eroded(m_box);
+        for (int y = m_box.top(); y <= m_box.bottom(); ++y) {
+            for (int x = m_box.left(); x <= m_box.right(); ++x) {
+                if (Test(x, y) && Test(x - 1, y) && Test(x + 1, y) && Test(x, y - 1) && Test(x, y + 1))
+                    eroded.Set(x, y);
+            }
+        }
+        return eroded;
+    }
+
+    PixelMask Minus(const PixelMask& other) const
+    {
+        PixelMask result(m_box);
+        for (int y = m_box.top(); y <= m_box.bottom(); ++y) {
+            for (int x = m_box.left(); x <= m_box.right(); ++x) {
+                if (Test(x, y) && !other.Test(x, y))
+                    result.Set(x, y);
+            }
+        }
+        return result;
+    }
+
+    void Paint(QPainter& painter, const QColor& colour) const
+    {
+        for (int y = m_box.top(); y <= m_box.bottom(); ++y) {
+            int x = m_box.left();
+            while (x <= m_box.right()) {
+                if (!Test(x, y)) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x <= m_box.right() && Test(x, y))
+                    ++x;
+                painter.fillRect(QRect(start, y, x - start, 1), colour);
+            }
+        }
+    }
+
+private:
+    size_t Index(int x, int y) const
+    {
+        return static_cast<size_t>((y - m_box.top()) * m_box.width() + (x - m_box.left()));
+    }
+
+    QRect m_box;
+    std::vector<bool> m_bits;
+};
+
+// The first and last column of an ellipse's row, relative to its box; the
+// ellipse touches all four sides of the box.
+bool EllipseRowSpan(int width, int height, int row, int& first, int& last)
+{
+    const double centreX = (width - 1) / 2.0;
+    const double centreY = (height - 1) / 2.0;
+    const double dy = (row - centreY) / (height / 2.0);
+    const double remaining = 1.0 - dy * dy;
+    if (remaining < 0)
+        return false;
+    constexpr double kTolerance = 1e-9;
+    const double half = (width / 2.0) * std::sqrt(remaining);
+    first = std::max(0, static_cast<int>(std::ceil(centreX - half - kTolerance)));
+    last = std::min(width - 1, static_cast<int>(std::floor(centreX + half + kTolerance)));
+    return first <= last;
+}
+
+PixelMask EllipseMask(const QRect& box)
+{
+    PixelMask mask(box);
+    for (int row = 0; row < box.height(); ++row) {
+        int first = 0;
+        int last = 0;
+        if (EllipseRowSpan(box.width(), box.height(), row, first, last))
+            mask.SetRun(box.top() + row, box.left() + first, box.left() + last);
+    }
+    return mask;
+}
+
+// A rectangle whose corners are the quarters of a cornerWidth x cornerHeight
+// ellipse.
+PixelMask RoundRectMask(const QRect& box, int cornerWidth, int cornerHeight)
+{
+    PixelMask mask(box);
+    const int ellipseWidth = std::clamp(cornerWidth, 0, box.width());
+    const int ellipseHeight = std::clamp(cornerHeight, 0, box.height());
+    for (int row = 0; row < box.height(); ++row) {
+        int ellipseRow = -1;
+        if (row < ellipseHeight / 2)
+            ellipseRow = row;
+        else if (box.height() - 1 - row < ellipseHeight / 2)
+            ellipseRow = ellipseHeight - box.height() + row;
+        int insetLeft = 0;
+        int insetRight = 0;
+        int first = 0;
+        int last = 0;
+        if (ellipseRow >= 0 && ellipseWidth > 1 && EllipseRowSpan(ellipseWidth, ellipseHeight, ellipseRow, first, last)) {
+            insetLeft = first;
+            insetRight = ellipseWidth - 1 - last;
+        }
+        mask.SetRun(box.top() + row, box.left() + insetLeft, box.right() - insetRight);
+    }
+    return mask;
+}
+
+// The round pen tip of a wide pen, as offsets from the pixel it is put on.
+std::vector<QPoint> PenTip(int width)
+{
+    std::vector<QPoint> tip;
+    const int start = -(width - 1) / 2;
+    const double centre = start + (width - 1) / 2.0;
+    const double radius = width / 2.0 - 0.25;
+    for (int dy = start; dy < start + width; ++dy) {
+        for (int dx = start; dx < start + width; ++dx) {
+            const double distanceX = dx - centre;
+            const double distanceY = dy - centre;
+            if (distanceX * distanceX + distanceY * distanceY <= radius * radius)
+                tip.push_back(QPoint(dx, dy));
+        }
+    }
+    return tip;
 }
 
 } // namespace
@@ -215,13 +367,20 @@ bool CDC::LineTo(int x, int y)
         return true;
     }
 
-    // Wide pens are centred on the pixel centres and have round ends.
-    QPen pen(colour, m_pPen->Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    m_painter.save();
-    m_painter.setPen(pen);
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(x + 0.5, y + 0.5));
-    m_painter.restore();
+    // A wide pen puts its round tip on every pixel of the line, both ends
+    // included, which gives it round ends.
+    std::vector<QPoint> pixels = LinePixels(from.x, from.y, x, y);
+    pixels.push_back(QPoint(x, y));
+    const int width = m_pPen->Width();
+    const QRect box = QRect(QPoint(std::min(from.x, x), std::min(from.y, y)), QPoint(std::max(from.x, x), std::max(from.y, y)))
+                          .adjusted(-width, -width, width, width);
+    PixelMask mask(box);
+    const std::vector<QPoint> tip = PenTip(width);
+    for (const QPoint& pixel : pixels) {
+        for (const QPoint& offset : tip)
+            mask.Set(pixel.x() + offset.x(), pixel.y() + offset.y());
+    }
+    mask.Paint(m_painter, colour);
     return true;
 }
 
@@ -270,43 +429,42 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
     return true;
 }
 
-void CDC::ApplyPen()
+namespace {
+
+// Outline in the pen, inside in the brush, of a shape that fills the box.
+template<typename Shape>
+void FillShape(QPainter& painter, const CPen& pen, const CBrush& brush, int left, int top, int right, int bottom, Shape shape)
 {
-    if (m_pPen->Style() == PS_NULL) {
-        m_painter.setPen(Qt::NoPen);
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+
+    if (pen.Style() == PS_NULL) {
+        // As with Rectangle, no outline means one column and row less.
+        if (!brush.IsNull() && right - left > 1 && bottom - top > 1)
+            shape(QRect(left, top, right - left - 1, bottom - top - 1)).Paint(painter, ToQColor(brush.Colour()));
         return;
     }
-    QPen pen(ToQColor(m_pPen->Colour()), m_pPen->Width());
-    if (m_pPen->Style() == PS_DOT) {
-        pen.setStyle(Qt::CustomDashLine);
-        pen.setDashPattern({ 1, 1 });
-    }
-    m_painter.setPen(pen);
+    if (right <= left || bottom <= top)
+        return;
+
+    const PixelMask whole = shape(QRect(left, top, right - left, bottom - top));
+    PixelMask inside = whole.Eroded();
+    for (int ring = 1; ring < pen.Width(); ++ring)
+        inside = inside.Eroded();
+    if (!brush.IsNull())
+        inside.Paint(painter, ToQColor(brush.Colour()));
+    whole.Minus(inside).Paint(painter, ToQColor(pen.Colour()));
 }
 
-void CDC::ApplyBrush()
-{
-    if (m_pBrush->IsNull())
-        m_painter.setBrush(Qt::NoBrush);
-    else
-        m_painter.setBrush(ToQColor(m_pBrush->Colour()));
-}
+} // namespace
 
 bool CDC::Ellipse(int left, int top, int right, int bottom)
 {
     if (!m_painter.isActive())
         return false;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    m_painter.save();
-    ApplyPen();
-    ApplyBrush();
-    // An aliased outline of a w x h QRect covers w + 1 columns, so this stays
-    // inside left .. right - 1.
-    m_painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
-    m_painter.restore();
+    FillShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom, EllipseMask);
     return true;
 }
 
@@ -314,15 +472,8 @@ bool CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, i
 {
     if (!m_painter.isActive())
         return false;
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    m_painter.save();
-    ApplyPen();
-    ApplyBrush();
-    m_painter.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), cornerWidth / 2.0, cornerHeight / 2.0);
-    m_painter.restore();
+    FillShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom,
+        [cornerWidth, cornerHeight](const QRect& box) { return RoundRectMask(box, cornerWidth, cornerHeight); });
     return true;
 }
 
@@ -359,20 +510,34 @@ bool CDC::TextOut(int x, int y, const QString& text)
 {
     if (!m_painter.isActive())
         return false;
-    const QFontMetrics metrics(m_pFont->ToQFont());
     if (m_nBkMode == OPAQUE) {
         const CSize extent = GetTextExtent(text);
         m_painter.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
     }
     m_painter.setPen(ToQColor(m_clrText));
-    m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    m_painter.drawText(QPoint(x, y + CellAscent()), text);
     return true;
 }
 
 CSize CDC::GetTextExtent(const QString& text) const
 {
     const QFontMetrics metrics(m_pFont->ToQFont());
-    return { metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent() };
+    return { metrics.horizontalAdvance(text), CellHeight() };
+}
+
+int CDC::CellHeight() const
+{
+    if (m_pFont->CellHeight() > 0)
+        return m_pFont->CellHeight();
+    const QFontMetrics metrics(m_pFont->ToQFont());
+    return metrics.ascent() + metrics.descent();
+}
+
+int CDC::CellAscent() const
+{
+    if (m_pFont->CellHeight() > 0)
+        return m_pFont->Ascent();
+    return QFontMetrics(m_pFont->ToQFont()).ascent();
 }
 
 bool CDC::DrawIcon(int x, int y, HICON icon)

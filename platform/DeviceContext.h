@@ -71,8 +71,8 @@ public:
     QPainter& Painter() { return m_painter; }
 
 private:
-    void ApplyPen();
-    void ApplyBrush();
+    int CellHeight() const;
+    int CellAscent() const;
 
     QPainter m_painter;
     CPen m_penDefault;

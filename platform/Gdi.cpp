@@ -12,6 +12,19 @@
 #include <algorithm>
 #include <cstdlib>
 
+// The resources live in a static library, whose registration the linker
+// drops unless something refers to it.
+static void RegisterProgramResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void EnsureResources()
+{
+    static const bool registered = (RegisterProgramResources(), true);
+    Q_UNUSED(registered);
+}
+
 namespace {
 
 constexpr int kIconSize = 32;
@@ -34,6 +47,7 @@ QString BitmapPath(int resourceId, const char* extension)
 // The file behind a resource id: an SVG if there is one, else a PNG.
 QString ResolveResource(QString (*makePath)(int, const char*), int resourceId)
 {
+    EnsureResources();
     for (const char* extension : { "svg", "png" }) {
         QString path = makePath(resourceId, extension);
         if (QFile::exists(path))
@@ -110,9 +124,9 @@ QFont BaseFont(const QString& family, int weight, bool italic)
     font.setWeight(ToQFontWeight(weight));
     font.setItalic(italic);
     // Text widths must add up character by character, as they did on the old
-    // system, and must not shift between runs.
+    // system: no kerning, and full hinting for whole-pixel advances.
     font.setKerning(false);
-    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::PreferMatch);
     return font;
 }
@@ -219,6 +233,10 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
     }
     m_font.setUnderline(underline);
     m_font.setStrikeOut(strikeOut);
+
+    const QFontMetrics metrics(m_font);
+    m_nCellHeight = height > 0 ? height : metrics.ascent() + metrics.descent();
+    m_nAscent = m_nCellHeight - metrics.descent();
     return true;
 }
 

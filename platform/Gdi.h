@@ -112,9 +112,15 @@ public:
     bool Create(const QString& face, int cellHeight, int weight, bool italic = false);
 
     const QFont& ToQFont() const { return m_font; }
+    // The text cell: the height asked for, with the baseline Ascent() pixels
+    // below its top. Any pixel the Qt font is shorter by is leading above.
+    int CellHeight() const { return m_nCellHeight; }
+    int Ascent() const { return m_nAscent; }
 
 private:
     QFont m_font;
+    int m_nCellHeight = 0;
+    int m_nAscent = 0;
 };
 
 // Maps an old face name to the installed family that stands in for it.
@@ -142,6 +148,10 @@ private:
 };
 
 HICON LoadIconResource(int resourceId);
+
+// Links the program's compiled-in resources (icons, bitmaps, help) into any
+// executable built on this library; cheap to call again.
+void EnsureResources();
 
 class CBitmap
 {

@@ -1,5 +1,7 @@
 #include "platform/HelpWindow.h"
 
+#include "platform/Gdi.h"
+
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
@@ -28,6 +30,7 @@ QUrl ResourceUrl(const QString& resourcePath)
 
 void OpenHelp(QWidget* owner, const QString& resourcePath)
 {
+    EnsureResources();
     if (!QFile::exists(resourcePath))
         qWarning("platform: help page %s is missing", qUtf8Printable(resourcePath));
 
