@@ -1,0 +1,68 @@
+#include "model/LongCycle.h"
+
+#include "model/CalendarArithmetic.h"
+
+#include <cmath>
+#include <cstdio>
+
+double LongCyclePhase(std::int16_t birthDay, std::int16_t birthMonth, std::int16_t birthYear,
+                      std::int16_t month, std::int16_t year)
+{
+    const double age = DaysBetween(birthDay, birthMonth, birthYear, month, year, 1);
+    return std::fmod(age, kLongCycleLength) - kLongCyclePhaseOffset;
+}
+
+int LocateBoundary(double phase)
+{
+    constexpr int kLastSegment = LongCycleBoundaries.size() - 2;
+    int index = -1;
+    if (LongCycleBoundaries[0] < phase) {
+        index = 0;
+        while (index < kLastSegment && LongCycleBoundaries[index + 1] < phase)
+            ++index;
+    }
+    return index;
+}
+
+TimeOfDay SplitTimeOfDay(double fraction)
+{
+    if (!std::isfinite(fraction))
+        return {};
+    fraction -= std::floor(fraction);
+    const double hours = fraction * 24.0;
+    const double minutes = (hours - std::trunc(hours)) * 60.0;
+    // The reduction can round up to exactly 1.0 for a tiny negative fraction.
+    const int wholeHours = static_cast<int>(std::trunc(hours));
+    if (wholeHours >= 24)
+        return {23, 59};
+    return {wholeHours, static_cast<int>(std::trunc(minutes))};
+}
+
+std::string FormatClockTime(double fraction)
+{
+    const TimeOfDay time = SplitTimeOfDay(fraction);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", time.hours, time.minutes);
+    return text;
+}
+
+std::string FormatTimeLabel(double fraction)
+{
+    const TimeOfDay time = SplitTimeOfDay(fraction);
+    char text[32];
+    std::snprintf(text, sizeof text, "(Time) %02d:%02d\n", time.hours, time.minutes);
+    return text;
+}
+
+std::vector<MonthBoundary> MonthBoundaries(double monthPhase, int monthLength)
+{
+    std::vector<MonthBoundary> boundaries;
+    for (int index = LocateBoundary(monthPhase) + 1; index < LongCycleBoundaries.size(); ++index) {
+        const double offset = LongCycleBoundaries[index] - monthPhase;
+        if (!(offset >= 0.0 && offset < monthLength))
+            break;
+        const double whole = std::trunc(offset);
+        boundaries.push_back({index, offset, static_cast<int>(whole) + 1, offset - whole});
+    }
+    return boundaries;
+}
