@@ -14,8 +14,15 @@ constexpr int kMonthColumns = 31;
 constexpr int kBandLeftMargin = 4;
 constexpr int kBandRightMargin = 9;
 constexpr int kSwissFamily = 0x20;
+constexpr int kChartRight = 377;
+constexpr int kChartBottom = 157;
 
 } // namespace
+
+QSize ChartExtent()
+{
+    return { kChartRight + 1, kChartBottom + 1 };
+}
 
 MonthBand YearViewMonthBand(int month, int year)
 {

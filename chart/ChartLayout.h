@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,11 @@ class CFont;
 
 // Geometry and fonts shared by the chart's views, kept free of any window so
 // the painter and its tests agree on the same numbers.
+
+// How far the chart's drawing reaches from the chart control's top-left
+// corner: a little past the control on the right and below it, where the
+// frame's outer edges, the month names and the day numbers lie.
+QSize ChartExtent();
 
 // The band of the shown month on the year chart: left and right edge, in
 // chart pixels.

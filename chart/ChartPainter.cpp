@@ -4,6 +4,9 @@
 #include "chart/ChartLayout.h"
 #include "platform/DeviceContext.h"
 
+#include <QImage>
+#include <QPainter>
+
 namespace {
 
 constexpr int kHelpLineId = 1007;
@@ -68,15 +71,32 @@ void DrawSeasonPicture(QWidget* picture, int chartMonth)
 
 // A minimised window is drawn by the window manager from the window icon, so
 // nothing is painted for that state here.
+//
+// The chart is drawn once, into a picture as large as the drawing reaches.
+// The control keeps the part that falls on it; the rest lies on the window
+// around the control and is drawn there while the window paints, as a
+// drawing context shared with the parent would have put it.
 void CBiorhythmDlg::OnPaint()
 {
     if (QWidget* chart = GetDlgItem(kChartId)) {
+        const qreal ratio = chart->devicePixelRatioF();
+        QImage picture(ChartExtent() * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        {
+            CDC dc(&picture);
+            PaintChart(dc);
+        }
         ClearWindowLayer(chart);
         {
             CWindowDC dc(chart);
-            PaintChart(dc);
+            dc.Painter().drawImage(QPoint(0, 0), picture);
         }
         chart->update();
+        if (testAttribute(Qt::WA_WState_InPaintEvent)) {
+            QPainter window(this);
+            window.drawImage(chart->pos(), picture);
+        }
     }
     if (QWidget* helpLine = GetDlgItem(kHelpLineId)) {
         DrawStatusIcon(helpLine, m_nCriticalLevel, m_bCompareMode, m_hIcon140, m_hIcon158);
