@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -14,6 +15,7 @@ constexpr int kFieldBorders = 6;
 constexpr int kListBorders = 2;
 constexpr int kTextIndent = 3;
 constexpr int kButtonWidth = 15;
+constexpr int kArrowRows = 4;
 
 constexpr COLORREF kBorder = RGB(122, 138, 153);
 constexpr COLORREF kButtonFace = RGB(221, 230, 237);
@@ -59,6 +61,20 @@ private:
     const int& m_nItemHeight;
 };
 
+// Menu-like popups ignore the visible-item limit and cover the field; a
+// drop-down list opens below it with a fixed number of rows.
+class CDropDownStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 CColorComboBox::CColorComboBox(QWidget* parent)
@@ -67,6 +83,9 @@ CColorComboBox::CColorComboBox(QWidget* parent)
     m_font.Create("Arial Cyr", 14, FW_BOLD);
     setFont(m_font.ToQFont());
     setFocusPolicy(Qt::StrongFocus);
+    auto* style = new CDropDownStyle;
+    style->setParent(this);
+    setStyle(style);
     QPalette colours = palette();
     colours.setColor(QPalette::Text, ToQColor(m_clrText));
     colours.setColor(QPalette::WindowText, ToQColor(m_clrText));
@@ -176,6 +195,7 @@ void CColorComboBox::showPopup()
     const int listHeight = m_nDroppedHeight - closedHeight - kListBorders;
     setMaxVisibleItems(std::max(1, listHeight / std::max(1, m_nListItemHeight)));
     QComboBox::showPopup();
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The list drops below the field, as wide as the combo.
     QWidget* popup = view()->window();
     popup->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), popup->height())));
@@ -194,10 +214,9 @@ void CColorComboBox::paintEvent(QPaintEvent*)
     painter.drawLine(button.topLeft(), button.bottomLeft());
     const int centreX = button.left() + (button.width() + 1) / 2;
     const int centreY = button.top() + button.height() / 2 - 1;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(kArrow));
-    const QPoint arrow[] = { { centreX - 4, centreY - 1 }, { centreX + 3, centreY - 1 }, { centreX, centreY + 3 - 1 + 1 } };
-    painter.drawPolygon(arrow, 3);
+    painter.setPen(ToQColor(kArrow));
+    for (int row = 0; row < kArrowRows; ++row)
+        painter.drawLine(centreX - kArrowRows + 1 + row, centreY - 1 + row, centreX + kArrowRows - 1 - row, centreY - 1 + row);
 
     QRect textArea(2, 2, button.left() - 3, field.height() - 4);
     painter.setFont(m_font.ToQFont());

@@ -3,7 +3,10 @@
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 CColorLabel::CColorLabel(QWidget* parent)
     : QLabel(parent)
@@ -28,9 +31,14 @@ void CColorLabel::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), ToQColor(m_brBack.Colour()));
     painter.setFont(m_font.ToQFont());
     painter.setPen(ToQColor(m_clrText));
-    // A left static breaks its text at blanks to fit the width and clips
-    // whatever does not fit below.
+    // The text breaks at blanks to fit the width. A line that would be cut
+    // by the bottom edge is left out rather than shown as a row of stumps.
+    const int lineHeight = QFontMetrics(m_font.ToQFont()).height();
+    const int wholeLines = std::max(1, height() / std::max(1, lineHeight));
+    painter.save();
+    painter.setClipRect(QRect(0, 0, width(), std::min(height(), wholeLines * lineHeight)));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs,
         GetWindowText(this));
+    painter.restore();
     PaintWindowLayer(this, painter);
 }

@@ -108,12 +108,10 @@ void CIconButton::paintEvent(QPaintEvent*)
 
 void CIconButton::mousePressEvent(QMouseEvent* event)
 {
+    // The base class paints the pressed look at once, before the release
+    // can come, so even a quick click turns a toggle over.
     m_bPressPainted = false;
     QAbstractButton::mousePressEvent(event);
-    // The pressed look has to be painted before the release can come, or a
-    // quick click would never turn a toggle over.
-    if (isDown() && isVisible())
-        repaint();
 }
 
 void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pressed)
