@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// A date written as YYYY-MM-DD, exactly ten characters; an empty optional
+// when the text is not of that form or names no day of the calendar.
+std::optional<QDate> ParseIsoDate(const QString& text);
+
+// Today: the machine's local date, or the date in RYVANTA_TODAY (YYYY-MM-DD)
+// when that variable is set and not empty, so that a run can be repeated on
+// another day. A malformed RYVANTA_TODAY gives no date and, when error is
+// given, a description of the fault.
+std::optional<QDate> ReadToday(QString* error = nullptr);
+
+// Today for callers that must go on regardless: the date of RYVANTA_TODAY
+// when it is valid, otherwise the machine's local date.
+QDate Today();
