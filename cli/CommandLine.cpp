@@ -1,26 +1,68 @@
 #include "cli/CommandLine.h"
 
-#include <cstdio>
-#include <cstring>
+#include "cli/Report.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <iostream>
+#include <ostream>
 
 namespace {
 
-const char kUsage[] =
-    "Usage: ryvanta [--help] [--version]\n"
-    "       ryvanta report --birth YYYY-MM-DD --month YYYY-MM [--format text|json]\n";
+void WriteUsage(std::ostream& out)
+{
+    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage;
+}
+
+void WriteHelp(std::ostream& out)
+{
+    WriteUsage(out);
+    out << "\nCommands:\n"
+           "  report     one month of a person's biorhythms as a table (text) or JSON\n"
+           "\nOptions:\n"
+           "  --help     show this help and exit\n"
+           "  --version  show the version and exit\n"
+           "\nThe date taken as today is the machine's, or RYVANTA_TODAY (YYYY-MM-DD)\n"
+           "when that variable is set.\n";
+}
+
+QStringList ArgumentsAfterProgram(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
+{
+    const QString& command = arguments.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        WriteHelp(out);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "ryvanta " << RYVANTA_VERSION << '\n';
+        return 0;
+    }
+    if (command == QLatin1String("report"))
+        return RunReport(arguments.mid(1), out, err);
+    err << "ryvanta: unknown command '" << command.toStdString() << "' (see ryvanta --help)\n";
+    return 2;
+}
 
 } // namespace
 
 int RunRyvanta(int argc, char** argv)
 {
-    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("ryvanta %s\n", RYVANTA_VERSION);
+    const QStringList arguments = ArgumentsAfterProgram(argc, argv);
+    if (arguments.isEmpty()) {
+        // Without a command ryvanta is to open its window (RunWindow, with
+        // argc and argv for the application object); until the window
+        // exists, the bare command explains its usage.
+        WriteUsage(std::cout);
         return 0;
     }
-    if (argc >= 2 && std::strcmp(argv[1], "--help") != 0) {
-        std::fprintf(stderr, "ryvanta: unknown command '%s'\n%s", argv[1], kUsage);
-        return 2;
-    }
-    std::fputs(kUsage, stdout);
-    return 0;
+    return RunCommand(arguments, std::cout, std::cerr);
 }

@@ -1,0 +1,53 @@
+#include "cli/Report.h"
+
+#include "cli/ReportData.h"
+#include "cli/ReportJson.h"
+#include "cli/ReportOptions.h"
+#include "cli/ReportText.h"
+#include "platform/Today.h"
+
+#include <ostream>
+
+const char kReportUsage[] =
+    "       ryvanta report --birth YYYY-MM-DD --month YYYY-MM [--format text|json]\n";
+
+namespace {
+
+constexpr int kUsageFault = 2;
+
+int Fail(std::ostream& err, const QString& message)
+{
+    err << "ryvanta: " << message.toStdString() << '\n';
+    return kUsageFault;
+}
+
+} // namespace
+
+int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err)
+{
+    QString error;
+    const std::optional<ReportOptions> options = ParseReportOptions(arguments, &error);
+    if (!options)
+        return Fail(err, error);
+    if (options->helpRequested) {
+        out << "Usage:" << (kReportUsage + 6)
+            << "\nCharts one month of the biorhythms of a person born on the given date:\n"
+               "each day's age, rhythm values, critical level and moon mark, and the\n"
+               "long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.\n";
+        return 0;
+    }
+
+    const std::optional<QDate> today = ReadToday(&error);
+    if (!today)
+        return Fail(err, error);
+    if (!CheckReportDates(*options, *today, &error))
+        return Fail(err, error);
+
+    const MonthReport report = BuildMonthReport(*options);
+    if (options->format == ReportFormat::Json)
+        WriteReportJson(report, out);
+    else
+        WriteReportText(report, out);
+    out.flush();
+    return 0;
+}

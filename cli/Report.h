@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+
+// `ryvanta report`: one month of a person's biorhythms, as text or JSON.
+// The arguments are those after "report". Writes the report to out, or one
+// line to err on a fault. Returns the exit status: 0, or 2 on a fault.
+int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+// The usage lines of the command, for the program's help.
+extern const char kReportUsage[];

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/MonthReadings.h"
+
+#include <string>
+#include <vector>
+
+struct ReportOptions;
+
+// What a report tells about a month of a person's life, computed once and
+// then written out as text or JSON.
+struct MonthReport
+{
+    MonthOfLife period;
+    double phase = 0.0;  // LongCyclePhase of the month's first day
+    std::vector<DayReading> days;
+    std::vector<BoundaryReading> boundaries;
+};
+
+MonthReport BuildMonthReport(const ReportOptions& options);
+
+// "2026-12-05" and "2026-12".
+std::string FormatIsoDate(int year, int month, int day);
+std::string FormatIsoMonth(int year, int month);
+
+// "new", "full" or "none" for a MoonPhaseMark.
+const char* MoonWord(int moonMark);
+
+// A program text without its leading and trailing blanks.
+std::string TrimBlanks(const char* text);

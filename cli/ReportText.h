@@ -1,0 +1,9 @@
+#pragma once
+
+#include <iosfwd>
+
+struct MonthReport;
+
+// Writes the report as two aligned tables: the month's days, and the
+// long-cycle boundaries that fall inside the month.
+void WriteReportText(const MonthReport& report, std::ostream& out);

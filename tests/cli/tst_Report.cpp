@@ -1,0 +1,263 @@
+#include "cli/CommandLine.h"
+#include "cli/Report.h"
+#include "cli/ReportJson.h"
+#include "model/BioYear.h"
+#include "model/Rhythms.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <charconv>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+struct ReportRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ReportRun Report(const QStringList& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    ReportRun run;
+    run.status = RunReport(arguments, out, err);
+    run.out = QString::fromStdString(out.str());
+    run.err = QString::fromStdString(err.str());
+    return run;
+}
+
+QJsonObject ReportObject(const QStringList& arguments)
+{
+    const ReportRun run = Report(arguments + QStringList{"--format", "json"});
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    if (run.status != 0 || error.error != QJsonParseError::NoError || !document.isObject())
+        qWarning("report failed: %s%s", qPrintable(run.err), qPrintable(error.errorString()));
+    return document.object();
+}
+
+QStringList Keys(const QJsonObject& object)
+{
+    QStringList keys = object.keys();
+    keys.sort();
+    return keys;
+}
+
+// Sends std::cout to a string for the lifetime of the guard.
+class CapturedStandardOutput
+{
+public:
+    CapturedStandardOutput() : m_previous(std::cout.rdbuf(m_text.rdbuf())) { }
+    ~CapturedStandardOutput() { std::cout.rdbuf(m_previous); }
+    QString text() const { return QString::fromStdString(m_text.str()); }
+
+private:
+    std::ostringstream m_text;
+    std::streambuf* m_previous;
+};
+
+} // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void jsonHoldsTheMonth();
+    void jsonNumbersReadBackExactly();
+    void numberTextRoundTrips_data();
+    void numberTextRoundTrips();
+    void birthMonthStartsOnTheBirthDay();
+    void textListsDaysAndBoundaries();
+    void birthTodayIsAccepted();
+    void faultsExitWithStatusTwo_data();
+    void faultsExitWithStatusTwo();
+    void helpAndVersionSucceed_data();
+    void helpAndVersionSucceed();
+};
+
+void TestReport::jsonHoldsTheMonth()
+{
+    ScopedToday today("2026-12-07");
+    const QJsonObject report = ReportObject({"--birth", "1975-07-03", "--month", "2026-12"});
+
+    QCOMPARE(Keys(report), (QStringList{"birth", "boundaries", "days", "month", "phase"}));
+    QCOMPARE(report["birth"].toString(), QStringLiteral("1975-07-03"));
+    QCOMPARE(report["month"].toString(), QStringLiteral("2026-12"));
+    QVERIFY(std::abs(report["phase"].toDouble() - 123.7716667) < 1e-6);
+
+    const QJsonArray days = report["days"].toArray();
+    QCOMPARE(days.size(), 31);
+    const QStringList dayKeys = {"age", "date", "emotional", "intellectual", "level", "moon", "physical", "windows", "year_curve"};
+    for (qsizetype index = 0; index < days.size(); ++index) {
+        const QJsonObject day = days[index].toObject();
+        QCOMPARE(Keys(day), dayKeys);
+        QCOMPARE(day["date"].toString(), QStringLiteral("2026-12-%1").arg(index + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(day["age"].toInt(), 18779 + int(index));
+    }
+
+    const QJsonArray boundaries = report["boundaries"].toArray();
+    const QStringList boundaryKeys = {"date", "label", "level", "message", "moon", "time", "windows"};
+    const QStringList moments = {"2026-12-01 14:07", "2026-12-19 08:35", "2026-12-26 11:14"};
+    const QStringList labels = {"H1-H3", "H1-H2", "H2-H3"};
+    QCOMPARE(boundaries.size(), moments.size());
+    for (qsizetype index = 0; index < boundaries.size(); ++index) {
+        const QJsonObject boundary = boundaries[index].toObject();
+        QCOMPARE(Keys(boundary), boundaryKeys);
+        QCOMPARE(boundary["date"].toString() + ' ' + boundary["time"].toString(), moments[index]);
+        QCOMPARE(boundary["label"].toString(), labels[index]);
+        QVERIFY(!boundary["message"].toString().startsWith(' '));
+    }
+    // Day 19 is 18797 days old: remainders 12.10, 7.35 and 26.29, no window.
+    QCOMPARE(boundaries[1].toObject()["level"].toInt(), 11);
+    QCOMPARE(boundaries[1].toObject()["message"].toString(), QStringLiteral("The day is hard enough"));
+}
+
+void TestReport::jsonNumbersReadBackExactly()
+{
+    ScopedToday today("2026-12-07");
+    const QJsonObject day = ReportObject({"--birth", "1975-07-03", "--month", "2026-12"})["days"].toArray()[3].toObject();
+    QCOMPARE(day["physical"].toDouble(), RhythmValue(18782, Rhythm::Physical));
+    QCOMPARE(day["intellectual"].toDouble(), RhythmValue(18782, Rhythm::Intellectual));
+    // 4 December is day 338 of 2026, the birthday day 184.
+    QCOMPARE(day["year_curve"].toDouble(), double(BioYearReading(154)));
+}
+
+void TestReport::numberTextRoundTrips_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::newRow("one tenth") << 0.1;
+    QTest::newRow("one third") << 1.0 / 3.0;
+    QTest::newRow("tiny negative") << -0.0031853017931379904;
+    QTest::newRow("small exponent") << 1.5e-7;
+    QTest::newRow("a float widened") << double(0.11111111f);
+}
+
+void TestReport::numberTextRoundTrips()
+{
+    QFETCH(double, value);
+    const std::string text = FormatJsonNumber(value);
+    double readBack = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), readBack);
+    QCOMPARE(readBack, value);
+    QCOMPARE(QJsonDocument::fromJson(QByteArray("[") + text.c_str() + "]").array()[0].toDouble(), value);
+}
+
+void TestReport::birthMonthStartsOnTheBirthDay()
+{
+    ScopedToday today("2026-12-07");
+    const QJsonObject report = ReportObject({"--birth", "2026-12-05", "--month", "2026-12"});
+    const QJsonArray days = report["days"].toArray();
+    QCOMPARE(days.size(), 27);
+    const QJsonObject birth = days[0].toObject();
+    QCOMPARE(birth["date"].toString(), QStringLiteral("2026-12-05"));
+    QCOMPARE(birth["age"].toInt(), 0);
+    QCOMPARE(birth["level"].toInt(), 18);
+    QCOMPARE(birth["windows"].toString(), QStringLiteral("F1-F2-F3"));
+    QCOMPARE(birth["physical"].toDouble(), 0.0);
+
+    // The cycle starts 0.5833333 day into the birth day.
+    const QJsonArray boundaries = report["boundaries"].toArray();
+    QCOMPARE(boundaries.size(), 1);
+    QCOMPARE(boundaries[0].toObject()["date"].toString(), QStringLiteral("2026-12-05"));
+    QCOMPARE(boundaries[0].toObject()["time"].toString(), QStringLiteral("13:59"));
+    QCOMPARE(boundaries[0].toObject()["label"].toString(), QStringLiteral("H1-H2-H3"));
+}
+
+void TestReport::textListsDaysAndBoundaries()
+{
+    ScopedToday today("2026-12-07");
+    const ReportRun run = Report({"--birth", "1975-07-03", "--month", "2026-12"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    const QStringList lines = run.out.split('\n');
+    QCOMPARE(lines.filter(QRegularExpression("^2026-12-\\d\\d  +\\d+ ")).size(), 31);
+    QVERIFY(run.out.contains(QRegularExpression("\\n2026-12-19  08:35  H1-H2 +\\w+ +11 +The day is hard enough\\n")));
+}
+
+void TestReport::birthTodayIsAccepted()
+{
+    ScopedToday today("2026-12-07");
+    QCOMPARE(Report({"--birth", "2026-12-07", "--month", "2026-12"}).status, 0);
+}
+
+void TestReport::faultsExitWithStatusTwo_data()
+{
+    QTest::addColumn<QByteArray>("today");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray today = "2026-12-07";
+    QTest::newRow("impossible date") << today << QStringList{"--birth", "2001-02-29", "--month", "2026-12"} << "";
+    QTest::newRow("malformed date") << today << QStringList{"--birth", "1975-7-3", "--month", "2026-12"} << "";
+    QTest::newRow("birth tomorrow") << today << QStringList{"--birth", "2026-12-08", "--month", "2026-12"}
+        << "ryvanta: Invalid date of birth! Date of birth must be in the past.";
+    QTest::newRow("month before the birth month") << today << QStringList{"--birth", "1975-07-03", "--month", "1975-06"}
+        << "ryvanta: The person was not born yet at the period of interest!";
+    QTest::newRow("birth in 1849") << today << QStringList{"--birth", "1849-12-31", "--month", "1850-01"} << "";
+    QTest::newRow("month in 2101") << today << QStringList{"--birth", "1975-07-03", "--month", "2101-01"} << "";
+    QTest::newRow("month 13") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-13"} << "";
+    QTest::newRow("unknown option") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "--colour", "red"} << "";
+    QTest::newRow("missing value") << today << QStringList{"--month", "2026-12", "--birth"} << "";
+    QTest::newRow("option as value") << today << QStringList{"--birth", "--month", "2026-12"} << "";
+    QTest::newRow("no month") << today << QStringList{"--birth", "1975-07-03"} << "";
+    QTest::newRow("unknown format") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "--format", "xml"} << "";
+    QTest::newRow("malformed RYVANTA_TODAY") << QByteArray("7.12.2026")
+        << QStringList{"--birth", "1975-07-03", "--month", "2026-12"} << "";
+    QTest::newRow("impossible RYVANTA_TODAY") << QByteArray("2026-02-30")
+        << QStringList{"--birth", "1975-07-03", "--month", "2026-12"} << "";
+}
+
+void TestReport::faultsExitWithStatusTwo()
+{
+    QFETCH(QByteArray, today);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    ScopedToday fixedToday(today);
+    const ReportRun run = Report(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith("ryvanta: ") && run.err.endsWith('\n') && run.err.count('\n') == 1, qPrintable(run.err));
+    if (!message.isEmpty())
+        QCOMPARE(run.err, message + '\n');
+}
+
+void TestReport::helpAndVersionSucceed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("--help") << QStringList{"--help"} << "ryvanta report --birth YYYY-MM-DD --month YYYY-MM";
+    QTest::newRow("report --help") << QStringList{"report", "--help"} << "ryvanta report --birth YYYY-MM-DD";
+    QTest::newRow("--version") << QStringList{"--version"} << "ryvanta " RYVANTA_VERSION "\n";
+    QTest::newRow("no arguments") << QStringList{} << "Usage: ryvanta";
+}
+
+void TestReport::helpAndVersionSucceed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+
+    std::vector<QByteArray> storage = {"ryvanta"};
+    for (const QString& argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    CapturedStandardOutput output;
+    QCOMPARE(RunRyvanta(int(storage.size()), argv.data()), 0);
+    QVERIFY2(output.text().contains(expected), qPrintable(output.text()));
+}
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_Report.moc"
