@@ -81,16 +81,28 @@ inline QColor PixelAt(const QImage& image, int x, int y)
     return QColor::fromRgba(image.pixel(x, y));
 }
 
-// Pixels of antialiased text count when they are near the colour.
-inline int CountNear(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40)
+// Antialiased text blends its colour into the background: count the pixels
+// in area that lie at least half-way from the background to the colour.
+inline int CountTextPixels(const QImage& image, const QRect& area, const QColor& background, const QColor& colour)
 {
+    const int deltas[3] = { colour.red() - background.red(), colour.green() - background.green(),
+        colour.blue() - background.blue() };
+    int channel = 0;
+    for (int index = 1; index < 3; ++index)
+        if (std::abs(deltas[index]) > std::abs(deltas[channel]))
+            channel = index;
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
             const QColor pixel = QColor::fromRgba(image.pixel(x, y));
-            if (std::abs(pixel.red() - colour.red()) <= tolerance && std::abs(pixel.green() - colour.green()) <= tolerance
-                && std::abs(pixel.blue() - colour.blue()) <= tolerance)
-                ++count;
+            const int values[3] = { pixel.red(), pixel.green(), pixel.blue() };
+            const int bases[3] = { background.red(), background.green(), background.blue() };
+            const double share = double(values[channel] - bases[channel]) / deltas[channel];
+            bool onLine = share >= 0.5 && share <= 1.0;
+            for (int index = 0; index < 3 && onLine; ++index)
+                onLine = std::abs(values[index] - (bases[index] + share * deltas[index])) <= 12;
+            count += onLine ? 1 : 0;
         }
     }
     return count;
@@ -100,8 +112,9 @@ inline int CountNear(const QImage& image, const QRect& area, const QColor& colou
 inline int CountColour(const QImage& image, const QRect& area, const QColor& colour)
 {
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
             if (QColor::fromRgba(image.pixel(x, y)) == colour)
                 ++count;
     return count;
