@@ -1,21 +1,21 @@
 #pragma once
 
+#include "calendar/CalendarPanel.h"
 #include "controls/ColorComboBox.h"
 #include "controls/ColorLabel.h"
 #include "controls/FramedLabel.h"
 #include "controls/IconButton.h"
+#include "persons/PersonsStore.h"
 #include "platform/Gdi.h"
+#include "platform/StaticControls.h"
 #include "platform/ToolTipCtrl.h"
 #include "platform/Window.h"
 
 #include <QString>
 #include <QStringList>
 
-class CCalendarPanel;
 class CDC;
-
-// Posted by the calendar panel after a click on a day cell.
-constexpr UINT WM_CALENDAR_CLICKED = WM_USER + 5;
+class QMenu;
 
 // The main window. Its fields are the program's state: every command reads
 // and writes them directly, and the painter rebuilds the chart from them.
@@ -32,12 +32,17 @@ public:
     void OnSysCommand(UINT id);
     void OnInfo();
     void OnHelp();
+    // Enter does not close the main window; Esc and the close box do.
+    void OnOK() { }
     HICON OnQueryDragIcon() const { return m_hIcon; }
     void OnShowWindow(bool show);
     void OnCommand(int id, int notificationCode) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The brush every control-colour request of the window is answered with.
     const CBrush& OnCtlColor() const { return m_hbrDialog; }
+    // The window menu: Move, Minimize, Close and the About entry. It opens
+    // on Alt+Space and on a right click on the window's background.
+    QMenu* SystemMenu() const { return m_pSystemMenu; }
 
     // Chart
     void OnPaint();
@@ -105,9 +110,35 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void accept() override { OnOK(); }
+    void done(int result) override;
 
 private:
+    // Application shell
+    void CreateTemplateControls();
+    void CreateRunTimeControls();
+    void AddToolTips();
+    void ReportDamagedList();
+
+    // Chart
     void DrawYearView(CDC& dc);
     void DrawRhythmCurves(CDC& dc);
     void DrawSummaryBars(CDC& dc);
+
+    // Application shell
+    CStatic m_staticChart;
+    CPictureStatic m_staticPicture;
+    CGroupBox m_groupMessage;
+    CGroupBox m_groupTools;
+    CGroupBox m_groupToolsInner;
+    CGroupBox m_groupNavigation;
+    QMenu* m_pSystemMenu = nullptr;
+    bool m_bCalendarCreated = false;
+    bool m_bDestroyed = false;
+
+    // Persons
+    CPersonsStore m_personsStore;
+    bool m_bReportDamagedList = false;
 };

@@ -1,0 +1,254 @@
+#include "app/BiorhythmDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/Strings.h"
+#include "app/SystemMenu.h"
+#include "calendar/CalendarPanel.h"
+#include "platform/HelpWindow.h"
+
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QShortcut>
+#include <QWindow>
+
+#include <vector>
+
+namespace {
+
+constexpr int kProgramIcon = 130;
+constexpr int kWarningStatusIcon = 140;
+constexpr int kArrowStatusIcon = 158;
+constexpr int kClientWidth = 582;
+constexpr int kClientHeight = 458;
+const QString kHelpPage = QStringLiteral(":/help/index.html");
+
+// The day read-out area of the chart, repainted by the info button.
+constexpr CRect kDayInfoRect { 30, 200, 350, 380 };
+
+const QString kStartHelpText = QStringLiteral(
+    "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start.");
+const QString kBirthDateCaption = QStringLiteral("Birth date:");
+
+// What the window does with a control's notification and with a posted
+// message; a pair not listed here is ignored.
+struct CommandEntry {
+    int id;
+    int notificationCode;
+    void (CBiorhythmDlg::*handler)();
+};
+
+const std::vector<CommandEntry> kCommandMap = {
+    { 1011, BN_CLICKED, &CBiorhythmDlg::OnHelp },
+    { 1037, BN_CLICKED, &CBiorhythmDlg::OnInfo },
+};
+
+struct MessageEntry {
+    UINT message;
+    LRESULT (CBiorhythmDlg::*handler)(WPARAM, LPARAM);
+};
+
+const std::vector<MessageEntry> kMessageMap = {};
+
+QIcon WindowIcon(HICON icon)
+{
+    QIcon windowIcon;
+    if (icon) {
+        windowIcon.addPixmap(icon->Pixmap(1.0));
+        windowIcon.addPixmap(icon->Pixmap(2.0));
+    }
+    return windowIcon;
+}
+
+} // namespace
+
+CBiorhythmDlg::CBiorhythmDlg(QWidget* parent)
+    : CDialog(parent)
+{
+    m_hIcon = LoadIconResource(kProgramIcon);
+    m_hIcon140 = LoadIconResource(kWarningStatusIcon);
+    m_hIcon158 = LoadIconResource(kArrowStatusIcon);
+    m_arrPersons.reserve(128);
+
+    setWindowTitle(QStringLiteral("Ryvanta"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(m_hbrDialog.Colour()));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    OnInitDialog();
+}
+
+CBiorhythmDlg::~CBiorhythmDlg()
+{
+    OnDestroy();
+}
+
+bool CBiorhythmDlg::OnInitDialog()
+{
+    m_pSystemMenu = new QMenu(this);
+    BuildSystemMenu(m_pSystemMenu, LoadString(IDS_ABOUTBOX));
+    connect(m_pSystemMenu, &QMenu::triggered, this,
+        [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemMenuKey, &QShortcut::activated, this,
+        [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &CBiorhythmDlg::OnHelp);
+
+    setWindowIcon(WindowIcon(m_hIcon));
+
+    m_pCalendar = new CCalendarPanel(this);
+    m_pCalendar->SetDayWarning(false);
+
+    m_hbrDialog.CreateSolidBrush(RGB(219, 227, 235));
+
+    CreateTemplateControls();
+    CreateRunTimeControls();
+    for (CIconButton* button : { &m_btnStart, &m_btnPrevDate, &m_btnNextDate, &m_btnInfo, &m_btnInsert,
+             &m_btnRemove, &m_btnCurrentMonth, &m_btnCompare })
+        button->m_bActive = false;
+
+    m_nBirthDay = m_nBirthMonth = m_nBirthYear = 0;
+    m_nBoundaryDay = m_nChartMonth = m_nMoonMark = 0;
+    m_bSeekBoundary = m_bShowDayInfo = m_bCurrentMonthMode = m_bCompareMode = false;
+    m_dLongCyclePhase = 0;
+    m_nLongCycleSegment = -1;
+    m_nDayOfYear = 0;
+    m_nCriticalLevel = 1;
+    m_strCriticalNote.clear();
+
+    SetWindowText(&m_staticHelp, kStartHelpText);
+    SetWindowText(&m_staticBirth1, kBirthDateCaption);
+    SetWindowText(&m_staticBirth2, kBirthDateCaption);
+
+    AddToolTips();
+
+    m_bAwaitSecondDate = false;
+    m_nCompareStep = 0;
+
+    m_strListValue = m_personsStore.Read();
+    LoadPersons();
+    return true;
+}
+
+void CBiorhythmDlg::OnDestroy()
+{
+    if (m_bDestroyed)
+        return;
+    m_bDestroyed = true;
+
+    m_personsStore.Write(m_arrPersons);
+    delete m_pCalendar;
+    m_pCalendar = nullptr;
+    m_arrPersons.clear();
+    m_arrPersons.squeeze();
+    CloseHelp();
+}
+
+void CBiorhythmDlg::OnSysCommand(UINT id)
+{
+    switch (id & kSystemCommandMask) {
+    case IDM_ABOUTBOX: {
+        CAboutDlg about(this);
+        about.exec();
+        break;
+    }
+    case SC_MOVE:
+        if (QWindow* window = windowHandle())
+            window->startSystemMove();
+        break;
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_RESTORE:
+        showNormal();
+        break;
+    case SC_CLOSE:
+        reject();
+        break;
+    default:
+        break;
+    }
+}
+
+void CBiorhythmDlg::OnInfo()
+{
+    m_bShowDayInfo = !m_bShowDayInfo;
+    InvalidateRect(kDayInfoRect);
+}
+
+void CBiorhythmDlg::OnHelp()
+{
+    OpenHelp(this, kHelpPage);
+}
+
+void CBiorhythmDlg::OnShowWindow(bool show)
+{
+    if (show && m_pCalendar && !m_bCalendarCreated)
+        m_bCalendarCreated = m_pCalendar->Create();
+    if (show && m_bReportDamagedList) {
+        m_bReportDamagedList = false;
+        // Once the window is up, so the message has something to stand on.
+        QMetaObject::invokeMethod(this, &CBiorhythmDlg::ReportDamagedList, Qt::QueuedConnection);
+    }
+}
+
+void CBiorhythmDlg::OnCommand(int id, int notificationCode)
+{
+    for (const CommandEntry& entry : kCommandMap) {
+        if (entry.id == id && entry.notificationCode == notificationCode) {
+            (this->*entry.handler)();
+            return;
+        }
+    }
+}
+
+LRESULT CBiorhythmDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (const MessageEntry& entry : kMessageMap) {
+        if (entry.message == message)
+            return (this->*entry.handler)(wParam, lParam);
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+void CBiorhythmDlg::paintEvent(QPaintEvent*)
+{
+    OnPaint();
+}
+
+void CBiorhythmDlg::showEvent(QShowEvent* event)
+{
+    CDialog::showEvent(event);
+    OnShowWindow(true);
+}
+
+void CBiorhythmDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OnOK();
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
+
+void CBiorhythmDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (childAt(event->pos())) {
+        event->ignore();
+        return;
+    }
+    m_pSystemMenu->popup(event->globalPos());
+}
+
+void CBiorhythmDlg::done(int result)
+{
+    CDialog::done(result);
+    OnDestroy();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The program's string table: the system menu's About entry and the
+// tooltips of the main window's buttons.
+enum StringId {
+    IDS_ABOUTBOX = 101,
+    IDS_TIP_INFO = 104,
+    IDS_TIP_PREV_MONTH = 105,
+    IDS_TIP_PREV_DATE = 106,
+    IDS_TIP_NEXT_MONTH = 107,
+    IDS_TIP_NEXT_DATE = 108,
+    IDS_TIP_START = 109,
+    IDS_TIP_INSERT = 110,
+    IDS_TIP_REMOVE = 111,
+    IDS_TIP_RESET = 112,
+    IDS_TIP_COMPARE = 113,
+    IDS_TIP_CURRENT_MONTH = 114,
+};
+
+// The text of a string resource; "" for an id the table does not hold.
+QString LoadString(int id);

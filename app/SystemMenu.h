@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QMenu;
+
+// Commands of the window menu, as the window manager numbers them. Only the
+// upper twelve bits count: the lower four are the system's own.
+enum SystemCommand : unsigned {
+    SC_SIZE = 0xF000,
+    SC_MOVE = 0xF010,
+    SC_MINIMIZE = 0xF020,
+    SC_MAXIMIZE = 0xF030,
+    SC_CLOSE = 0xF060,
+    SC_RESTORE = 0xF120,
+};
+constexpr unsigned kSystemCommandMask = 0xFFF0;
+
+// The command of the window menu's About entry.
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// Fills menu with a fixed-size window's menu: the standard entries less
+// Restore, Size and Maximize, then, unless aboutCaption is empty, a
+// separator and the About entry. Each entry carries its command as data.
+void BuildSystemMenu(QMenu* menu, const QString& aboutCaption);

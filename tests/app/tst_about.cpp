@@ -1,0 +1,233 @@
+#include "app/AboutDlg.h"
+#include "app/BiorhythmDlg.h"
+#include "app/Strings.h"
+#include "app/SystemMenu.h"
+#include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The entries as "caption=command", separators as "-".
+QStringList Entries(const QMenu* menu)
+{
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            entries << QStringLiteral("-");
+        else
+            entries << QStringLiteral("%1=%2").arg(action->text()).arg(action->data().toUInt(), 0, 16);
+    }
+    return entries;
+}
+
+QAction* FindCommand(const QMenu* menu, unsigned command)
+{
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->data().toUInt() == command)
+            return action;
+    }
+    return nullptr;
+}
+
+// Runs check on the modal dialog that opens next, then closes it with key.
+void OnNextModal(std::function<void(QWidget*)> check, QString* seen)
+{
+    QTimer::singleShot(0, [check, seen] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QWidget* modal = QApplication::activeModalWidget();
+        *seen = QString::fromLatin1(modal->metaObject()->className());
+        check(modal);
+    });
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void systemMenuIsTrimmed();
+    void emptyAboutCaptionAddsNothing();
+
+    void aboutEntryOpensAboutBox();
+    void aboutBoxLayout();
+    void aboutBoxClosesWithEscape();
+    void closeEntryClosesWindow();
+    void minimizeEntryMinimizes();
+    void rightClickOnBackgroundOpensMenu();
+    void altSpaceOpensMenu();
+
+    void init();
+    void cleanup();
+
+private:
+    ScopedSettingsFolder m_settings;
+    QStringList m_unexpectedMessages;
+};
+
+void TestAbout::init()
+{
+    m_unexpectedMessages.clear();
+    SetMessageBoxHandler([this](const QString& text, const QString&, unsigned) {
+        m_unexpectedMessages << text;
+        return int(IDOK);
+    });
+}
+
+void TestAbout::cleanup()
+{
+    SetMessageBoxHandler(nullptr);
+    QCOMPARE(m_unexpectedMessages, QStringList());
+}
+
+void TestAbout::systemMenuIsTrimmed()
+{
+    CBiorhythmDlg dialog;
+    QVERIFY(dialog.SystemMenu());
+    const QStringList expected {
+        "&Move=f010",
+        "Mi&nimize=f020",
+        "-",
+        "&Close\tAlt+F4=f060",
+        "-",
+        "&About ...=10",
+    };
+    QCOMPARE(Entries(dialog.SystemMenu()), expected);
+}
+
+void TestAbout::emptyAboutCaptionAddsNothing()
+{
+    QMenu menu;
+    BuildSystemMenu(&menu, QString());
+    QCOMPARE(Entries(&menu), (QStringList { "&Move=f010", "Mi&nimize=f020", "-", "&Close\tAlt+F4=f060" }));
+
+    BuildSystemMenu(&menu, LoadString(IDS_ABOUTBOX));
+    QCOMPARE(menu.actions().size(), 6);
+}
+
+void TestAbout::aboutEntryOpensAboutBox()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QString seen;
+    OnNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); }, &seen);
+    FindCommand(dialog.SystemMenu(), IDM_ABOUTBOX)->trigger();
+    QCOMPARE(seen, QStringLiteral("CAboutDlg"));
+    QVERIFY(dialog.isVisible());
+
+    // The low four bits of a system command are the system's own.
+    seen.clear();
+    OnNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); }, &seen);
+    dialog.OnSysCommand(IDM_ABOUTBOX | 0x3);
+    QCOMPARE(seen, QStringLiteral("CAboutDlg"));
+}
+
+void TestAbout::aboutBoxLayout()
+{
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Ryvanta"));
+    // 235 x 93 dialog units.
+    QCOMPARE(about.size(), QSize(353, 151));
+    QPushButton* ok = about.OkButton();
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isDefault());
+    // (196, 7, 32, 14) units: right 228 * 1.5 = 342, bottom 21 * 1.625 = 34.125.
+    QCOMPARE(ok->geometry(), QRect(294, 11, 48, 23));
+
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::keyClick(&about, Qt::Key_Return);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+
+    bool namesProgram = false;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        namesProgram = namesProgram || label->text().startsWith(QStringLiteral("Ryvanta Version "));
+    QVERIFY(namesProgram);
+}
+
+void TestAbout::aboutBoxClosesWithEscape()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QString seen;
+    OnNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }, &seen);
+    dialog.OnSysCommand(IDM_ABOUTBOX);
+    QCOMPARE(seen, QStringLiteral("CAboutDlg"));
+    // Esc closed only the About box.
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.m_pCalendar);
+}
+
+void TestAbout::closeEntryClosesWindow()
+{
+    CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), QStringLiteral("1503071975Alice"));
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+
+    FindCommand(dialog.SystemMenu(), SC_CLOSE)->trigger();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 254),
+        std::optional<QString>(QStringLiteral("1503071975Alice1205031990Jo")));
+}
+
+void TestAbout::minimizeEntryMinimizes()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    FindCommand(dialog.SystemMenu(), SC_MINIMIZE)->trigger();
+    QVERIFY(dialog.windowState() & Qt::WindowMinimized);
+    QVERIFY(dialog.m_pCalendar);
+}
+
+void TestAbout::rightClickOnBackgroundOpensMenu()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // On a button: no menu.
+    const QPoint onButton(80, 370);
+    QContextMenuEvent buttonClick(QContextMenuEvent::Mouse, onButton, dialog.mapToGlobal(onButton));
+    QApplication::sendEvent(&dialog, &buttonClick);
+    QVERIFY(!dialog.SystemMenu()->isVisible());
+
+    // Between the navigation frame and the List button, and inside a frame.
+    for (const QPoint& point : { QPoint(363, 370), QPoint(310, 160) }) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, point, dialog.mapToGlobal(point));
+        QApplication::sendEvent(&dialog, &click);
+        QVERIFY(dialog.SystemMenu()->isVisible());
+        dialog.SystemMenu()->hide();
+    }
+}
+
+void TestAbout::altSpaceOpensMenu()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, Qt::Key_Space, Qt::AltModifier);
+    QVERIFY(dialog.SystemMenu()->isVisible());
+    dialog.SystemMenu()->hide();
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

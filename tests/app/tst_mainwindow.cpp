@@ -1,0 +1,355 @@
+#include "app/BiorhythmDlg.h"
+#include "calendar/CalendarPanel.h"
+#include "platform/HelpWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::optional<QString> StoredList()
+{
+    return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 1000);
+}
+
+void StoreList(const QString& text)
+{
+    QVERIFY(CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), text));
+}
+
+QStringList Items(const CColorComboBox& combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.GetCount(); ++i)
+        items << combo.GetLBText(i);
+    return items;
+}
+
+struct Message {
+    QString text;
+    QString caption;
+    unsigned type;
+};
+
+// Answers message boxes with OK and remembers them.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        SetMessageBoxHandler([this](const QString& text, const QString& caption, unsigned type) {
+            messages.append({ text, caption, type });
+            return int(IDOK);
+        });
+    }
+    ~MessageRecorder() { SetMessageBoxHandler(nullptr); }
+
+    QList<Message> messages;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithNothingEntered();
+    void eightButtonsStartInactive_data();
+    void eightButtonsStartInactive();
+    void infoFlipsDayInfoEvenWhenInactive();
+    void helpOpensAndClosesWithWindow();
+
+    void enterDoesNothing();
+    void escapeClosesAndWritesList();
+    void closeBoxClosesAndWritesList();
+    void noPersonsWritesEmptyValue();
+    void teardownRunsOnce();
+    void destroyingUnshownWindowWritesList();
+
+    void calendarWindowIsCreatedOnce();
+
+    void loadsStoredPersons_data();
+    void loadsStoredPersons();
+    void damagedListIsReportedOnceAndKept();
+    void personsSurviveRestart();
+};
+
+void TestMainWindow::startsWithNothingEntered()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    QCOMPARE(dialog.m_nBirthDay, short(0));
+    QCOMPARE(dialog.m_nBirthMonth, short(0));
+    QCOMPARE(dialog.m_nBirthYear, short(0));
+    QCOMPARE(dialog.m_nChartMonth, short(0));
+    QCOMPARE(dialog.m_nLongCycleSegment, -1);
+    QCOMPARE(dialog.m_nCriticalLevel, 1);
+    QCOMPARE(dialog.m_nCompareStep, 0);
+    QVERIFY(!dialog.m_bShowDayInfo);
+    QVERIFY(!dialog.m_bAwaitSecondDate);
+    QVERIFY(dialog.m_strCriticalNote.isEmpty());
+    QVERIFY(dialog.m_pCalendar);
+    QVERIFY(!dialog.m_staticBirth1.IsAlternateColour());
+
+    QCOMPARE(Items(dialog.m_comboPersons), QStringList { "(Name)" });
+    QCOMPARE(dialog.m_comboPersons.GetCurSel(), 0);
+    QCOMPARE(Items(dialog.m_comboRhythms), (QStringList { "(Default)", "3 rhythms", "Summary" }));
+    QCOMPARE(dialog.m_comboRhythms.GetCurSel(), 0);
+    QCOMPARE(dialog.m_arrPersons, QStringList { "1600000000(Name)" });
+}
+
+void TestMainWindow::eightButtonsStartInactive_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("active");
+
+    QTest::newRow("start") << 1003 << false;
+    QTest::newRow("previous date") << 1002 << false;
+    QTest::newRow("next date") << 1004 << false;
+    QTest::newRow("info") << 1037 << false;
+    QTest::newRow("insert") << 1060 << false;
+    QTest::newRow("remove") << 1059 << false;
+    QTest::newRow("current month") << 1063 << false;
+    QTest::newRow("compare") << 1062 << false;
+    QTest::newRow("previous month") << 1001 << true;
+    QTest::newRow("next month") << 1005 << true;
+    QTest::newRow("reset") << 1061 << true;
+    QTest::newRow("help") << 1011 << true;
+    QTest::newRow("list") << 1019 << true;
+}
+
+void TestMainWindow::eightButtonsStartInactive()
+{
+    QFETCH(int, id);
+    QFETCH(bool, active);
+
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    auto* button = qobject_cast<CIconButton*>(dialog.GetDlgItem(id));
+    QVERIFY(button);
+    QCOMPARE(button->m_bActive, active);
+    QVERIFY(button->isEnabled());
+}
+
+void TestMainWindow::infoFlipsDayInfoEvenWhenInactive()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(!dialog.m_btnInfo.m_bActive);
+
+    QTest::mouseClick(&dialog.m_btnInfo, Qt::LeftButton);
+    QVERIFY(dialog.m_bShowDayInfo);
+    // A second click before the next paint takes the request back.
+    dialog.OnCommand(1037, BN_CLICKED);
+    QVERIFY(!dialog.m_bShowDayInfo);
+    dialog.OnCommand(1037, BN_CLICKED);
+    QVERIFY(dialog.m_bShowDayInfo);
+}
+
+void TestMainWindow::helpOpensAndClosesWithWindow()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(!IsHelpOpen());
+
+    QTest::mouseClick(&dialog.m_btnHelp, Qt::LeftButton);
+    QVERIFY(IsHelpOpen());
+    dialog.reject();
+    QVERIFY(!IsHelpOpen());
+}
+
+void TestMainWindow::enterDoesNothing()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (auto key : { Qt::Key_Return, Qt::Key_Enter }) {
+        QTest::keyClick(&dialog, key);
+        QTest::keyClick(&dialog.m_comboPersons, key);
+    }
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.m_pCalendar);
+    QCOMPARE(StoredList(), std::nullopt);
+}
+
+void TestMainWindow::escapeClosesAndWritesList()
+{
+    ScopedSettingsFolder settings;
+    StoreList(QStringLiteral("1503071975Alice"));
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+
+    QTest::keyClick(&dialog.m_comboPersons, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
+    QCOMPARE(dialog.m_pCalendar, nullptr);
+    QVERIFY(dialog.m_arrPersons.isEmpty());
+}
+
+void TestMainWindow::closeBoxClosesAndWritesList()
+{
+    ScopedSettingsFolder settings;
+    StoreList(QStringLiteral("1503071975Alice1309121980Bob"));
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.m_arrPersons.removeAt(1);
+
+    QVERIFY(dialog.close());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(StoredList(), QStringLiteral("1309121980Bob"));
+}
+
+void TestMainWindow::noPersonsWritesEmptyValue()
+{
+    ScopedSettingsFolder settings;
+    {
+        CBiorhythmDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    }
+    QCOMPARE(StoredList(), QString());
+}
+
+void TestMainWindow::teardownRunsOnce()
+{
+    ScopedSettingsFolder settings;
+    {
+        CBiorhythmDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(StoredList(), QString());
+        // Whatever happens after the window closed must not write again.
+        StoreList(QStringLiteral("1205031990Jo"));
+        dialog.reject();
+        dialog.close();
+    }
+    QCOMPARE(StoredList(), QStringLiteral("1205031990Jo"));
+}
+
+void TestMainWindow::destroyingUnshownWindowWritesList()
+{
+    ScopedSettingsFolder settings;
+    {
+        CBiorhythmDlg dialog;
+        dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+    }
+    QCOMPARE(StoredList(), QStringLiteral("1205031990Jo"));
+}
+
+void TestMainWindow::calendarWindowIsCreatedOnce()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    CCalendarPanel* panel = dialog.m_pCalendar;
+    QVERIFY(!panel->isVisible());
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->isWindow());
+    QCOMPARE(panel->parentWidget(), &dialog);
+    QCOMPARE(panel->pos(), QPoint(0, 0));
+    const int selectors = panel->findChildren<CColorComboBox*>().size();
+
+    // A second creation would put the panel back on today.
+    panel->SetMonth(3);
+    panel->SelectDay(5);
+    dialog.hide();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.m_pCalendar, panel);
+    QCOMPARE(panel->m_nMonth, 3);
+    QCOMPARE(panel->m_nDay, 5);
+    QCOMPARE(panel->findChildren<CColorComboBox*>().size(), selectors);
+}
+
+void TestMainWindow::loadsStoredPersons_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("empty") << "" << QStringList { "(Name)" };
+    QTest::newRow("two persons") << "1503071975Alice1309121980Bob" << QStringList { "(Name)", "Alice", "Bob" };
+    QTest::newRow("zero length") << "00" << QStringList { "(Name)" };
+    QTest::newRow("runs past the end") << "1503071975Alice1309121980Bo" << QStringList { "(Name)", "Alice" };
+    QTest::newRow("month out of range") << "1309131980Bob1503071975Alice" << QStringList { "(Name)" };
+}
+
+void TestMainWindow::loadsStoredPersons()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, names);
+
+    ScopedSettingsFolder settings;
+    MessageRecorder messages;
+    StoreList(stored);
+    CBiorhythmDlg dialog;
+    QCOMPARE(dialog.m_strListValue, stored);
+    QCOMPARE(Items(dialog.m_comboPersons), names);
+    QCOMPARE(dialog.m_arrPersons.size(), names.size());
+    QCOMPARE(dialog.m_comboPersons.GetCurSel(), 0);
+
+    dialog.reject();
+    QCOMPARE(StoredList(), stored);
+}
+
+void TestMainWindow::damagedListIsReportedOnceAndKept()
+{
+    ScopedSettingsFolder settings;
+    MessageRecorder messages;
+    const QString damaged = QStringLiteral("1503071975Alice13091219");
+    StoreList(damaged);
+
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_COMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages.first().caption, QStringLiteral("Information"));
+    QCOMPARE(messages.messages.first().type, unsigned(MB_OK | MB_ICONINFORMATION));
+    QVERIFY(messages.messages.first().text.contains(QStringLiteral("could not be read completely")));
+
+    dialog.hide();
+    dialog.show();
+    QTest::qWait(50);
+    QCOMPARE(messages.messages.size(), 1);
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(StoredList(), damaged);
+}
+
+void TestMainWindow::personsSurviveRestart()
+{
+    ScopedSettingsFolder settings;
+    MessageRecorder messages;
+    {
+        CBiorhythmDlg first;
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        first.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+        first.m_arrPersons.append(QStringLiteral("1503071975Alice"));
+        QTest::keyClick(&first, Qt::Key_Escape);
+    }
+    CBiorhythmDlg second;
+    QCOMPARE(Items(second.m_comboPersons), (QStringList { "(Name)", "Jo", "Alice" }));
+    QCOMPARE(second.m_arrPersons.at(1), QStringLiteral("1205031990Jo"));
+    QVERIFY(messages.messages.isEmpty());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
