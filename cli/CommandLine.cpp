@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Render.h"
 #include "cli/Report.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ namespace {
 
 void WriteUsage(std::ostream& out)
 {
-    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage;
+    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage;
 }
 
 void WriteHelp(std::ostream& out)
@@ -20,6 +21,7 @@ void WriteHelp(std::ostream& out)
     WriteUsage(out);
     out << "\nCommands:\n"
            "  report     one month of a person's biorhythms as a table (text) or JSON\n"
+           "  render     the window with a charted month as a PNG image\n"
            "\nOptions:\n"
            "  --help     show this help and exit\n"
            "  --version  show the version and exit\n"
@@ -48,6 +50,8 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     }
     if (command == QLatin1String("report"))
         return RunReport(arguments.mid(1), out, err);
+    if (command == QLatin1String("render"))
+        return RunRender(arguments.mid(1), out, err);
     err << "ryvanta: unknown command '" << command.toStdString() << "' (see ryvanta --help)\n";
     return 2;
 }

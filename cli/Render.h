@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <iosfwd>
+#include <optional>
+
+class CBiorhythmDlg;
+
+enum class RenderView { Year = 0, Rhythms = 1, Summary = 2 };
+
+struct RenderOptions
+{
+    QDate birth;
+    int month = 0;      // 0: today's month
+    int year = 0;
+    int day = 0;        // 0: no day picked
+    RenderView view = RenderView::Year;
+    int scale = 1;
+    bool chartOnly = false;
+    QString output;
+    bool helpRequested = false;
+};
+
+// Reads the arguments that follow "render". On a fault the result is empty
+// and error holds one line describing it.
+std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error);
+
+// Fills in today's month when none was given and checks the dates against
+// today and the calendar's range.
+bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* error);
+
+// Puts the window where a user leaves it after entering the birth date,
+// charting the month and letting the walk over its long-cycle boundaries run
+// to its end; then picks the view and, when asked, a day of the month in
+// current-month mode. The window must have been shown.
+void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options);
+
+// The whole window, or only the chart control, as set up above. Needs a
+// running QApplication.
+QImage RenderWindowImage(const RenderOptions& options);
+
+// `ryvanta render`: writes the window as a PNG file. The arguments are those
+// after "render". Returns 0, or 2 with one line on err on a fault.
+int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+extern const char kRenderUsage[];
