@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "app/BiorhythmApp.h"
 #include "cli/Render.h"
 #include "cli/Report.h"
 
@@ -61,12 +62,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
 int RunRyvanta(int argc, char** argv)
 {
     const QStringList arguments = ArgumentsAfterProgram(argc, argv);
-    if (arguments.isEmpty()) {
-        // Without a command ryvanta is to open its window (RunWindow, with
-        // argc and argv for the application object); until the window
-        // exists, the bare command explains its usage.
-        WriteUsage(std::cout);
-        return 0;
-    }
+    if (arguments.isEmpty())
+        return RunWindow(argc, argv);
     return RunCommand(arguments, std::cout, std::cerr);
 }
