@@ -1,0 +1,83 @@
+#include "app/BiorhythmDlg.h"
+#include "calendar/CalendarPanel.h"
+#include "chart/ChartLayout.h"
+#include "cli/Render.h"
+#include "platform/DeviceContext.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+// The chart of March 2026 for a person born on 7 May 1985, with 10 March
+// picked in current-month mode, in each of the three views.
+
+namespace {
+
+CBiorhythmDlg* g_dialog = nullptr;
+
+void ShowView(RenderView view)
+{
+    RenderOptions options;
+    options.birth = QDate(1985, 5, 7);
+    options.year = 2026;
+    options.month = 3;
+    options.day = view == RenderView::Summary ? 0 : 10;
+    options.view = view;
+    SetUpChartedMonth(*g_dialog, options);
+}
+
+void PaintView(benchmark::State& state)
+{
+    const auto view = static_cast<RenderView>(state.range(0));
+    const int scale = static_cast<int>(state.range(1));
+    ShowView(view);
+    QImage image(ChartExtent() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        image.fill(Qt::transparent);
+        CDC dc(&image);
+        g_dialog->PaintChart(dc);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void GrabWindow(benchmark::State& state)
+{
+    ShowView(RenderView::Year);
+    for (auto _ : state) {
+        QPixmap window = g_dialog->grab();
+        benchmark::DoNotOptimize(window.cacheKey());
+    }
+}
+
+} // namespace
+
+BENCHMARK(PaintView)
+    ->ArgNames({ "view", "scale" })
+    ->ArgsProduct({ { 0, 1, 2 }, { 1, 2 } })
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(GrabWindow)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QApplication application(argc, argv);
+
+    auto dialog = std::make_unique<CBiorhythmDlg>();
+    dialog->show();
+    g_dialog = dialog.get();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
