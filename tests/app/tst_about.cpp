@@ -60,7 +60,6 @@ private slots:
 
     void aboutEntryOpensAboutBox();
     void aboutBoxLayout();
-    void aboutBoxClosesWithEscape();
     void closeEntryClosesWindow();
     void minimizeEntryMinimizes();
     void rightClickOnBackgroundOpensMenu();
@@ -155,21 +154,6 @@ void TestAbout::aboutBoxLayout()
     for (const QLabel* label : about.findChildren<QLabel*>())
         namesProgram = namesProgram || label->text().startsWith(QStringLiteral("Ryvanta Version "));
     QVERIFY(namesProgram);
-}
-
-void TestAbout::aboutBoxClosesWithEscape()
-{
-    CBiorhythmDlg dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-    QString seen;
-    OnNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }, &seen);
-    dialog.OnSysCommand(IDM_ABOUTBOX);
-    QCOMPARE(seen, QStringLiteral("CAboutDlg"));
-    // Esc closed only the About box.
-    QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.m_pCalendar);
 }
 
 void TestAbout::closeEntryClosesWindow()
