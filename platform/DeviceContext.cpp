@@ -529,8 +529,7 @@ int CDC::CellHeight() const
 {
     if (m_pFont->CellHeight() > 0)
         return m_pFont->CellHeight();
-    const QFontMetrics metrics(m_pFont->ToQFont());
-    return metrics.ascent() + metrics.descent();
+    return QFontMetrics(m_pFont->ToQFont()).ascent() + CellDescent(m_pFont->ToQFont());
 }
 
 int CDC::CellAscent() const

@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 // The resources live in a static library, whose registration the linker
@@ -133,6 +134,12 @@ QFont BaseFont(const QString& family, int weight, bool italic)
 
 } // namespace
 
+int CellDescent(const QFont& font)
+{
+    // Rounded up, unlike QFontMetrics::descent(), so descenders stay inside.
+    return static_cast<int>(std::ceil(QFontMetricsF(font).descent() - 1e-6));
+}
+
 QColor ToQColor(COLORREF colour)
 {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
@@ -198,8 +205,7 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool it
     int pixelSize = std::max(1, cellHeight);
     for (; pixelSize > 1; --pixelSize) {
         font.setPixelSize(pixelSize);
-        const QFontMetrics metrics(font);
-        if (metrics.ascent() + metrics.descent() <= cellHeight)
+        if (QFontMetrics(font).ascent() + CellDescent(font) <= cellHeight)
             break;
     }
     font.setPixelSize(pixelSize);
@@ -234,9 +240,8 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
     m_font.setUnderline(underline);
     m_font.setStrikeOut(strikeOut);
 
-    const QFontMetrics metrics(m_font);
-    m_nCellHeight = height > 0 ? height : metrics.ascent() + metrics.descent();
-    m_nAscent = m_nCellHeight - metrics.descent();
+    m_nCellHeight = height > 0 ? height : QFontMetrics(m_font).ascent() + CellDescent(m_font);
+    m_nAscent = m_nCellHeight - CellDescent(m_font);
     return true;
 }
 

@@ -126,8 +126,11 @@ private:
 // Maps an old face name to the installed family that stands in for it.
 QString SubstituteFace(const QString& face);
 
-// A QFont whose ascent + descent is at most cellHeight pixels.
+// The largest pixel-size QFont whose ascent + CellDescent is at most
+// cellHeight pixels.
 QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool italic);
+// The depth of the font below its baseline in whole pixels, rounded up.
+int CellDescent(const QFont& font);
 
 // Icons and bitmaps come from the program's resources by number. Handles are
 // shared and live for the whole run; nobody deletes them.

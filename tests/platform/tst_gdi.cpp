@@ -10,65 +10,44 @@ class TestGdi : public QObject
 
 private slots:
     void colourIgnoresTheHighByte();
-
-    void faceIsSubstituted_data();
-    void faceIsSubstituted();
-    void substitutedFaceIsInstalled_data() { faceIsSubstituted_data(); }
-    void substitutedFaceIsInstalled();
-
+    void faceIsSubstitutedByAnInstalledFamily_data();
+    void faceIsSubstitutedByAnInstalledFamily();
     void cellHeightFontIsTheLargestThatFits_data();
     void cellHeightFontIsTheLargestThatFits();
-    void negativeHeightIsTheCharacterHeight();
-    void weightAndItalicAreKept();
-    void cachedFontsAreEqual();
-
-    void wideDottedPenBecomesSolid();
-    void unsupportedPenStyleIsRefused();
-
-    void iconHandlesAreShared();
-    void iconRendersAtThirtyTwoPixelsTimesTheRatio();
-    void missingIconIsNull();
-    void bitmapKnowsItsSize();
-    void missingBitmapIsNull();
+    void createFontKeepsHeightWeightAndSlant();
+    void penStylesFollowTheOldRules();
+    void iconsAreSharedAndRenderedPerRatio();
+    void missingResourcesAreNull();
 };
 
 void TestGdi::colourIgnoresTheHighByte()
 {
-    QCOMPARE(ToQColor(0x80336699u), QColor(0x99, 0x66, 0x33));
     QCOMPARE(ToQColor(RGB(255, 204, 51)), QColor(255, 204, 51));
     QCOMPARE(ToQColor(RGB(255, 204, 51) | 0x80000000u), QColor(255, 204, 51));
 }
 
-void TestGdi::faceIsSubstituted_data()
+void TestGdi::faceIsSubstitutedByAnInstalledFamily_data()
 {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("family");
-    QTest::newRow("Arial") << QStringLiteral("Arial") << QStringLiteral("Liberation Sans");
-    QTest::newRow("Arial Cyr") << QStringLiteral("Arial Cyr") << QStringLiteral("Liberation Sans");
-    QTest::newRow("MS Sans Serif") << QStringLiteral("MS Sans Serif") << QStringLiteral("Liberation Sans");
-    QTest::newRow("_sans") << QStringLiteral("_sans") << QStringLiteral("Liberation Sans");
-    QTest::newRow("Geneva") << QStringLiteral("Geneva") << QStringLiteral("Liberation Sans");
-    QTest::newRow("Helvetica") << QStringLiteral("Helvetica") << QStringLiteral("Liberation Sans");
-    QTest::newRow("Courier") << QStringLiteral("Courier") << QStringLiteral("Liberation Mono");
-    QTest::newRow("Courier New") << QStringLiteral("Courier New") << QStringLiteral("Liberation Mono");
-    QTest::newRow("other case") << QStringLiteral("COURIER") << QStringLiteral("Liberation Mono");
-    QTest::newRow("unknown face") << QStringLiteral("Wingdings") << QStringLiteral("Liberation Sans");
-    QTest::newRow("empty face") << QStringLiteral("") << QStringLiteral("Liberation Sans");
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString mono = QStringLiteral("Liberation Mono");
+    QTest::newRow("Arial") << QStringLiteral("Arial") << sans;
+    QTest::newRow("Arial Cyr") << QStringLiteral("Arial Cyr") << sans;
+    QTest::newRow("MS Sans Serif") << QStringLiteral("MS Sans Serif") << sans;
+    QTest::newRow("_sans") << QStringLiteral("_sans") << sans;
+    QTest::newRow("Geneva") << QStringLiteral("Geneva") << sans;
+    QTest::newRow("Courier") << QStringLiteral("Courier") << mono;
+    QTest::newRow("Courier New in capitals") << QStringLiteral("COURIER NEW") << mono;
+    QTest::newRow("unknown face") << QStringLiteral("Wingdings") << sans;
 }
 
-void TestGdi::faceIsSubstituted()
+void TestGdi::faceIsSubstitutedByAnInstalledFamily()
 {
     QFETCH(QString, face);
     QFETCH(QString, family);
     QCOMPARE(SubstituteFace(face), family);
-}
-
-void TestGdi::substitutedFaceIsInstalled()
-{
-    QFETCH(QString, face);
-    QFETCH(QString, family);
-    const QFont font = FontForCellHeight(face, 14, FW_NORMAL, false);
-    QCOMPARE(QFontInfo(font).family(), family);
+    QCOMPARE(QFontInfo(FontForCellHeight(face, 14, FW_NORMAL, false)).family(), family);
 }
 
 void TestGdi::cellHeightFontIsTheLargestThatFits_data()
@@ -89,126 +68,93 @@ void TestGdi::cellHeightFontIsTheLargestThatFits()
     QFETCH(int, cellHeight);
     QFETCH(int, weight);
     QFont font = FontForCellHeight(face, cellHeight, weight, false);
-    QVERIFY(font.pixelSize() > 0);
-    const QFontMetrics metrics(font);
-    QVERIFY(metrics.ascent() + metrics.descent() <= cellHeight);
-    // One pixel more would no longer fit.
+    const auto height = [](const QFont& candidate) { return QFontMetrics(candidate).ascent() + CellDescent(candidate); };
+    QVERIFY(height(font) <= cellHeight);
+    // Descenders stay in the cell: the rounded-up depth is at least Qt's.
+    QVERIFY(CellDescent(font) >= QFontMetrics(font).descent());
     font.setPixelSize(font.pixelSize() + 1);
-    const QFontMetrics larger(font);
-    QVERIFY(larger.ascent() + larger.descent() > cellHeight);
+    QVERIFY(height(font) > cellHeight);
 
     CFont created;
     QVERIFY(created.Create(face, cellHeight, weight));
     QCOMPARE(created.CellHeight(), cellHeight);
-    QVERIFY(created.Ascent() >= metrics.ascent());
-    QCOMPARE(created.Ascent() + metrics.descent(), cellHeight);
+    QCOMPARE(created.Ascent() + CellDescent(created.ToQFont()), cellHeight);
+    // Calling again must give the same font, from the cache or not.
+    QCOMPARE(FontForCellHeight(face, cellHeight, weight, false), created.ToQFont());
 }
 
-void TestGdi::negativeHeightIsTheCharacterHeight()
+void TestGdi::createFontKeepsHeightWeightAndSlant()
 {
-    CFont font;
-    font.CreateFont(-11, 0, 0, 0, FW_NORMAL, false, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
-    QCOMPARE(font.ToQFont().pixelSize(), 11);
-    const QFontMetrics metrics(font.ToQFont());
-    QCOMPARE(font.CellHeight(), metrics.ascent() + metrics.descent());
+    CFont title;
+    title.CreateFont(18, 0, 0, 0, FW_BOLD, true, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
+    QCOMPARE(title.ToQFont().weight(), QFont::Bold);
+    QVERIFY(title.ToQFont().italic());
+    QCOMPARE(title.CellHeight(), 18);
+
+    // A negative height is the size of the letters themselves.
+    CFont letters;
+    letters.CreateFont(-11, 0, 0, 0, FW_NORMAL, false, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
+    QCOMPARE(letters.ToQFont().pixelSize(), 11);
+    QVERIFY(!letters.ToQFont().italic());
+    QCOMPARE(letters.CellHeight(), QFontMetrics(letters.ToQFont()).ascent() + CellDescent(letters.ToQFont()));
+
+    // Without a face the family decides: fixed pitch is Courier's stand-in.
+    CFont modern;
+    modern.CreateFont(12, 0, 0, 0, FW_NORMAL, false, false, false, 0, 0, 0, 0, 0x30, QString());
+    QCOMPARE(QFontInfo(modern.ToQFont()).family(), QStringLiteral("Liberation Mono"));
 }
 
-void TestGdi::weightAndItalicAreKept()
+void TestGdi::penStylesFollowTheOldRules()
 {
-    CFont font;
-    font.CreateFont(18, 0, 0, 0, FW_BOLD, true, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
-    QCOMPARE(font.ToQFont().weight(), QFont::Bold);
-    QVERIFY(font.ToQFont().italic());
-    QCOMPARE(QFontInfo(font.ToQFont()).family(), QStringLiteral("Liberation Sans"));
-
-    CFont plain;
-    plain.Create(QStringLiteral("Arial"), 18, FW_NORMAL);
-    QCOMPARE(plain.ToQFont().weight(), QFont::Normal);
-    QVERIFY(!plain.ToQFont().italic());
-}
-
-void TestGdi::cachedFontsAreEqual()
-{
-    const QFont first = FontForCellHeight(QStringLiteral("Arial"), 14, FW_BOLD, false);
-    const QFont second = FontForCellHeight(QStringLiteral("Arial Cyr"), 14, FW_BOLD, false);
-    QCOMPARE(first, second);
-    QVERIFY(first != FontForCellHeight(QStringLiteral("Arial"), 14, FW_NORMAL, false));
-}
-
-void TestGdi::wideDottedPenBecomesSolid()
-{
-    CPen pen(PS_DOT, 2, RGB(1, 2, 3));
-    QCOMPARE(pen.Style(), int(PS_SOLID));
-    QCOMPARE(pen.Width(), 2);
+    CPen wideDots(PS_DOT, 2, RGB(1, 2, 3));
+    QCOMPARE(wideDots.Style(), int(PS_SOLID));
     CPen cosmetic(PS_DOT, 0, RGB(1, 2, 3));
     QCOMPARE(cosmetic.Style(), int(PS_DOT));
     QCOMPARE(cosmetic.Width(), 1);
-}
 
-void TestGdi::unsupportedPenStyleIsRefused()
-{
-    CPen pen;
+    CPen unsupported;
     QTest::ignoreMessage(QtWarningMsg, "platform: pen style 1 is not supported");
-    QVERIFY(!pen.CreatePen(1, 1, RGB(255, 0, 0)));
-    QCOMPARE(pen.Colour(), RGB(0, 0, 0));
+    QVERIFY(!unsupported.CreatePen(1, 1, RGB(255, 0, 0)));
 }
 
-void TestGdi::iconHandlesAreShared()
-{
-    HICON first = LoadIconResource(140);
-    QVERIFY(first);
-    QCOMPARE(LoadIconResource(140), first);
-    QVERIFY(LoadIconResource(158) != first);
-    QCOMPARE(first->ResourceId(), 140);
-}
-
-void TestGdi::iconRendersAtThirtyTwoPixelsTimesTheRatio()
+void TestGdi::iconsAreSharedAndRenderedPerRatio()
 {
     HICON icon = LoadIconResource(158);
+    QCOMPARE(LoadIconResource(158), icon);
+    QVERIFY(LoadIconResource(140) != icon);
     QVERIFY(!icon->IsNull());
-    const QPixmap single = icon->Pixmap(1);
-    QCOMPARE(single.size(), QSize(32, 32));
+    QCOMPARE(icon->Pixmap(1).size(), QSize(32, 32));
     const QPixmap doubled = icon->Pixmap(2);
     QCOMPARE(doubled.size(), QSize(64, 64));
     QCOMPARE(doubled.devicePixelRatio(), qreal(2));
-    // Mostly transparent, with a picture in it.
-    const QImage image = single.toImage();
+    // Mostly transparent, with an opaque picture in it.
+    const QImage image = icon->Pixmap(1).toImage();
     QCOMPARE(image.pixelColor(31, 31).alpha(), 0);
     bool painted = false;
-    for (int y = 0; y < 32 && !painted; ++y) {
-        for (int x = 0; x < 32 && !painted; ++x)
-            painted = image.pixelColor(x, y).alpha() == 255;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            painted = painted || image.pixelColor(x, y).alpha() == 255;
     }
     QVERIFY(painted);
-}
 
-void TestGdi::missingIconIsNull()
-{
-    HICON icon = LoadIconResource(4242);
-    QVERIFY(icon);
-    QVERIFY(icon->IsNull());
-    QTest::ignoreMessage(QtWarningMsg, "platform: icon resource 4242 is missing");
-    QVERIFY(icon->Pixmap(1).isNull());
-}
-
-void TestGdi::bitmapKnowsItsSize()
-{
     CBitmap bitmap;
-    QVERIFY(bitmap.IsNull());
     QVERIFY(bitmap.LoadBitmap(146));
-    QVERIFY(!bitmap.IsNull());
     QCOMPARE(bitmap.GetSize().cx, 120);
     QCOMPARE(bitmap.GetSize().cy, 234);
     QCOMPARE(bitmap.Pixmap(2).size(), QSize(240, 468));
 }
 
-void TestGdi::missingBitmapIsNull()
+void TestGdi::missingResourcesAreNull()
 {
+    HICON icon = LoadIconResource(4242);
+    QVERIFY(icon && icon->IsNull());
+    QTest::ignoreMessage(QtWarningMsg, "platform: icon resource 4242 is missing");
+    QVERIFY(icon->Pixmap(1).isNull());
+
     CBitmap bitmap;
     QTest::ignoreMessage(QtWarningMsg, "platform: bitmap resource 4343 is missing");
     QVERIFY(!bitmap.LoadBitmap(4343));
     QVERIFY(bitmap.IsNull());
-    QVERIFY(bitmap.Pixmap(1).isNull());
 }
 
 QTEST_MAIN(TestGdi)
