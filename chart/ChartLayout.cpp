@@ -14,7 +14,9 @@ constexpr int kMonthColumns = 31;
 constexpr int kBandLeftMargin = 4;
 constexpr int kBandRightMargin = 9;
 constexpr int kSwissFamily = 0x20;
-constexpr int kChartRight = 377;
+// The frame ends at x = 377 and y = 157; text written at the right end (the
+// December date label and read-outs) runs on a little further.
+constexpr int kChartRight = 389;
 constexpr int kChartBottom = 157;
 
 } // namespace

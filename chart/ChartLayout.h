@@ -11,7 +11,8 @@ class CFont;
 
 // How far the chart's drawing reaches from the chart control's top-left
 // corner: a little past the control on the right and below it, where the
-// frame's outer edges, the month names and the day numbers lie.
+// frame's outer edges, the month names, the day numbers and the end of the
+// December read-outs lie.
 QSize ChartExtent();
 
 // The band of the shown month on the year chart: left and right edge, in

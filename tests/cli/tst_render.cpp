@@ -139,7 +139,7 @@ void TestRender::writesWindowImage_data()
 
     QTest::newRow("whole window") << QStringList {} << QSize(582, 458);
     QTest::newRow("rhythm curves with a day") << QStringList { "--view", "rhythms", "--day", "12" } << QSize(582, 458);
-    QTest::newRow("chart only") << QStringList { "--chart", "--view", "summary" } << QSize(378, 158);
+    QTest::newRow("chart only") << QStringList { "--chart", "--view", "summary" } << QSize(390, 158);
 }
 
 void TestRender::writesWindowImage()
