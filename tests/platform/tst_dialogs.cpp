@@ -58,13 +58,10 @@ private slots:
 
     // Tooltips
     void tooltipsShowOnlyWhileActive();
-    void addingAToolAgainReplacesItsText();
-    void deletedToolIsSkipped();
 
     // Help
     void helpOpensOneWindow();
-    void closeHelpDeletesTheWindow();
-    void userClosingHelpCounts();
+    void helpWindowGoesWhenClosed();
 };
 
 void TestDialogs::cleanup()
@@ -131,14 +128,18 @@ void TestDialogs::tooltipsShowOnlyWhileActive()
     QWidget parent;
     auto* help = new QPushButton(&parent);
     auto* list = new QPushButton(&parent);
+    auto* doomed = new QPushButton(&parent);
     CToolTipCtrl tooltips;
     QVERIFY(tooltips.Create(&parent));
-    QVERIFY(tooltips.AddTool(help, QStringLiteral("Help")));
-    QVERIFY(tooltips.AddTool(list, QStringLiteral("Persons list")));
-    QCOMPARE(tooltips.GetToolCount(), 2);
-    QVERIFY(!tooltips.IsActive());
+    tooltips.AddTool(help, QStringLiteral("Old"));
+    tooltips.AddTool(list, QStringLiteral("Persons list"));
+    tooltips.AddTool(doomed, QStringLiteral("Gone soon"));
     QCOMPARE(help->toolTip(), QString());
 
+    // Adding a tool again replaces its text; a deleted tool is passed over.
+    tooltips.AddTool(help, QStringLiteral("Help"));
+    delete doomed;
+    QCOMPARE(tooltips.GetToolCount(), 3);
     tooltips.Activate(true);
     QCOMPARE(help->toolTip(), QStringLiteral("Help"));
     QCOMPARE(list->toolTip(), QStringLiteral("Persons list"));
@@ -146,33 +147,7 @@ void TestDialogs::tooltipsShowOnlyWhileActive()
     tooltips.Activate(false);
     QCOMPARE(help->toolTip(), QString());
     QCOMPARE(tooltips.GetText(list), QStringLiteral("Persons list"));
-}
-
-void TestDialogs::addingAToolAgainReplacesItsText()
-{
-    QWidget parent;
-    auto* button = new QPushButton(&parent);
-    CToolTipCtrl tooltips;
-    tooltips.Create(&parent);
-    tooltips.Activate(true);
-    tooltips.AddTool(button, QStringLiteral("Old"));
-    tooltips.AddTool(button, QStringLiteral("New"));
-    QCOMPARE(tooltips.GetToolCount(), 1);
-    QCOMPARE(button->toolTip(), QStringLiteral("New"));
     QCOMPARE(tooltips.GetText(&parent), QString());
-}
-
-void TestDialogs::deletedToolIsSkipped()
-{
-    QWidget parent;
-    auto* button = new QPushButton(&parent);
-    CToolTipCtrl tooltips;
-    tooltips.Create(&parent);
-    tooltips.AddTool(button, QStringLiteral("Gone soon"));
-    delete button;
-    tooltips.Activate(true);
-    tooltips.Activate(false);
-    QVERIFY(tooltips.IsActive() == false);
 }
 
 void TestDialogs::helpOpensOneWindow()
@@ -191,7 +166,7 @@ void TestDialogs::helpOpensOneWindow()
     QVERIFY(browser->width() >= 400 && browser->height() >= 300);
 }
 
-void TestDialogs::closeHelpDeletesTheWindow()
+void TestDialogs::helpWindowGoesWhenClosed()
 {
     OpenHelp(nullptr, QStringLiteral(":/help/index.html"));
     QPointer<QTextBrowser> browser = HelpBrowser();
@@ -199,14 +174,11 @@ void TestDialogs::closeHelpDeletesTheWindow()
     CloseHelp();
     QVERIFY(!IsHelpOpen());
     QVERIFY(browser.isNull());
-    // Closing again is harmless.
     CloseHelp();
-}
 
-void TestDialogs::userClosingHelpCounts()
-{
+    // Closed by the user, it is gone too and opens afresh.
     OpenHelp(nullptr, QStringLiteral(":/help/index.html"));
-    QPointer<QTextBrowser> browser = HelpBrowser();
+    browser = HelpBrowser();
     browser->close();
     QTRY_VERIFY(browser.isNull());
     QVERIFY(!IsHelpOpen());

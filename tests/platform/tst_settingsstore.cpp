@@ -42,10 +42,7 @@ private slots:
     void valueRoundTrips_data();
     void valueRoundTrips();
     void fileLivesUnderTheConfigFolder();
-    void missingFileGivesNothing();
-    void missingValueGivesNothing();
-    void keysAndNamesAreKeptApart();
-    void rewritingKeepsOtherValues();
+    void valuesAreKeptApartByKeyAndName();
     void overlongValueIsUnreadable();
     void malformedFileGivesNothing_data();
     void malformedFileGivesNothing();
@@ -95,43 +92,23 @@ void TestSettingsStore::fileLivesUnderTheConfigFolder()
     QVERIFY(!store.ReadString(kName, 100).has_value());
 }
 
-void TestSettingsStore::missingFileGivesNothing()
-{
-    ScopedSettingsFolder folder;
-    QVERIFY(!CSettingsStore(kKey).ReadString(kName, 100).has_value());
-}
-
-void TestSettingsStore::missingValueGivesNothing()
-{
-    ScopedSettingsFolder folder;
-    CSettingsStore store(kKey);
-    QVERIFY(store.WriteString(QStringLiteral("Other"), QStringLiteral("x")));
-    QVERIFY(!store.ReadString(kName, 100).has_value());
-}
-
-void TestSettingsStore::keysAndNamesAreKeptApart()
+void TestSettingsStore::valuesAreKeptApartByKeyAndName()
 {
     ScopedSettingsFolder folder;
     CSettingsStore work(kKey);
+    QVERIFY(!work.ReadString(kName, 100).has_value());
     CSettingsStore odd(QStringLiteral("Odd]=[key"));
+    QVERIFY(work.WriteString(QStringLiteral("Other"), QStringLiteral("kept")));
+    QVERIFY(!work.ReadString(kName, 100).has_value());
+    QVERIFY(work.WriteString(kName, QStringLiteral("first")));
     QVERIFY(work.WriteString(kName, QStringLiteral("work")));
     QVERIFY(odd.WriteString(kName, QStringLiteral("odd")));
     QVERIFY(odd.WriteString(QStringLiteral("Na=me;#[x]"), QStringLiteral("strange name")));
     QCOMPARE(work.ReadString(kName, 100).value_or(QString()), QStringLiteral("work"));
+    QCOMPARE(work.ReadString(QStringLiteral("Other"), 100).value_or(QString()), QStringLiteral("kept"));
     QCOMPARE(odd.ReadString(kName, 100).value_or(QString()), QStringLiteral("odd"));
     QCOMPARE(odd.ReadString(QStringLiteral("Na=me;#[x]"), 100).value_or(QString()), QStringLiteral("strange name"));
     QVERIFY(!work.ReadString(QStringLiteral("Na=me;#[x]"), 100).has_value());
-}
-
-void TestSettingsStore::rewritingKeepsOtherValues()
-{
-    ScopedSettingsFolder folder;
-    CSettingsStore store(kKey);
-    QVERIFY(store.WriteString(QStringLiteral("Other"), QStringLiteral("kept")));
-    QVERIFY(store.WriteString(kName, QStringLiteral("first")));
-    QVERIFY(store.WriteString(kName, QStringLiteral("second")));
-    QCOMPARE(store.ReadString(kName, 100).value_or(QString()), QStringLiteral("second"));
-    QCOMPARE(store.ReadString(QStringLiteral("Other"), 100).value_or(QString()), QStringLiteral("kept"));
 }
 
 void TestSettingsStore::overlongValueIsUnreadable()
