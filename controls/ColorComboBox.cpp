@@ -95,6 +95,7 @@ CColorComboBox::CColorComboBox(QWidget* parent)
     colours.setColor(QPalette::Highlight, ToQColor(kHighlight));
     colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
     setPalette(colours);
+    setAutoFillBackground(true);
     setItemDelegate(new CColorItemDelegate(m_font.ToQFont(), m_clrText, m_clrBack, m_nListItemHeight, this));
     ApplyClosedHeight();
     connect(this, &QComboBox::activated, this, [this] { NotifyParent(this, CBN_SELENDOK); });

@@ -13,6 +13,10 @@ CColorLabel::CColorLabel(QWidget* parent)
 {
     m_font.Create("Arial Cyr", 14, FW_NORMAL);
     setFont(m_font.ToQFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(m_clrBack));
+    setPalette(colours);
+    setAutoFillBackground(true);
 }
 
 bool CColorLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)

@@ -43,6 +43,14 @@ CIconButton::CIconButton(QWidget* parent)
     for (std::size_t index = 0; index < kIconIds.size(); ++index)
         m_arrIcons[index] = LoadIconResource(kIconIds[index]);
     setFocusPolicy(Qt::NoFocus);
+    // An opaque face keeps a press from repainting the main window under
+    // the button. The style drops WA_OpaquePaintEvent when it polishes a
+    // button, so the face colour is the background instead.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(m_brFace.Colour()));
+    setPalette(colours);
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
     connect(this, &QAbstractButton::clicked, this, [this] { NotifyParent(this, BN_CLICKED); });
 }
 

@@ -18,6 +18,14 @@ class CRecordingDialog : public CDialog
 public:
     void OnCommand(int id, int notificationCode) override { m_commands.append({ id, notificationCode }); }
     QList<QPair<int, int>> m_commands;
+    int m_nPaints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++m_nPaints;
+        CDialog::paintEvent(event);
+    }
 };
 
 void Prepare(CIconButton& button, int id, const QString& caption)
@@ -66,6 +74,7 @@ private slots:
     void clickReportsToTheDialogAndTurnsTogglesOnce_data();
     void clickReportsToTheDialogAndTurnsTogglesOnce();
     void repaintWhileHeldDoesNotTurnTheToggleAgain();
+    void clickLeavesTheDialogUnpainted();
 };
 
 void TestIconButton::normalLookHasThreeFramesOnTheFace()
@@ -247,6 +256,22 @@ void TestIconButton::repaintWhileHeldDoesNotTurnTheToggleAgain()
     QTest::mouseRelease(&button, Qt::LeftButton);
     QCOMPARE(button.m_bLit, true);
     QCOMPARE(dialog.m_commands.size(), 1);
+}
+
+void TestIconButton::clickLeavesTheDialogUnpainted()
+{
+    CRecordingDialog dialog;
+    dialog.resize(100, 60);
+    CIconButton button;
+    button.Create("", CRect { 10, 10, 54, 31 }, &dialog, 1005);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_VERIFY(dialog.m_nPaints > 0);
+    QCoreApplication::processEvents();
+    const int paints = dialog.m_nPaints;
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(dialog.m_nPaints, paints);
 }
 
 QTEST_MAIN(TestIconButton)
