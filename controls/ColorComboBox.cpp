@@ -7,6 +7,8 @@
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 // The field and list borders together with the field: what Windows adds
@@ -192,14 +194,18 @@ void CColorComboBox::showPopup()
 {
     if (!m_wndList)
         AttachList();
-    const int closedHeight = m_nFieldHeight + kFieldBorders;
-    const int listHeight = m_nDroppedHeight - closedHeight - kListBorders;
-    setMaxVisibleItems(std::max(1, listHeight / std::max(1, m_nListItemHeight)));
+    if (m_nDroppedHeight > 0) {
+        const int listHeight = m_nDroppedHeight - (m_nFieldHeight + kFieldBorders) - kListBorders;
+        setMaxVisibleItems(std::max(1, listHeight / m_nListItemHeight));
+    }
     QComboBox::showPopup();
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The list drops below the field, as wide as the combo.
+    // The list is as wide as the combo and drops below the field, unless
+    // the screen made it open upwards.
     QWidget* popup = view()->window();
-    popup->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), popup->height())));
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    const int top = popup->y() < below.y() - height() ? popup->y() : below.y();
+    popup->setGeometry(below.x(), top, width(), popup->height());
 }
 
 void CColorComboBox::paintEvent(QPaintEvent*)
@@ -213,11 +219,13 @@ void CColorComboBox::paintEvent(QPaintEvent*)
     const QRect button(field.right() - kButtonWidth, 1, kButtonWidth, field.height() - 2);
     painter.fillRect(button, ToQColor(kButtonFace));
     painter.drawLine(button.topLeft(), button.bottomLeft());
-    const int centreX = button.left() + (button.width() + 1) / 2;
-    const int centreY = button.top() + button.height() / 2 - 1;
+    const int arrowCentre = button.left() + (button.width() + 1) / 2;
+    const int arrowTop = button.top() + (button.height() - kArrowRows) / 2;
     painter.setPen(ToQColor(kArrow));
-    for (int row = 0; row < kArrowRows; ++row)
-        painter.drawLine(centreX - kArrowRows + 1 + row, centreY - 1 + row, centreX + kArrowRows - 1 - row, centreY - 1 + row);
+    for (int row = 0; row < kArrowRows; ++row) {
+        const int halfWidth = kArrowRows - 1 - row;
+        painter.drawLine(arrowCentre - halfWidth, arrowTop + row, arrowCentre + halfWidth, arrowTop + row);
+    }
 
     QRect textArea(2, 2, button.left() - 3, field.height() - 4);
     painter.setFont(m_font.ToQFont());

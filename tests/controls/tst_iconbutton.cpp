@@ -66,7 +66,6 @@ private slots:
     void normalLookHasThreeFramesOnTheFace();
     void pressedLookSinksTheFrameAndShiftsTheChevrons();
     void inactiveButtonIsNeverDrawnPressed();
-    void drawingACompareButtonPressedTurnsItOver();
     void litToggleShowsASunkenFrame();
     void nextMonthLooksTheSameWhenInactive();
     void captionShownOnlyForHelpAndList_data();
@@ -121,18 +120,6 @@ void TestIconButton::inactiveButtonIsNeverDrawnPressed()
     const QImage pressed = Draw(button, QSize(30, 19), true);
 
     QCOMPARE(pressed, normal);
-    QCOMPARE(button.m_bLit, false);
-}
-
-void TestIconButton::drawingACompareButtonPressedTurnsItOver()
-{
-    CIconButton button;
-    Prepare(button, 1062, "C");
-    Draw(button, QSize(30, 19), true);
-    QCOMPARE(button.m_bLit, true);
-    Draw(button, QSize(30, 19), false);
-    QCOMPARE(button.m_bLit, true);
-    Draw(button, QSize(30, 19), true);
     QCOMPARE(button.m_bLit, false);
 }
 
