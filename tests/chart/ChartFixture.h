@@ -8,51 +8,35 @@
 
 #include <QColor>
 #include <QImage>
-#include <QRect>
 
-#include <cstdlib>
-#include <functional>
+#include <cmath>
 #include <memory>
 
-// A main window in a private settings folder with a fixed today, and ways to
-// get at the chart it paints.
+// A shown main window in a private settings folder with a fixed today.
 class ChartFixture
 {
 public:
-    ChartFixture()
-    {
-        m_dialog = std::make_unique<CBiorhythmDlg>();
-        m_dialog->show();
-    }
+    ChartFixture() : m_dialog(std::make_unique<CBiorhythmDlg>()) { m_dialog->show(); }
 
     CBiorhythmDlg& dialog() { return *m_dialog; }
-    CCalendarPanel& calendar() { return *m_dialog->m_pCalendar; }
-    QWidget* chart() { return m_dialog->GetDlgItem(1008); }
 
-    void setBirth(int year, int month, int day)
+    void setUp(int birthYear, int birthMonth, int birthDay, int year, int month, int day = 0, int view = 0)
     {
-        m_dialog->m_nBirthYear = static_cast<short>(year);
-        m_dialog->m_nBirthMonth = static_cast<short>(month);
-        m_dialog->m_nBirthDay = static_cast<short>(day);
-    }
-
-    void showMonth(int year, int month, int day = 0)
-    {
-        calendar().SetYear(year);
-        calendar().SetMonth(month);
-        calendar().SelectDay(day);
+        m_dialog->m_nBirthYear = static_cast<short>(birthYear);
+        m_dialog->m_nBirthMonth = static_cast<short>(birthMonth);
+        m_dialog->m_nBirthDay = static_cast<short>(birthDay);
+        m_dialog->m_pCalendar->SetYear(year);
+        m_dialog->m_pCalendar->SetMonth(month);
+        m_dialog->m_pCalendar->SelectDay(day);
         m_dialog->m_nChartMonth = static_cast<short>(month);
+        m_dialog->m_comboRhythms.SetCurSel(view);
     }
 
-    void selectView(int item) { m_dialog->m_comboRhythms.SetCurSel(item); }
-
-    // The window's own paint handler; returns what landed on the chart
-    // control.
+    // The window's paint handler; returns what it left on the chart control.
     QImage paint()
     {
         m_dialog->OnPaint();
-        const QImage* layer = WindowLayer(chart());
-        return layer ? layer->copy() : QImage();
+        return WindowLayer(m_dialog->GetDlgItem(1008))->copy();
     }
 
     // The chart's whole drawing, also the part past the control.
@@ -71,51 +55,33 @@ private:
     std::unique_ptr<CBiorhythmDlg> m_dialog;
 };
 
-inline QColor Rgb(int red, int green, int blue)
-{
-    return QColor(red, green, blue);
-}
-
 inline QColor PixelAt(const QImage& image, int x, int y)
 {
     return QColor::fromRgba(image.pixel(x, y));
 }
 
-// Antialiased text blends its colour into the background: count the pixels
-// in area that lie at least half-way from the background to the colour.
-inline int CountTextPixels(const QImage& image, const QRect& area, const QColor& background, const QColor& colour)
+// Pixels in area that have the colour, or, with text set, that lie at least
+// half-way from the background to it (antialiased text).
+inline int CountPixels(const QImage& image, const QRect& area, const QColor& colour,
+    const QColor& background = QColor(), bool text = false)
 {
-    const int deltas[3] = { colour.red() - background.red(), colour.green() - background.green(),
-        colour.blue() - background.blue() };
-    int channel = 0;
-    for (int index = 1; index < 3; ++index)
-        if (std::abs(deltas[index]) > std::abs(deltas[channel]))
-            channel = index;
     int count = 0;
     const QRect inside = area.intersected(image.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QColor pixel = QColor::fromRgba(image.pixel(x, y));
-            const int values[3] = { pixel.red(), pixel.green(), pixel.blue() };
-            const int bases[3] = { background.red(), background.green(), background.blue() };
-            const double share = double(values[channel] - bases[channel]) / deltas[channel];
-            bool onLine = share >= 0.5 && share <= 1.0;
-            for (int index = 0; index < 3 && onLine; ++index)
-                onLine = std::abs(values[index] - (bases[index] + share * deltas[index])) <= 12;
-            count += onLine ? 1 : 0;
+            const QColor pixel = PixelAt(image, x, y);
+            if (!text) {
+                count += pixel == colour ? 1 : 0;
+                continue;
+            }
+            const double share = double(pixel.red() + pixel.green() + pixel.blue() - background.red() - background.green() - background.blue())
+                / (colour.red() + colour.green() + colour.blue() - background.red() - background.green() - background.blue());
+            const auto near = [&](int value, int from, int to) { return std::abs(value - (from + share * (to - from))) <= 12; };
+            count += share >= 0.5 && share <= 1.0 && near(pixel.red(), background.red(), colour.red())
+                    && near(pixel.green(), background.green(), colour.green())
+                    && near(pixel.blue(), background.blue(), colour.blue())
+                ? 1 : 0;
         }
     }
-    return count;
-}
-
-// How many pixels in area have exactly the colour.
-inline int CountColour(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int count = 0;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            if (QColor::fromRgba(image.pixel(x, y)) == colour)
-                ++count;
     return count;
 }
