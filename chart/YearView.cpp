@@ -8,7 +8,6 @@
 #include "platform/DeviceContext.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -38,7 +37,6 @@ constexpr int kDayColumnOffset = 6;
 constexpr int kCurveFirstX = 6;
 constexpr int kCurveLastX = 372;
 constexpr int kCurveStep = 2;
-constexpr int kCurveColumns = 366;
 // A curve height h is drawn at y = h + 29; 32 is the centre line.
 constexpr int kCurveOffsetY = 29;
 constexpr int kCentreLineY = 61;
