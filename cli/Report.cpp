@@ -30,7 +30,7 @@ int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (!options)
         return Fail(err, error);
     if (options->helpRequested) {
-        out << "Usage:" << (kReportUsage + 6)
+        out << "Usage: " << TrimBlanks(kReportUsage)
             << "\nCharts one month of the biorhythms of a person born on the given date:\n"
                "each day's age, rhythm values, critical level and moon mark, and the\n"
                "long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.\n";

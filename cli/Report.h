@@ -9,5 +9,5 @@
 // line to err on a fault. Returns the exit status: 0, or 2 on a fault.
 int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
-// The usage lines of the command, for the program's help.
+// The command's usage line, indented to follow the program's own.
 extern const char kReportUsage[];
