@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 #include "cli/Report.h"
-#include "cli/ReportJson.h"
 #include "model/BioYear.h"
 #include "model/Rhythms.h"
 #include "tests/support/TestEnvironment.h"
@@ -10,7 +9,6 @@
 #include <QJsonObject>
 #include <QTest>
 
-#include <charconv>
 #include <iostream>
 #include <sstream>
 
@@ -73,8 +71,6 @@ class TestReport : public QObject
 private slots:
     void jsonHoldsTheMonth();
     void jsonNumbersReadBackExactly();
-    void numberTextRoundTrips_data();
-    void numberTextRoundTrips();
     void birthMonthStartsOnTheBirthDay();
     void textListsDaysAndBoundaries();
     void birthTodayIsAccepted();
@@ -129,26 +125,6 @@ void TestReport::jsonNumbersReadBackExactly()
     QCOMPARE(day["intellectual"].toDouble(), RhythmValue(18782, Rhythm::Intellectual));
     // 4 December is day 338 of 2026, the birthday day 184.
     QCOMPARE(day["year_curve"].toDouble(), double(BioYearReading(154)));
-}
-
-void TestReport::numberTextRoundTrips_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::newRow("one tenth") << 0.1;
-    QTest::newRow("one third") << 1.0 / 3.0;
-    QTest::newRow("tiny negative") << -0.0031853017931379904;
-    QTest::newRow("small exponent") << 1.5e-7;
-    QTest::newRow("a float widened") << double(0.11111111f);
-}
-
-void TestReport::numberTextRoundTrips()
-{
-    QFETCH(double, value);
-    const std::string text = FormatJsonNumber(value);
-    double readBack = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), readBack);
-    QCOMPARE(readBack, value);
-    QCOMPARE(QJsonDocument::fromJson(QByteArray("[") + text.c_str() + "]").array()[0].toDouble(), value);
 }
 
 void TestReport::birthMonthStartsOnTheBirthDay()

@@ -11,7 +11,6 @@ class TestMonthReadings : public QObject
 private slots:
     void daysCoverTheMonth_data();
     void daysCoverTheMonth();
-    void birthDayReading();
     void yearCurveStartsOnTheBirthday();
     void boundariesOfAMonth();
 };
@@ -44,16 +43,6 @@ void TestMonthReadings::daysCoverTheMonth()
     QCOMPARE(int(days.back().day), lastDay);
     QCOMPARE(days.front().age, firstAge);
     QCOMPARE(days.back().age, firstAge + lastDay - firstDay);
-}
-
-void TestMonthReadings::birthDayReading()
-{
-    const DayReading birth = ReadDay({3, 7, 1975, 7, 1975}, 3);
-    QCOMPARE(birth.age, 0);
-    QCOMPARE(birth.physical, 0.0);
-    QCOMPARE(birth.emotional, 0.0);
-    QCOMPARE(birth.intellectual, 0.0);
-    QCOMPARE(birth.critical.level, 18);
 }
 
 void TestMonthReadings::yearCurveStartsOnTheBirthday()
