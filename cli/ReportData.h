@@ -28,3 +28,5 @@ const char* MoonWord(int moonMark);
 
 // A program text without its leading and trailing blanks.
 std::string TrimBlanks(const char* text);
+// The text without the blanks it starts with; trailing blanks belong to it.
+std::string TrimLeadingBlanks(const char* text);

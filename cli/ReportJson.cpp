@@ -62,7 +62,7 @@ void WriteBoundary(const MonthReport& report, const BoundaryReading& reading, st
         << ", \"label\": " << JsonString(TrimBlanks(reading.label))
         << ", \"moon\": " << JsonString(MoonWord(reading.moonMark)) << ", ";
     WriteCritical(reading.critical, out);
-    out << ", \"message\": " << JsonString(TrimBlanks(reading.critical.message)) << "}";
+    out << ", \"message\": " << JsonString(TrimLeadingBlanks(reading.critical.message)) << "}";
 }
 
 template <typename Item, typename Writer>

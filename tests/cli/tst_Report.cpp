@@ -115,6 +115,9 @@ void TestReport::jsonHoldsTheMonth()
     // Day 19 is 18797 days old: remainders 12.10, 7.35 and 26.29, no window.
     QCOMPARE(boundaries[1].toObject()["level"].toInt(), 11);
     QCOMPARE(boundaries[1].toObject()["message"].toString(), QStringLiteral("The day is hard enough"));
+    // The message keeps its own trailing blank.
+    QCOMPARE(boundaries[2].toObject()["level"].toInt(), 13);
+    QCOMPARE(boundaries[2].toObject()["message"].toString(), QStringLiteral("The day is unfavorable. "));
 }
 
 void TestReport::jsonNumbersReadBackExactly()
