@@ -3,6 +3,7 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
+#include "cli/OptionScanner.h"
 #include "cli/ReportOptions.h"
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
@@ -68,6 +69,10 @@ bool ParseNumber(const QString& text, int* number)
 
 bool ApplyOption(RenderOptions& options, const QString& name, const QString& value, QString* error)
 {
+    if (name == QLatin1String("--chart")) {
+        options.chartOnly = true;
+        return true;
+    }
     if (name == QLatin1String("--birth")) {
         const std::optional<QDate> birth = ParseIsoDate(value);
         if (!birth) {
@@ -150,44 +155,19 @@ int AssessDay(CBiorhythmDlg& dialog, double age)
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
 {
-    static const QStringList kValueOptions = { QStringLiteral("--birth"), QStringLiteral("--month"),
-        QStringLiteral("--day"), QStringLiteral("--view"), QStringLiteral("--scale"), QStringLiteral("--output") };
-
     RenderOptions options;
-    for (qsizetype position = 0; position < arguments.size(); ++position) {
-        const QString& argument = arguments[position];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.helpRequested = true;
-            return options;
-        }
-        if (argument == QLatin1String("--chart")) {
-            options.chartOnly = true;
-            continue;
-        }
-        QString name = argument;
-        QString value;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const bool inlineValue = argument.startsWith(QLatin1String("--")) && equals > 0;
-        if (inlineValue) {
-            name = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        if (!kValueOptions.contains(name)) {
-            *error = argument.startsWith(QLatin1Char('-'))
-                ? QStringLiteral("render: unknown option '%1'").arg(argument)
-                : QStringLiteral("render: unexpected argument '%1'").arg(argument);
-            return std::nullopt;
-        }
-        if (!inlineValue) {
-            if (position + 1 >= arguments.size() || arguments[position + 1].startsWith(QLatin1String("--"))) {
-                *error = QStringLiteral("%1 needs a value").arg(name);
-                return std::nullopt;
-            }
-            value = arguments[++position];
-        }
-        if (!ApplyOption(options, name, value, error))
-            return std::nullopt;
-    }
+    const OptionScan scan {
+        QStringLiteral("render"),
+        { QStringLiteral("--birth"), QStringLiteral("--month"), QStringLiteral("--day"), QStringLiteral("--view"), QStringLiteral("--scale"), QStringLiteral("--output") },
+        { QStringLiteral("--chart") },
+        [&options](const QString& name, const QString& value, QString* fault) {
+            return ApplyOption(options, name, value, fault);
+        },
+    };
+    if (!ScanOptions(scan, arguments, &options.helpRequested, error))
+        return std::nullopt;
+    if (options.helpRequested)
+        return options;
 
     if (!options.birth.isValid()) {
         *error = QStringLiteral("render needs --birth YYYY-MM-DD");

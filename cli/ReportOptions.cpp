@@ -1,5 +1,6 @@
 #include "cli/ReportOptions.h"
 
+#include "cli/OptionScanner.h"
 #include "platform/Today.h"
 
 #include <QRegularExpression>
@@ -62,40 +63,19 @@ bool ApplyOption(ReportOptions& options, const QString& name, const QString& val
 
 std::optional<ReportOptions> ParseReportOptions(const QStringList& arguments, QString* error)
 {
-    static const QStringList kValueOptions = {
-        QStringLiteral("--birth"), QStringLiteral("--month"), QStringLiteral("--format")};
-
     ReportOptions options;
-    for (qsizetype position = 0; position < arguments.size(); ++position) {
-        const QString& argument = arguments[position];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.helpRequested = true;
-            return options;
-        }
-        QString name = argument;
-        QString value;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const bool inlineValue = argument.startsWith(QLatin1String("--")) && equals > 0;
-        if (inlineValue) {
-            name = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        if (!kValueOptions.contains(name)) {
-            *error = argument.startsWith(QLatin1Char('-'))
-                ? QStringLiteral("report: unknown option '%1'").arg(argument)
-                : QStringLiteral("report: unexpected argument '%1'").arg(argument);
-            return std::nullopt;
-        }
-        if (!inlineValue) {
-            if (position + 1 >= arguments.size() || arguments[position + 1].startsWith(QLatin1String("--"))) {
-                *error = QStringLiteral("%1 needs a value").arg(name);
-                return std::nullopt;
-            }
-            value = arguments[++position];
-        }
-        if (!ApplyOption(options, name, value, error))
-            return std::nullopt;
-    }
+    const OptionScan scan {
+        QStringLiteral("report"),
+        { QStringLiteral("--birth"), QStringLiteral("--month"), QStringLiteral("--format") },
+        {},
+        [&options](const QString& name, const QString& value, QString* fault) {
+            return ApplyOption(options, name, value, fault);
+        },
+    };
+    if (!ScanOptions(scan, arguments, &options.helpRequested, error))
+        return std::nullopt;
+    if (options.helpRequested)
+        return options;
 
     if (!options.birth.isValid()) {
         *error = QStringLiteral("report needs --birth YYYY-MM-DD");
