@@ -192,16 +192,26 @@ QString SubstituteFace(const QString& face)
     return substitutes.value(face.trimmed().toLower(), QStringLiteral("Liberation Sans"));
 }
 
+int SubstituteStretch(const QString& face)
+{
+    // "_sans" asked the old font mapper for whatever Swiss face it had, which
+    // was narrower than Arial; the captions laid out for it collide with the
+    // text beside them at Liberation Sans' full width.
+    return face.trimmed().compare(QLatin1String("_sans"), Qt::CaseInsensitive) == 0 ? 95 : QFont::Unstretched;
+}
+
 QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool italic)
 {
     const QString family = SubstituteFace(face);
-    const QString key = QStringLiteral("%1|%2|%3|%4").arg(family).arg(cellHeight).arg(weight).arg(italic);
+    const int stretch = SubstituteStretch(face);
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5").arg(family).arg(cellHeight).arg(weight).arg(italic).arg(stretch);
     static QHash<QString, QFont> cache;
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
 
     QFont font = BaseFont(family, weight, italic);
+    font.setStretch(stretch);
     int pixelSize = std::max(1, cellHeight);
     for (; pixelSize > 1; --pixelSize) {
         font.setPixelSize(pixelSize);
@@ -235,6 +245,7 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
     } else {
         // A negative height is the character height, which is the em size.
         m_font = BaseFont(SubstituteFace(chosenFace), weight, italic);
+        m_font.setStretch(SubstituteStretch(chosenFace));
         m_font.setPixelSize(std::max(1, std::abs(height)));
     }
     m_font.setUnderline(underline);

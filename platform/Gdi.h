@@ -125,6 +125,8 @@ private:
 
 // Maps an old face name to the installed family that stands in for it.
 QString SubstituteFace(const QString& face);
+// The horizontal stretch (percent) the stand-in family is drawn with.
+int SubstituteStretch(const QString& face);
 
 // The largest pixel-size QFont whose ascent + CellDescent is at most
 // cellHeight pixels.

@@ -34,6 +34,7 @@ private slots:
     void curvePointsAtKnownValues();
     void readoutsAndTickOnlyInCurrentMonthMode_data();
     void readoutsAndTickOnlyInCurrentMonthMode();
+    void captionsEndBeforeTheirReadouts();
     void birthShadingEndsAtBirthDay_data();
     void birthShadingEndsAtBirthDay();
     void barTopsAndColours_data();
@@ -112,6 +113,23 @@ void TestMonthViews::readoutsAndTickOnlyInCurrentMonthMode()
     const int readouts = CountPixels(chart, QRect(100, 19, 25, 14), kCaption, kBackground, true)
         + CountPixels(chart, QRect(336, 19, 25, 14), kCaption, kBackground, true);
     QCOMPARE(readouts > 10, currentMonthMode);
+}
+
+void TestMonthViews::captionsEndBeforeTheirReadouts()
+{
+    ChartFixture fixture;
+    fixture.setUp(1990, 2, 10, 2026, 6, 7, kRhythmCurves);
+    fixture.dialog().m_bCurrentMonthMode = true;
+    const QImage chart = fixture.paintWhole();
+
+    // The two columns left of each read-out ("(" at 96, 217 and 332) stay
+    // clear of the captions "Intellectual", "Emotional" and "Physical".
+    for (int readout : { 96, 217, 332 }) {
+        for (int x = readout - 2; x < readout; ++x) {
+            for (int y = 19; y < 34; ++y)
+                QVERIFY2(PixelAt(chart, x, y) == kBackground, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestMonthViews::birthShadingEndsAtBirthDay_data()
