@@ -5,6 +5,8 @@
 #include "platform/Today.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,14 +19,29 @@ bool IsSet(const char* name)
     return value && *value;
 }
 
-// Qt aborts when it cannot open a display, so find out first.
-bool CanOpenDisplay()
+// A local X display ":N" or ":N.S" listens on /tmp/.X11-unix/XN; when that
+// socket is missing, nothing answers at that display.
+bool LocalXDisplayIsMissing(const QString& display)
+{
+    static const QRegularExpression local(QStringLiteral("^(?:unix)?:([0-9]+)(?:\\.[0-9]+)?$"));
+    const QRegularExpressionMatch match = local.match(display);
+    return match.hasMatch() && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + match.captured(1));
+}
+
+// Qt aborts when it cannot open a display, so find out first. The result is
+// empty when a window can be tried, else the reason it cannot.
+QString DisplayProblem()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
-    return IsSet("QT_QPA_PLATFORM") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
-#else
-    return true;
+    if (IsSet("QT_QPA_PLATFORM") || IsSet("WAYLAND_DISPLAY"))
+        return {};
+    if (!IsSet("DISPLAY"))
+        return QStringLiteral("no display (DISPLAY is not set)");
+    const QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
+    if (LocalXDisplayIsMissing(display))
+        return QStringLiteral("nothing answers at display %1").arg(display);
 #endif
+    return {};
 }
 
 } // namespace
@@ -50,9 +67,10 @@ int RunWindow(int argc, char** argv)
         std::fprintf(stderr, "ryvanta: %s\n", qUtf8Printable(error));
         return 2;
     }
-    if (!CanOpenDisplay()) {
-        std::fputs("ryvanta: cannot open a window: no display (DISPLAY is not set); 'ryvanta report' works without one.\n",
-            stderr);
+    const QString displayProblem = DisplayProblem();
+    if (!displayProblem.isEmpty()) {
+        std::fprintf(stderr, "ryvanta: cannot open a window: %s; 'ryvanta report' works without one.\n",
+            qUtf8Printable(displayProblem));
         return 1;
     }
 

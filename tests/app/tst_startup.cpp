@@ -10,6 +10,7 @@ class TestStartup : public QObject
 private slots:
     void malformedTodayStopsBeforeWindow_data();
     void malformedTodayStopsBeforeWindow();
+    void missingDisplayStopsBeforeWindow_data();
     void missingDisplayStopsBeforeWindow();
 };
 
@@ -30,11 +31,20 @@ void TestStartup::malformedTodayStopsBeforeWindow()
     QCOMPARE(RunWindow(1, argv), 2);
 }
 
+void TestStartup::missingDisplayStopsBeforeWindow_data()
+{
+    QTest::addColumn<QByteArray>("display");
+    QTest::newRow("no DISPLAY") << QByteArray();
+    QTest::newRow("local display nobody serves") << QByteArray(":9731");
+    QTest::newRow("local display with screen number") << QByteArray("unix:9731.0");
+}
+
 void TestStartup::missingDisplayStopsBeforeWindow()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QFETCH(QByteArray, display);
     ScopedEnvironment platform("QT_QPA_PLATFORM", "");
-    ScopedEnvironment display("DISPLAY", "");
+    ScopedEnvironment displayVariable("DISPLAY", display);
     ScopedEnvironment wayland("WAYLAND_DISPLAY", "");
     char name[] = "ryvanta";
     char* argv[] = { name, nullptr };
