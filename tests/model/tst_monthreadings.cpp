@@ -64,4 +64,4 @@ void TestMonthReadings::boundariesOfAMonth()
 }
 
 QTEST_APPLESS_MAIN(TestMonthReadings)
-#include "tst_MonthReadings.moc"
+#include "tst_monthreadings.moc"

@@ -161,4 +161,4 @@ void TestCalendarArithmetic::daysInMonthAddsTheLeapDay()
 }
 
 QTEST_APPLESS_MAIN(TestCalendarArithmetic)
-#include "tst_CalendarArithmetic.moc"
+#include "tst_calendararithmetic.moc"

@@ -99,4 +99,4 @@ void TestRhythms::messageOfEachLevel()
 }
 
 QTEST_APPLESS_MAIN(TestRhythms)
-#include "tst_Rhythms.moc"
+#include "tst_rhythms.moc"

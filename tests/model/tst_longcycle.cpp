@@ -171,4 +171,4 @@ void TestLongCycle::boundariesInsideAMonth()
 }
 
 QTEST_APPLESS_MAIN(TestLongCycle)
-#include "tst_LongCycle.moc"
+#include "tst_longcycle.moc"

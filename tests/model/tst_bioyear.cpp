@@ -80,4 +80,4 @@ void TestBioYear::readingSpansMinusOneToOne()
 }
 
 QTEST_APPLESS_MAIN(TestBioYear)
-#include "tst_BioYear.moc"
+#include "tst_bioyear.moc"

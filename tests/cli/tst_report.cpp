@@ -238,4 +238,4 @@ void TestReport::helpAndVersionSucceed()
 }
 
 QTEST_GUILESS_MAIN(TestReport)
-#include "tst_Report.moc"
+#include "tst_report.moc"

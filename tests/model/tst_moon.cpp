@@ -38,4 +38,4 @@ void TestMoon::moonMarks()
 }
 
 QTEST_APPLESS_MAIN(TestMoon)
-#include "tst_Moon.moc"
+#include "tst_moon.moc"
