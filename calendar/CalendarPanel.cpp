@@ -323,6 +323,18 @@ void CCalendarPanel::mousePressEvent(QMouseEvent* event)
         m_pParent->setFocus();
 }
 
+void CCalendarPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is no click on a day: passed on as
+    // one, it would page a second time after a grey day, or select the day
+    // that the paging moved under the pointer, and notify twice.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    CDialog::mouseDoubleClickEvent(event);
+}
+
 void CCalendarPanel::paintEvent(QPaintEvent*)
 {
     OnPaint();

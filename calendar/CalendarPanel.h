@@ -75,6 +75,7 @@ protected:
     void reject() override { OnCancel(); }
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int LeadWeekday() const;

@@ -164,6 +164,18 @@ void TestCalendarPanel::notificationArrivesOnceAfterEventsRun()
     QTRY_COMPARE(m_pParent->m_nClicks, 1);
     QCoreApplication::processEvents();
     QCOMPARE(m_pParent->m_nClicks, 1);
+
+    // A double click on the grey 3 of April pages once: its second press
+    // finds the grey 1 of May under the pointer and must count for nothing.
+    const QPoint april3 = CellCentre(33);
+    click(april3);
+    QTest::mouseDClick(m_pPanel, Qt::LeftButton, Qt::NoModifier, april3);
+    QTest::mouseRelease(m_pPanel, Qt::LeftButton, Qt::NoModifier, april3);
+    QCOMPARE(m_pPanel->m_nMonth, 4);
+    QCOMPARE(m_pPanel->m_nDay, 3);
+    QTRY_COMPARE(m_pParent->m_nClicks, 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_pParent->m_nClicks, 2);
 }
 
 void TestCalendarPanel::greyDayBeyondRangeStillNotifies()
