@@ -122,6 +122,18 @@ void CIconButton::mousePressEvent(QMouseEvent* event)
     QAbstractButton::mousePressEvent(event);
 }
 
+void CIconButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // An owner-drawn button takes the second press of a double click as a
+    // double click, not as another press: no pressed look, no toggle turned
+    // back, no second command.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::mouseDoubleClickEvent(event);
+}
+
 void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pressed)
 {
     const int shift = pressed ? 2 : 0;

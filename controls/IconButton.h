@@ -27,6 +27,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void DrawPicture(CDC& dc, int id, const QString& caption, bool pressed);

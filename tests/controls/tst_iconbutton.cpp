@@ -223,6 +223,12 @@ void TestIconButton::clickReportsToTheDialogAndTurnsTogglesOnce()
     QCOMPARE(dialog.m_commands, (QList<QPair<int, int>> { { id, BN_CLICKED } }));
     QVERIFY(!button.hasFocus());
 
+    // The second half of a double click neither presses nor reports.
+    QTest::mouseDClick(&button, Qt::LeftButton);
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    QCOMPARE(button.m_bLit, litAfterOneClick);
+    QCOMPARE(dialog.m_commands.size(), 1);
+
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(button.m_bLit, false);
     QCOMPARE(dialog.m_commands.size(), 2);
