@@ -230,7 +230,12 @@ void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options)
     const auto year = static_cast<std::int16_t>(options.year);
     const bool birthMonthShown = month == birthMonth && year == birthYear;
 
-    // The birth date entered on the calendar.
+    // The birth date entered on the calendar, which takes a birth date only
+    // outside current-month mode and leaves any comparison.
+    dialog.m_bCurrentMonthMode = false;
+    dialog.m_bCompareMode = false;
+    calendar.SetCurrentMonthMode(false);
+    dialog.m_btnCurrentMonth.m_bLit = false;
     dialog.m_nBirthDay = birthDay;
     dialog.m_nBirthMonth = birthMonth;
     dialog.m_nBirthYear = birthYear;

@@ -157,6 +157,10 @@ void TestRender::setUpMatchesEndOfWalk()
 
     CBiorhythmDlg dialog;
     dialog.show();
+    // A window left in current-month mode, as a set-up with a picked day
+    // leaves it, is set up again.
+    dialog.m_bCurrentMonthMode = true;
+    dialog.m_pCalendar->SetCurrentMonthMode(true);
     RenderOptions options;
     options.birth = QDate::fromString(birth, Qt::ISODate);
     options.year = 2026;
