@@ -20,7 +20,8 @@ void WriteUsage(std::ostream& out)
 void WriteHelp(std::ostream& out)
 {
     WriteUsage(out);
-    out << "\nCommands:\n"
+    out << "\nWithout a command, ryvanta opens its window.\n"
+           "\nCommands:\n"
            "  report     one month of a person's biorhythms as a table (text) or JSON\n"
            "  render     the window with a charted month as a PNG image\n"
            "\nOptions:\n"
