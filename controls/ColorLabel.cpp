@@ -21,11 +21,8 @@ CColorLabel::CColorLabel(QWidget* parent)
 
 bool CColorLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
 {
-    setParent(parent);
-    setGeometry(rect.ToQRect());
-    SetDlgCtrlID(this, id);
+    PlaceControl(this, rect.ToQRect(), parent, id);
     SetWindowText(this, caption);
-    show();
     return true;
 }
 

@@ -34,11 +34,8 @@ CFramedLabel::CFramedLabel(QWidget* parent)
 
 bool CFramedLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
 {
-    setParent(parent);
-    setGeometry(rect.ToQRect());
-    SetDlgCtrlID(this, id);
+    PlaceControl(this, rect.ToQRect(), parent, id);
     SetWindowText(this, caption);
-    show();
     return true;
 }
 

@@ -56,11 +56,8 @@ CIconButton::CIconButton(QWidget* parent)
 
 bool CIconButton::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
 {
-    setParent(parent);
-    setGeometry(rect.ToQRect());
-    SetDlgCtrlID(this, id);
+    PlaceControl(this, rect.ToQRect(), parent, id);
     SetWindowText(this, caption);
-    show();
     return true;
 }
 

@@ -13,16 +13,6 @@ const QColor kBorder(0, 0, 0);
 // Half the line height of the dialog font: where a group box's frame starts.
 constexpr int kGroupBoxTop = 6;
 
-void PlaceControl(QWidget* control, const QRect& rect, QWidget* parent, int id)
-{
-    if (control->parentWidget() != parent)
-        control->setParent(parent);
-    control->setGeometry(rect);
-    if (id >= 0)
-        SetDlgCtrlID(control, id);
-    control->show();
-}
-
 } // namespace
 
 CStatic::CStatic(QWidget* parent)

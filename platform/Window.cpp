@@ -238,3 +238,13 @@ QRect DialogUnitsToPixels(int x, int y, int width, int height)
     const int top = DialogUnitsToPixelsY(y);
     return QRect(left, top, DialogUnitsToPixelsX(x + width) - left, DialogUnitsToPixelsY(y + height) - top);
 }
+
+void PlaceControl(QWidget* control, const QRect& rect, QWidget* parent, int id)
+{
+    if (control->parentWidget() != parent)
+        control->setParent(parent);
+    control->setGeometry(rect);
+    if (id >= 0)
+        SetDlgCtrlID(control, id);
+    control->show();
+}

@@ -81,6 +81,10 @@ private:
     std::map<UINT_PTR, QTimer*> m_timers;
 };
 
+// Gives a control built without a window its parent, place and id (none
+// when id is negative) and shows it: what creating its window did.
+void PlaceControl(QWidget* control, const QRect& rect, QWidget* parent, int id);
+
 // Invalidates a control so it repaints (with erasing).
 void InvalidateWindow(QWidget* control);
 
