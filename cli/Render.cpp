@@ -358,6 +358,23 @@ QImage RenderWindowImage(const RenderOptions& options)
     return dialog.grab().toImage();
 }
 
+namespace {
+
+QtMessageHandler g_previousMessageHandler = nullptr;
+
+// A headless render usually runs outside a desktop session, where Qt notes
+// the missing XDG_RUNTIME_DIR on stderr; that note would be the only line a
+// successful run prints, and would stand before a fault's one line.
+void DropRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_previousMessageHandler)
+        g_previousMessageHandler(type, context, message);
+}
+
+} // namespace
+
 int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
     QString error;
@@ -393,9 +410,12 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(options->scale));
+    g_previousMessageHandler = qInstallMessageHandler(DropRuntimeFolderNotice);
     static char programName[] = "ryvanta";
     static char* programArguments[] = { programName, nullptr };
     int argumentCount = 1;
     QApplication application(argumentCount, programArguments);
-    return writeImage();
+    const int status = writeImage();
+    qInstallMessageHandler(g_previousMessageHandler);
+    return status;
 }
