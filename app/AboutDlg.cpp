@@ -15,16 +15,11 @@ const QRect kOkUnits { 196, 7, 32, 14 };
 const QRect kNameUnits { 40, 10, 150, 8 };
 const QRect kLineUnits { 40, 25, 150, 8 };
 
-QRect ToPixels(const QRect& units)
-{
-    return DialogUnitsToPixels(units.x(), units.y(), units.width(), units.height());
-}
-
 QLabel* AddText(QWidget* parent, const QString& text, const QRect& units, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
-    QRect rect = ToPixels(units);
+    QRect rect = DialogUnitsToPixels(units);
     rect.setHeight(qMax(rect.height(), QFontMetrics(font).height()));
     label->setGeometry(rect);
     return label;
@@ -39,13 +34,13 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(ToPixels(kDialogUnits).size());
+    setFixedSize(DialogUnitsToPixels(kDialogUnits).size());
 
     const QFont dialogFont = FontForCellHeight(QStringLiteral("MS Sans Serif"), 13, FW_NORMAL, false);
     setFont(dialogFont);
 
     auto* icon = new QLabel(this);
-    const QRect iconRect = ToPixels(kIconUnits);
+    const QRect iconRect = DialogUnitsToPixels(kIconUnits);
     // An icon static takes the icon's own size.
     icon->setGeometry(iconRect.x(), iconRect.y(), kIconSize, kIconSize);
     if (HICON programIcon = LoadIconResource(kProgramIcon))
@@ -56,7 +51,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
     SetDlgCtrlID(m_pOk, 1);
-    m_pOk->setGeometry(ToPixels(kOkUnits));
+    m_pOk->setGeometry(DialogUnitsToPixels(kOkUnits));
     m_pOk->setDefault(true);
     m_pOk->setFocus();
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);

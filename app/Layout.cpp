@@ -17,11 +17,6 @@ const QRect kToolsFrameUnits { 204, 26, 58, 79 };
 const QRect kToolsInnerFrameUnits { 216, 37, 35, 63 };
 const QRect kNavigationFrameUnits { 38, 215, 200, 27 };
 
-QRect ToPixels(const QRect& units)
-{
-    return DialogUnitsToPixels(units.x(), units.y(), units.width(), units.height());
-}
-
 struct ButtonRow {
     CIconButton CBiorhythmDlg::*button;
     int id;
@@ -69,15 +64,15 @@ const ToolTipRow kToolTips[] = {
 
 void CBiorhythmDlg::CreateTemplateControls()
 {
-    m_staticChart.Create(ToPixels(kChartAreaUnits), this, kChartArea);
+    m_staticChart.Create(DialogUnitsToPixels(kChartAreaUnits), this, kChartArea);
     m_staticChart.SetBackground(m_hbrDialog.Colour());
-    m_groupMessage.Create(ToPixels(kMessageFrameUnits), this);
-    m_staticPicture.Create(ToPixels(kSeasonPictureUnits), this, kSeasonPicture);
+    m_groupMessage.Create(DialogUnitsToPixels(kMessageFrameUnits), this);
+    m_staticPicture.Create(DialogUnitsToPixels(kSeasonPictureUnits), this, kSeasonPicture);
     m_staticPicture.SetBackground(m_hbrDialog.Colour());
     m_staticPicture.SetBitmap(kAutumnBitmap);
-    m_groupTools.Create(ToPixels(kToolsFrameUnits), this);
-    m_groupToolsInner.Create(ToPixels(kToolsInnerFrameUnits), this);
-    m_groupNavigation.Create(ToPixels(kNavigationFrameUnits), this);
+    m_groupTools.Create(DialogUnitsToPixels(kToolsFrameUnits), this);
+    m_groupToolsInner.Create(DialogUnitsToPixels(kToolsInnerFrameUnits), this);
+    m_groupNavigation.Create(DialogUnitsToPixels(kNavigationFrameUnits), this);
 }
 
 void CBiorhythmDlg::CreateRunTimeControls()

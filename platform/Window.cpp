@@ -248,3 +248,8 @@ void PlaceControl(QWidget* control, const QRect& rect, QWidget* parent, int id)
         SetDlgCtrlID(control, id);
     control->show();
 }
+
+QRect DialogUnitsToPixels(const QRect& units)
+{
+    return DialogUnitsToPixels(units.x(), units.y(), units.width(), units.height());
+}

@@ -92,3 +92,4 @@ void InvalidateWindow(QWidget* control);
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
 QRect DialogUnitsToPixels(int x, int y, int width, int height);
+QRect DialogUnitsToPixels(const QRect& units);
