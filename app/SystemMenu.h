@@ -1,5 +1,7 @@
 #pragma once
 
+#include "res/ResourceIds.h"
+
 #include <QString>
 
 class QMenu;
@@ -15,9 +17,6 @@ enum SystemCommand : unsigned {
     SC_RESTORE = 0xF120,
 };
 constexpr unsigned kSystemCommandMask = 0xFFF0;
-
-// The command of the window menu's About entry.
-constexpr unsigned IDM_ABOUTBOX = 0x0010;
 
 // Fills menu with a fixed-size window's menu: the standard entries less
 // Restore, Size and Maximize, then, unless aboutCaption is empty, a

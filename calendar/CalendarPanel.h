@@ -3,14 +3,11 @@
 #include "controls/ColorComboBox.h"
 #include "platform/Gdi.h"
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 class CDC;
 class QMouseEvent;
 class QPaintEvent;
-
-// Posted to the panel's parent after every click on a day cell, with
-// wParam 138 and lParam 0.
-inline constexpr UINT WM_CALENDAR_CLICKED = WM_USER + 5;
 
 // The month calendar through which every date is entered. It shows one
 // month as six week rows under a title and two selectors, keeps the selected
