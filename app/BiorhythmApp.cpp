@@ -77,7 +77,7 @@ int RunWindow(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ryvanta"));
     QApplication::setOrganizationName(QStringLiteral("Vantrell"));
-    QApplication::setDesktopFileName(QStringLiteral("ryvanta"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vantrell.Ryvanta"));
 
     CBiorhythmApp app;
     app.InitInstance();
