@@ -1,7 +1,10 @@
-# Installs Ryvanta where a Linux desktop looks for it.
+# Installs Ryvanta where a Linux desktop looks for it and packs the same tree
+# as a Debian package: `cpack -G DEB` in the build folder.
 
 set(RYVANTA_APP_ID io.github.vantrell.Ryvanta)
 set(RYVANTA_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(RYVANTA_PACKAGE_MAINTAINER "Ryvanta maintainers <maintainers@users.noreply.c-seed-3458c679.example>"
+  CACHE STRING "Maintainer field of the Debian package")
 
 # The PNG icons are drawn from res/ryvanta.svg at build time, so the picture
 # has one source.
@@ -28,3 +31,36 @@ install(DIRECTORY ${RYVANTA_ICON_FOLDER} DESTINATION share/icons)
 # The program shows its help from the compiled-in copy; this one is for
 # readers outside it.
 install(FILES res/help/index.html DESTINATION share/doc/ryvanta)
+
+set(CPACK_PACKAGE_NAME ryvanta)
+set(CPACK_PACKAGE_VENDOR Vantrell)
+set(CPACK_PACKAGE_CONTACT "${RYVANTA_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chart biorhythms and critical days from a date of birth")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Ryvanta charts the physical, emotional and intellectual biorhythms of a
+person from a date of birth picked on its month calendar: a yearly curve,
+the rhythm curves and a daily summary of a month, a timed walk over the
+notable days of the month with how critical each one is, a comparison of two
+persons and a small list of named persons kept between runs.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The library scan finds Qt's libraries but not what the program loads by
+# name: the Liberation fonts it draws with, and Qt's X11 platform plugin.
+# That plugin sits in libqt6gui6 on Debian 12, which the scan names anyway,
+# and in a package of its own on later releases.
+set(RYVANTA_DEBIAN_DEPENDS fonts-liberation2)
+find_program(DPKG_QUERY_PROGRAM dpkg-query)
+set(RYVANTA_XCB_PLUGIN ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/libqxcb.so)
+if(DPKG_QUERY_PROGRAM AND EXISTS ${RYVANTA_XCB_PLUGIN})
+  execute_process(COMMAND ${DPKG_QUERY_PROGRAM} -S ${RYVANTA_XCB_PLUGIN}
+    OUTPUT_VARIABLE RYVANTA_XCB_OWNER ERROR_QUIET RESULT_VARIABLE RYVANTA_XCB_RESULT)
+  if(RYVANTA_XCB_RESULT EQUAL 0 AND RYVANTA_XCB_OWNER MATCHES "^([^:,]+)"
+     AND NOT CMAKE_MATCH_1 STREQUAL "libqt6gui6")
+    list(APPEND RYVANTA_DEBIAN_DEPENDS ${CMAKE_MATCH_1})
+  endif()
+endif()
+list(JOIN RYVANTA_DEBIAN_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+include(CPack)
