@@ -1,11 +1,13 @@
 #include "app/AboutDlg.h"
 
+#include "platform/MessageBox.h"
+#include "res/ResourceIds.h"
+
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
-constexpr int kProgramIcon = 130;
 constexpr int kIconSize = 32;
 
 // Built on the dialog font's base units, like the rest of the window.
@@ -43,14 +45,14 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     const QRect iconRect = DialogUnitsToPixels(kIconUnits);
     // An icon static takes the icon's own size.
     icon->setGeometry(iconRect.x(), iconRect.y(), kIconSize, kIconSize);
-    if (HICON programIcon = LoadIconResource(kProgramIcon))
+    if (HICON programIcon = LoadIconResource(IDI_PROGRAM))
         icon->setPixmap(programIcon->Pixmap(devicePixelRatioF()));
 
     AddText(this, QStringLiteral("Ryvanta Version %1").arg(QStringLiteral(RYVANTA_VERSION)), kNameUnits, dialogFont);
     AddText(this, QStringLiteral("Biorhythms from the date of birth"), kLineUnits, dialogFont);
 
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    SetDlgCtrlID(m_pOk, 1);
+    SetDlgCtrlID(m_pOk, IDOK);
     m_pOk->setGeometry(DialogUnitsToPixels(kOkUnits));
     m_pOk->setDefault(true);
     m_pOk->setFocus();

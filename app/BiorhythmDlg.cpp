@@ -5,6 +5,7 @@
 #include "app/SystemMenu.h"
 #include "calendar/CalendarPanel.h"
 #include "platform/HelpWindow.h"
+#include "res/ResourceIds.h"
 
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -17,9 +18,6 @@
 
 namespace {
 
-constexpr int kProgramIcon = 130;
-constexpr int kWarningStatusIcon = 140;
-constexpr int kArrowStatusIcon = 158;
 constexpr int kClientWidth = 582;
 constexpr int kClientHeight = 458;
 const QString kHelpPage = QStringLiteral(":/help/index.html");
@@ -40,8 +38,8 @@ struct CommandEntry {
 };
 
 const std::vector<CommandEntry> kCommandMap = {
-    { 1011, BN_CLICKED, &CBiorhythmDlg::OnHelp },
-    { 1037, BN_CLICKED, &CBiorhythmDlg::OnInfo },
+    { IDC_HELP, BN_CLICKED, &CBiorhythmDlg::OnHelp },
+    { IDC_INFO, BN_CLICKED, &CBiorhythmDlg::OnInfo },
 };
 
 struct MessageEntry {
@@ -66,9 +64,9 @@ QIcon WindowIcon(HICON icon)
 CBiorhythmDlg::CBiorhythmDlg(QWidget* parent)
     : CDialog(parent)
 {
-    m_hIcon = LoadIconResource(kProgramIcon);
-    m_hIcon140 = LoadIconResource(kWarningStatusIcon);
-    m_hIcon158 = LoadIconResource(kArrowStatusIcon);
+    m_hIcon = LoadIconResource(IDI_PROGRAM);
+    m_hIcon140 = LoadIconResource(IDI_STATUS_WARNING);
+    m_hIcon158 = LoadIconResource(IDI_STATUS_ARROW);
     m_arrPersons.reserve(128);
 
     setWindowTitle(QStringLiteral("Ryvanta"));

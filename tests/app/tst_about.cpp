@@ -98,7 +98,7 @@ void TestAbout::systemMenuIsTrimmed()
         "-",
         "&Close\tAlt+F4=f060",
         "-",
-        "&About ...=10",
+        QStringLiteral("&About ...=%1").arg(IDM_ABOUTBOX, 0, 16),
     };
     QCOMPARE(Entries(dialog.SystemMenu()), expected);
 }

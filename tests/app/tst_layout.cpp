@@ -1,4 +1,5 @@
 #include "app/BiorhythmDlg.h"
+#include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QTest>
@@ -53,27 +54,27 @@ void TestLayout::runTimeControls_data()
 
     // Rectangles are left, top, right, bottom; QRect takes the width.
     auto rect = [](int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); };
-    QTest::newRow("help line") << 1007 << "CColorLabel"
+    QTest::newRow("help line") << IDC_HELP_LINE << "CColorLabel"
                                << "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start."
                                << rect(35, 410, 525, 430) << "";
-    QTest::newRow("second birth date") << 1010 << "CFramedLabel" << "Birth date:" << rect(410, 69, 542, 86) << "";
-    QTest::newRow("tools caption") << 1058 << "CColorLabel" << "Tools" << rect(334, 52, 363, 72) << "";
-    QTest::newRow("first birth date") << 1009 << "CFramedLabel" << "Birth date:" << rect(410, 47, 542, 64) << "";
-    QTest::newRow("help") << 1011 << "CIconButton" << "Help" << rect(464, 359, 544, 386) << "";
-    QTest::newRow("list") << 1019 << "CIconButton" << "List" << rect(372, 359, 452, 386) << "";
-    QTest::newRow("start") << 1003 << "CIconButton" << "Enter" << rect(185, 363, 229, 384) << " Start.";
-    QTest::newRow("previous month") << 1001 << "CIconButton" << "" << rect(73, 363, 117, 384) << "Previous month";
-    QTest::newRow("previous date") << 1002 << "CIconButton" << "" << rect(129, 363, 173, 384) << "Previous date";
-    QTest::newRow("next month") << 1005 << "CIconButton" << "Next" << rect(297, 363, 341, 384) << "Next month";
-    QTest::newRow("next date") << 1004 << "CIconButton" << "" << rect(241, 363, 285, 384) << "Next date";
-    QTest::newRow("info") << 1037 << "CIconButton" << "" << rect(314, 127, 346, 146)
+    QTest::newRow("second birth date") << IDC_BIRTH2 << "CFramedLabel" << "Birth date:" << rect(410, 69, 542, 86) << "";
+    QTest::newRow("tools caption") << IDC_TOOLS << "CColorLabel" << "Tools" << rect(334, 52, 363, 72) << "";
+    QTest::newRow("first birth date") << IDC_BIRTH1 << "CFramedLabel" << "Birth date:" << rect(410, 47, 542, 64) << "";
+    QTest::newRow("help") << IDC_HELP << "CIconButton" << "Help" << rect(464, 359, 544, 386) << "";
+    QTest::newRow("list") << IDC_LIST << "CIconButton" << "List" << rect(372, 359, 452, 386) << "";
+    QTest::newRow("start") << IDC_START << "CIconButton" << "Enter" << rect(185, 363, 229, 384) << " Start.";
+    QTest::newRow("previous month") << IDC_PREV_MONTH << "CIconButton" << "" << rect(73, 363, 117, 384) << "Previous month";
+    QTest::newRow("previous date") << IDC_PREV_DATE << "CIconButton" << "" << rect(129, 363, 173, 384) << "Previous date";
+    QTest::newRow("next month") << IDC_NEXT_MONTH << "CIconButton" << "Next" << rect(297, 363, 341, 384) << "Next month";
+    QTest::newRow("next date") << IDC_NEXT_DATE << "CIconButton" << "" << rect(241, 363, 285, 384) << "Next date";
+    QTest::newRow("info") << IDC_INFO << "CIconButton" << "" << rect(314, 127, 346, 146)
                           << "Biorhythms info for  given day of tiredness";
-    QTest::newRow("insert") << 1060 << "CIconButton" << "+" << rect(354, 75, 384, 94) << "Insert ";
-    QTest::newRow("remove") << 1059 << "CIconButton" << "-" << rect(354, 101, 384, 120) << "Remove";
-    QTest::newRow("reset") << 1061 << "CIconButton" << ">0<" << rect(354, 127, 384, 146) << "Reset";
-    QTest::newRow("compare") << 1062 << "CIconButton" << "C" << rect(314, 75, 344, 94) << "Compare";
-    QTest::newRow("current month") << 1063 << "CIconButton" << "M" << rect(314, 101, 344, 120) << "Current month";
-    QTest::newRow("time") << 1041 << "CFramedLabel" << "(Time)" << rect(480, 19, 542, 38) << "";
+    QTest::newRow("insert") << IDC_INSERT << "CIconButton" << "+" << rect(354, 75, 384, 94) << "Insert ";
+    QTest::newRow("remove") << IDC_REMOVE << "CIconButton" << "-" << rect(354, 101, 384, 120) << "Remove";
+    QTest::newRow("reset") << IDC_RESET << "CIconButton" << ">0<" << rect(354, 127, 384, 146) << "Reset";
+    QTest::newRow("compare") << IDC_COMPARE << "CIconButton" << "C" << rect(314, 75, 344, 94) << "Compare";
+    QTest::newRow("current month") << IDC_CURRENT_MONTH << "CIconButton" << "M" << rect(314, 101, 344, 120) << "Current month";
+    QTest::newRow("time") << IDC_TIME << "CFramedLabel" << "(Time)" << rect(480, 19, 542, 38) << "";
 }
 
 void TestLayout::runTimeControls()
@@ -102,15 +103,15 @@ void TestLayout::onlyTheSelectorsTakeTabFocus()
     QVERIFY(dialog.m_ToolTip.IsActive());
 
     const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    QStringList tabStops;
+    QList<int> tabStops;
     for (QWidget* child : children) {
         if (child->focusPolicy() & Qt::TabFocus)
-            tabStops << QString::number(GetDlgCtrlID(child));
+            tabStops << GetDlgCtrlID(child);
     }
-    QCOMPARE(tabStops, (QStringList { "1020", "1053" }));
+    QCOMPARE(tabStops, (QList<int> { IDC_PERSONS, IDC_RHYTHMS }));
 
-    QWidget* persons = dialog.GetDlgItem(1020);
-    QWidget* rhythms = dialog.GetDlgItem(1053);
+    QWidget* persons = dialog.GetDlgItem(IDC_PERSONS);
+    QWidget* rhythms = dialog.GetDlgItem(IDC_RHYTHMS);
     QCOMPARE(QString::fromLatin1(persons->metaObject()->className()), QStringLiteral("CColorComboBox"));
     QCOMPARE(QString::fromLatin1(rhythms->metaObject()->className()), QStringLiteral("CColorComboBox"));
     QCOMPARE(persons->pos(), QPoint(307, 18));
@@ -129,10 +130,10 @@ void TestLayout::templateControls_data()
 
     // (11, 114, 249, 89) dialog units: 16.5 -> 17, 185.25 -> 185, right
     // 390, bottom 329.875 -> 330.
-    QTest::newRow("chart area") << 1008 << "CStatic" << QRect(17, 185, 373, 145);
+    QTest::newRow("chart area") << IDC_CHART << "CStatic" << QRect(17, 185, 373, 145);
     // Placed at (283, 62) units = (424.5 -> 425, 100.75 -> 101) and sized
     // to the 120 x 234 bitmap inside a two-pixel frame.
-    QTest::newRow("season picture") << 1054 << "CPictureStatic" << QRect(425, 101, 124, 238);
+    QTest::newRow("season picture") << IDC_SEASON_PICTURE << "CPictureStatic" << QRect(425, 101, 124, 238);
 }
 
 void TestLayout::templateControls()

@@ -3,6 +3,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
+#include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QTest>
@@ -108,19 +109,19 @@ void TestMainWindow::eightButtonsStartInactive_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<bool>("active");
 
-    QTest::newRow("start") << 1003 << false;
-    QTest::newRow("previous date") << 1002 << false;
-    QTest::newRow("next date") << 1004 << false;
-    QTest::newRow("info") << 1037 << false;
-    QTest::newRow("insert") << 1060 << false;
-    QTest::newRow("remove") << 1059 << false;
-    QTest::newRow("current month") << 1063 << false;
-    QTest::newRow("compare") << 1062 << false;
-    QTest::newRow("previous month") << 1001 << true;
-    QTest::newRow("next month") << 1005 << true;
-    QTest::newRow("reset") << 1061 << true;
-    QTest::newRow("help") << 1011 << true;
-    QTest::newRow("list") << 1019 << true;
+    QTest::newRow("start") << IDC_START << false;
+    QTest::newRow("previous date") << IDC_PREV_DATE << false;
+    QTest::newRow("next date") << IDC_NEXT_DATE << false;
+    QTest::newRow("info") << IDC_INFO << false;
+    QTest::newRow("insert") << IDC_INSERT << false;
+    QTest::newRow("remove") << IDC_REMOVE << false;
+    QTest::newRow("current month") << IDC_CURRENT_MONTH << false;
+    QTest::newRow("compare") << IDC_COMPARE << false;
+    QTest::newRow("previous month") << IDC_PREV_MONTH << true;
+    QTest::newRow("next month") << IDC_NEXT_MONTH << true;
+    QTest::newRow("reset") << IDC_RESET << true;
+    QTest::newRow("help") << IDC_HELP << true;
+    QTest::newRow("list") << IDC_LIST << true;
 }
 
 void TestMainWindow::eightButtonsStartInactive()
@@ -147,9 +148,9 @@ void TestMainWindow::infoFlipsDayInfoEvenWhenInactive()
     QTest::mouseClick(&dialog.m_btnInfo, Qt::LeftButton);
     QVERIFY(dialog.m_bShowDayInfo);
     // A second click before the next paint takes the request back.
-    dialog.OnCommand(1037, BN_CLICKED);
+    dialog.OnCommand(IDC_INFO, BN_CLICKED);
     QVERIFY(!dialog.m_bShowDayInfo);
-    dialog.OnCommand(1037, BN_CLICKED);
+    dialog.OnCommand(IDC_INFO, BN_CLICKED);
     QVERIFY(dialog.m_bShowDayInfo);
 }
 
