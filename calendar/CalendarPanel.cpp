@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kTemplateId = 138;
-constexpr int kMonthSelectorId = 1031;
-constexpr int kYearSelectorId = 1032;
 constexpr CRect kMonthSelectorRect { 148, 17, 236, 180 };
 constexpr CRect kYearSelectorRect { 240, 17, 293, 180 };
 constexpr int kSelectorItemHeight = 14;
@@ -65,11 +62,6 @@ constexpr const char* kFontFace = "Arial";
 constexpr int kDayFontHeight = 14;
 constexpr int kTitleFontHeight = 18;
 
-constexpr int kWarningIcon = 139;
-constexpr int kMark1Icon = 159;
-constexpr int kMark2Icon = 160;
-constexpr int kSavedWarningIcon = 164;
-
 const char* const kWeekdayHeadings[kColumns] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
 const char* const kMonthNames[12] = { "January", "February", "March", "April", "May", "June", "July",
     "August", "September", "October", "November", "December" };
@@ -83,10 +75,10 @@ CPoint Offset(const CRect& rect, CPoint offset)
 
 CCalendarPanel::CCalendarPanel(QWidget* parent)
     : CDialog(parent)
-    , m_hIconWarning(LoadIconResource(kWarningIcon))
-    , m_hIconMark1(LoadIconResource(kMark1Icon))
-    , m_hIconMark2(LoadIconResource(kMark2Icon))
-    , m_hIconSavedWarning(LoadIconResource(kSavedWarningIcon))
+    , m_hIconWarning(LoadIconResource(IDI_DAY_WARNING))
+    , m_hIconMark1(LoadIconResource(IDI_MARK1))
+    , m_hIconMark2(LoadIconResource(IDI_MARK2))
+    , m_hIconSavedWarning(LoadIconResource(IDI_SAVED_WARNING))
     , m_pParent(parent)
 {
 }
@@ -105,8 +97,8 @@ bool CCalendarPanel::Create()
 
 bool CCalendarPanel::OnInitDialog()
 {
-    for (auto [combo, rect, id] : { std::tuple { &m_comboMonth, kMonthSelectorRect, kMonthSelectorId },
-                                    std::tuple { &m_comboYear, kYearSelectorRect, kYearSelectorId } }) {
+    for (auto [combo, rect, id] : { std::tuple { &m_comboMonth, kMonthSelectorRect, IDC_CALENDAR_MONTH },
+                                    std::tuple { &m_comboYear, kYearSelectorRect, IDC_CALENDAR_YEAR } }) {
         combo->Create(rect, this, id);
         combo->SetItemHeight(-1, kSelectorItemHeight);
         combo->SetItemHeight(0, kSelectorItemHeight);
@@ -258,9 +250,9 @@ CRect CCalendarPanel::CellRect(int cell)
 
 void CCalendarPanel::OnCommand(int id, int notificationCode)
 {
-    if (notificationCode == CBN_SELENDOK && id == kMonthSelectorId)
+    if (notificationCode == CBN_SELENDOK && id == IDC_CALENDAR_MONTH)
         OnSelEndOkMonth();
-    else if (notificationCode == CBN_SELENDOK && id == kYearSelectorId)
+    else if (notificationCode == CBN_SELENDOK && id == IDC_CALENDAR_YEAR)
         OnSelEndOkYear();
     else
         CDialog::OnCommand(id, notificationCode);
@@ -308,7 +300,7 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
         m_nDay = hit - lead + 2;
     }
     // Posted even when the month could not be paged at the ends of the range.
-    PostMessage(m_pParent, WM_CALENDAR_CLICKED, kTemplateId, 0);
+    PostMessage(m_pParent, WM_CALENDAR_CLICKED, IDD_CALENDAR, 0);
     Invalidate();
     return true;
 }

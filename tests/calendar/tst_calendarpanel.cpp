@@ -1,5 +1,6 @@
 #include "calendar/CalendarPanel.h"
 #include "controls/ColorComboBox.h"
+#include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ class CClickReceiver : public CDialog
 public:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_CALENDAR_CLICKED && wParam == 138 && lParam == 0)
+        if (message == WM_CALENDAR_CLICKED && wParam == IDD_CALENDAR && lParam == 0)
             ++m_nClicks;
         return 0;
     }
@@ -95,10 +96,10 @@ void TestCalendarPanel::createsChildWindowWithTodaySelected()
     // 1 December 2026 is a Tuesday, so Monday the 7th opens the second week.
     QCOMPARE(m_pPanel->SelectedRect(), (CRect { 24, 80, 62, 97 }));
 
-    CColorComboBox* month = selector(1031);
+    CColorComboBox* month = selector(IDC_CALENDAR_MONTH);
     QCOMPARE(month->GetCount(), 12);
     QCOMPARE(month->GetLBText(month->GetCurSel()), QString("December"));
-    CColorComboBox* year = selector(1032);
+    CColorComboBox* year = selector(IDC_CALENDAR_YEAR);
     QCOMPARE(year->GetCount(), 251);
     QCOMPARE(year->GetLBText(0), QString("1850"));
     QCOMPARE(year->GetLBText(250), QString("2100"));
@@ -149,8 +150,8 @@ void TestCalendarPanel::clickOnCellSelectsDate()
     QCOMPARE(m_pPanel->m_nDay, day);
     QCOMPARE(m_pPanel->m_nMonth, shownMonth);
     QCOMPARE(m_pPanel->m_nYear, shownYear);
-    QCOMPARE(selector(1031)->GetCurSel(), shownMonth - 1);
-    QCOMPARE(selector(1032)->GetCurSel(), shownYear - 1850);
+    QCOMPARE(selector(IDC_CALENDAR_MONTH)->GetCurSel(), shownMonth - 1);
+    QCOMPARE(selector(IDC_CALENDAR_YEAR)->GetCurSel(), shownYear - 1850);
     QVERIFY(!m_pPanel->SelectedRect().IsRectEmpty());
 }
 
@@ -211,8 +212,8 @@ void TestCalendarPanel::clickOutsideCellsOnlyMovesFocus()
 {
     QFETCH(QPoint, point);
     QVERIFY(QTest::qWaitForWindowActive(m_pParent.get()));
-    selector(1031)->setFocus();
-    QCOMPARE(QApplication::focusWidget(), selector(1031));
+    selector(IDC_CALENDAR_MONTH)->setFocus();
+    QCOMPARE(QApplication::focusWidget(), selector(IDC_CALENDAR_MONTH));
 
     click(point);
     QCoreApplication::processEvents();
@@ -243,8 +244,8 @@ void TestCalendarPanel::selectorPickDropsSelectionAndMarks()
 
     m_pPanel->PrevMonth(7);
     m_pPanel->SaveSelection();
-    selector(1031)->setFocus();
-    QTest::keyClick(selector(1031), Qt::Key_Up);
+    selector(IDC_CALENDAR_MONTH)->setFocus();
+    QTest::keyClick(selector(IDC_CALENDAR_MONTH), Qt::Key_Up);
     QCOMPARE(m_pPanel->m_nMonth, 11);
     QCOMPARE(m_pPanel->m_nDay, 0);
     QVERIFY(m_pPanel->SelectedRect().IsRectNull());
@@ -254,8 +255,8 @@ void TestCalendarPanel::selectorPickDropsSelectionAndMarks()
     QVERIFY(m_pPanel->ShowMarks());
     QCOMPARE(m_pPanel->SavedDay(), 0);
 
-    selector(1032)->setFocus();
-    QTest::keyClick(selector(1032), Qt::Key_Down);
+    selector(IDC_CALENDAR_YEAR)->setFocus();
+    QTest::keyClick(selector(IDC_CALENDAR_YEAR), Qt::Key_Down);
     QCOMPARE(m_pPanel->m_nYear, 2027);
     QCOMPARE(m_pPanel->m_nMonth, 11);
     QCoreApplication::processEvents();
@@ -291,7 +292,7 @@ void TestCalendarPanel::pagingDropsDaysNewMonthLacks()
     QCOMPARE(m_pPanel->m_nDay, expectedDay);
     QCOMPARE(m_pPanel->m_nMonth, forward ? month + 1 : month - 1);
     QCOMPARE(m_pPanel->SelectedRect().IsRectNull(), expectedDay == 0);
-    QCOMPARE(selector(1031)->GetCurSel(), m_pPanel->m_nMonth - 1);
+    QCOMPARE(selector(IDC_CALENDAR_MONTH)->GetCurSel(), m_pPanel->m_nMonth - 1);
 }
 
 void TestCalendarPanel::outOfRangeArgumentsAreIgnored()
@@ -314,7 +315,7 @@ void TestCalendarPanel::outOfRangeArgumentsAreIgnored()
     m_pPanel->SetYear(1849);
     m_pPanel->SetYear(2101);
     QCOMPARE(m_pPanel->m_nYear, 2010);
-    QCOMPARE(selector(1032)->GetCurSel(), 2010 - 1850);
+    QCOMPARE(selector(IDC_CALENDAR_YEAR)->GetCurSel(), 2010 - 1850);
 }
 
 void TestCalendarPanel::restoreSelectionUndoesClick()
