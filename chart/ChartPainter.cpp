@@ -3,15 +3,12 @@
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "platform/DeviceContext.h"
+#include "res/ResourceIds.h"
 
 #include <QImage>
 #include <QPainter>
 
 namespace {
-
-constexpr int kHelpLineId = 1007;
-constexpr int kChartId = 1008;
-constexpr int kSeasonPictureId = 1054;
 
 enum ChartView { kYearView = 0, kRhythmCurvesView = 1 };
 
@@ -34,8 +31,6 @@ constexpr CPoint kStatusIconPosition { 2, 0 };
 // Levels above this one are critical days; the others are merely hard.
 constexpr int kHighestCalmLevel = 3;
 
-constexpr int kAutumnBitmap = 146;
-constexpr int kSummerBitmap = 148;
 constexpr int kFirstSummerMonth = 3;
 constexpr int kLastSummerMonth = 8;
 
@@ -60,7 +55,7 @@ void DrawSeasonPicture(QWidget* picture, int chartMonth)
 {
     const bool summer = chartMonth >= kFirstSummerMonth && chartMonth <= kLastSummerMonth;
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(summer ? kSummerBitmap : kAutumnBitmap))
+    if (!bitmap.LoadBitmap(summer ? IDB_SUMMER : IDB_AUTUMN))
         return;
     ClearWindowLayer(picture);
     CWindowDC dc(picture);
@@ -78,7 +73,7 @@ void DrawSeasonPicture(QWidget* picture, int chartMonth)
 // drawing context shared with the parent would have put it.
 void CBiorhythmDlg::OnPaint()
 {
-    if (QWidget* chart = GetDlgItem(kChartId)) {
+    if (QWidget* chart = GetDlgItem(IDC_CHART)) {
         const qreal ratio = chart->devicePixelRatioF();
         QImage picture(ChartExtent() * ratio, QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(ratio);
@@ -98,11 +93,11 @@ void CBiorhythmDlg::OnPaint()
             window.drawImage(chart->pos(), picture);
         }
     }
-    if (QWidget* helpLine = GetDlgItem(kHelpLineId)) {
+    if (QWidget* helpLine = GetDlgItem(IDC_HELP_LINE)) {
         DrawStatusIcon(helpLine, m_nCriticalLevel, m_bCompareMode, m_hIcon140, m_hIcon158);
         helpLine->update();
     }
-    if (QWidget* picture = GetDlgItem(kSeasonPictureId)) {
+    if (QWidget* picture = GetDlgItem(IDC_SEASON_PICTURE)) {
         DrawSeasonPicture(picture, m_nChartMonth);
         picture->update();
     }

@@ -10,6 +10,7 @@
 #include "model/Moon.h"
 #include "model/Rhythms.h"
 #include "platform/Today.h"
+#include "res/ResourceIds.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -29,8 +30,6 @@ constexpr int kUsageFault = 2;
 constexpr int kFirstYear = 1850;
 constexpr int kLastYear = 2100;
 constexpr int kLargestScale = 4;
-constexpr int kChartId = 1008;
-constexpr int kTimeLabelId = 1041;
 
 const QString kHelpStartOrInsert = QStringLiteral(
     "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
@@ -242,7 +241,7 @@ void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options)
     dialog.m_comboRhythms.SetCurSel(0);
     SetWindowText(&dialog.m_staticBirth1, BirthDateLabel(options.birth));
     SetWindowText(&dialog.m_staticBirth2, kBirthEmpty);
-    SetWindowText(dialog.GetDlgItem(kTimeLabelId), kTimeEmpty);
+    SetWindowText(dialog.GetDlgItem(IDC_TIME), kTimeEmpty);
     SetWindowText(&dialog.m_staticHelp, options.month == Today().month() && options.year == Today().year()
             ? kHelpStartOrInsert : QString());
     dialog.m_strCriticalNote.clear();
@@ -288,7 +287,7 @@ void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options)
         dialog.m_nLongCycleSegment = -1;
         dialog.m_nDayOfYear = DayOfYear(static_cast<std::int16_t>(calendar.m_nDay), month, year);
         dialog.m_nCriticalLevel = AssessDay(dialog, age);
-        SetWindowText(dialog.GetDlgItem(kTimeLabelId), QString::fromStdString(FormatTimeLabel(dialog.m_dBoundaryFraction)));
+        SetWindowText(dialog.GetDlgItem(IDC_TIME), QString::fromStdString(FormatTimeLabel(dialog.m_dBoundaryFraction)));
         SetActive(dialog.m_btnInfo, true);
     } else {
         calendar.SelectDay(0);
@@ -307,7 +306,7 @@ void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options)
         calendar.SetDayWarning(false);
         calendar.SelectDay(0);
         calendar.SetSavedWarning(false);
-        SetWindowText(dialog.GetDlgItem(kTimeLabelId), kTimeEmpty);
+        SetWindowText(dialog.GetDlgItem(IDC_TIME), kTimeEmpty);
         if (options.view == RenderView::Rhythms) {
             SetActive(dialog.m_btnCurrentMonth, true);
             SetWindowText(&dialog.m_staticHelp, kHelpStudyMore);
@@ -354,7 +353,7 @@ QImage RenderWindowImage(const RenderOptions& options)
     dialog.show();
     SetUpChartedMonth(dialog, options);
     if (options.chartOnly)
-        return dialog.grab(QRect(dialog.GetDlgItem(kChartId)->pos(), ChartExtent())).toImage();
+        return dialog.grab(QRect(dialog.GetDlgItem(IDC_CHART)->pos(), ChartExtent())).toImage();
     return dialog.grab().toImage();
 }
 

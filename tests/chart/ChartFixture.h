@@ -4,6 +4,7 @@
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "platform/DeviceContext.h"
+#include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QColor>
@@ -36,7 +37,7 @@ public:
     QImage paint()
     {
         m_dialog->OnPaint();
-        return WindowLayer(m_dialog->GetDlgItem(1008))->copy();
+        return WindowLayer(m_dialog->GetDlgItem(IDC_CHART))->copy();
     }
 
     // The chart's whole drawing, also the part past the control.

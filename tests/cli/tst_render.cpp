@@ -1,6 +1,7 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
 #include "cli/Render.h"
+#include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -178,7 +179,7 @@ void TestRender::setUpMatchesEndOfWalk()
     QCOMPARE(dialog.m_strCriticalNote, note);
     QCOMPARE(dialog.m_btnInfo.m_bActive, !note.isEmpty());
     QCOMPARE(dialog.m_bCurrentMonthMode, pick != 0);
-    QCOMPARE(GetWindowText(dialog.GetDlgItem(1041)), time);
+    QCOMPARE(GetWindowText(dialog.GetDlgItem(IDC_TIME)), time);
     QCOMPARE(dialog.m_nChartMonth, month);
     QCOMPARE(GetWindowText(&dialog.m_staticBirth1), options.birth.toString(QStringLiteral("'Birth date: 'MM.dd.yyyy")));
 }
