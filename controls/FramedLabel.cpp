@@ -2,6 +2,7 @@
 
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 
 namespace {
@@ -29,7 +30,7 @@ CFramedLabel::CFramedLabel(QWidget* parent)
 {
     m_font.Create("Arial", 14, FW_BOLD);
     setFont(m_font.ToQFont());
-    m_hIconClock = LoadIconResource(163);
+    m_hIconClock = LoadIconResource(IDI_CLOCK);
 }
 
 bool CFramedLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)

@@ -1,12 +1,17 @@
 #include "controls/IconButton.h"
 
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 #include <QMouseEvent>
 
 namespace {
 
-constexpr std::array<int, 14> kIconIds { 131, 135, 141, 143, 149, 150, 151, 152, 154, 155, 156, 157, 161, 162 };
+constexpr std::array<int, 14> kIconIds {
+    IDI_HELP, IDI_LIST, IDI_INFO, IDI_INFO_INACTIVE, IDI_INSERT, IDI_REMOVE, IDI_RESET,
+    IDI_COMPARE, IDI_CURRENT_MONTH, IDI_COMPARE_INACTIVE, IDI_REMOVE_INACTIVE,
+    IDI_INSERT_INACTIVE, IDI_LOCK, IDI_CURRENT_MONTH_INACTIVE,
+};
 
 constexpr int kRight = 0;
 constexpr int kLeft = -12;
@@ -21,10 +26,11 @@ constexpr COLORREF kLitShadow = RGB(136, 153, 153);
 
 bool IsIconButton(int id)
 {
-    return id == 1037 || id == 1059 || id == 1060 || id == 1061 || id == 1062 || id == 1063;
+    return id == IDC_INFO || id == IDC_REMOVE || id == IDC_INSERT || id == IDC_RESET
+        || id == IDC_COMPARE || id == IDC_CURRENT_MONTH;
 }
 
-bool IsToggle(int id) { return id == 1062 || id == 1063; }
+bool IsToggle(int id) { return id == IDC_COMPARE || id == IDC_CURRENT_MONTH; }
 
 void RestorePen(CDC& dc, CPen* pen)
 {
@@ -137,75 +143,75 @@ void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pres
     const bool lockShown = !m_bActive && !pressed;
 
     switch (id) {
-    case 1003:
+    case IDC_START:
         DrawChevron(dc, 8, kRight, pressed);
         DrawChevron(dc, 3, kLeft, pressed);
         break;
-    case 1001:
+    case IDC_PREV_MONTH:
         for (int offset : { 2, 8, 14 })
             DrawChevron(dc, offset, kLeft, pressed);
         break;
-    case 1002:
+    case IDC_PREV_DATE:
         for (int offset : { 6, 12 })
             DrawChevron(dc, offset, kLeft, pressed);
         break;
-    case 1004:
+    case IDC_NEXT_DATE:
         for (int offset : { 0, 6 })
             DrawChevron(dc, offset, kRight, pressed);
         break;
-    case 1005:
+    case IDC_NEXT_MONTH:
         for (int offset : { 0, 6, 12 })
             DrawChevron(dc, offset, kRight, pressed);
         break;
-    case 1037:
-        dc.DrawIcon(3 + shift, 3 + shift, Icon(m_bActive ? 141 : 143));
+    case IDC_INFO:
+        dc.DrawIcon(3 + shift, 3 + shift, Icon(m_bActive ? IDI_INFO : IDI_INFO_INACTIVE));
         break;
-    case 1060:
+    case IDC_INSERT:
         if (pressed)
-            dc.DrawIcon(0, 0, Icon(149));
+            dc.DrawIcon(0, 0, Icon(IDI_INSERT));
         else
-            dc.DrawIcon(0, -3, Icon(m_bActive ? 149 : 157));
+            dc.DrawIcon(0, -3, Icon(m_bActive ? IDI_INSERT : IDI_INSERT_INACTIVE));
         break;
-    case 1059:
+    case IDC_REMOVE:
         if (pressed)
-            dc.DrawIcon(0, 0, Icon(150));
+            dc.DrawIcon(0, 0, Icon(IDI_REMOVE));
         else
-            dc.DrawIcon(0, -3, Icon(m_bActive ? 150 : 156));
+            dc.DrawIcon(0, -3, Icon(m_bActive ? IDI_REMOVE : IDI_REMOVE_INACTIVE));
         break;
-    case 1061:
+    case IDC_RESET:
         if (pressed)
-            dc.DrawIcon(0, 1, Icon(151));
+            dc.DrawIcon(0, 1, Icon(IDI_RESET));
         else if (m_bActive)
-            dc.DrawIcon(0, -2, Icon(151));
-        else
-            dc.DrawIcon(5, 5, Icon(143));
+            dc.DrawIcon(0, -2, Icon(IDI_RESET));
+        else // the inactive reset button shares the info button's picture
+            dc.DrawIcon(5, 5, Icon(IDI_INFO_INACTIVE));
         break;
-    case 1062:
+    case IDC_COMPARE:
         if (pressed)
-            dc.DrawIcon(0, 0, Icon(152));
+            dc.DrawIcon(0, 0, Icon(IDI_COMPARE));
         else if (m_bActive)
-            dc.DrawIcon(0, -3, Icon(152));
+            dc.DrawIcon(0, -3, Icon(IDI_COMPARE));
         else
-            dc.DrawIcon(0, -4, Icon(155));
+            dc.DrawIcon(0, -4, Icon(IDI_COMPARE_INACTIVE));
         break;
-    case 1063:
+    case IDC_CURRENT_MONTH:
         if (pressed)
-            dc.DrawIcon(0, 0, Icon(154));
+            dc.DrawIcon(0, 0, Icon(IDI_CURRENT_MONTH));
         else
-            dc.DrawIcon(0, -2, Icon(m_bActive ? 154 : 162));
+            dc.DrawIcon(0, -2, Icon(m_bActive ? IDI_CURRENT_MONTH : IDI_CURRENT_MONTH_INACTIVE));
         break;
     default:
         break;
     }
 
-    if (lockShown && (id == 1001 || id == 1002 || id == 1003 || id == 1004))
-        dc.DrawIcon(4, 10, Icon(161));
+    if (lockShown && (id == IDC_PREV_MONTH || id == IDC_PREV_DATE || id == IDC_START || id == IDC_NEXT_DATE))
+        dc.DrawIcon(4, 10, Icon(IDI_LOCK));
 
     if (caption == QLatin1String("Help")) {
-        dc.DrawIcon(8 + shift, 6 + shift, Icon(131));
+        dc.DrawIcon(8 + shift, 6 + shift, Icon(IDI_HELP));
         dc.TextOut(42 + shift, 4 + shift, caption);
     } else if (caption == QLatin1String("List")) {
-        dc.DrawIcon(8 + shift, 0 + shift, Icon(135));
+        dc.DrawIcon(8 + shift, 0 + shift, Icon(IDI_LIST));
         dc.TextOut(42 + shift, 4 + shift, caption);
     }
 }

@@ -10,8 +10,9 @@
 // The program's push button: a flat face with its own 3-D frames and a
 // chevron or icon chosen by the control id. m_bActive is the commands' own
 // notion of "enabled": the window is never disabled, every click is reported
-// to the parent, and the handlers decide. Buttons 1062 and 1063 are toggles
-// whose m_bLit turns over each time they are drawn pressed.
+// to the parent, and the handlers decide. The compare and current-month
+// buttons are toggles whose m_bLit turns over each time they are drawn
+// pressed.
 class CIconButton : public QAbstractButton
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "controls/ColorComboBox.h"
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 #include <QAbstractItemView>
 #include <QImage>
@@ -41,12 +42,12 @@ void TestColorComboBox::closedFieldTakesItsHeightFromTheItemHeight()
 {
     CRecordingDialog dialog;
     CColorComboBox combo;
-    combo.Create(CRect { 307, 18, 386, 180 }, &dialog, 1020);
+    combo.Create(CRect { 307, 18, 386, 180 }, &dialog, IDC_PERSONS);
     combo.SetItemHeight(-1, 14);
 
     QCOMPARE(combo.geometry(), QRect(307, 18, 79, 20));
-    QCOMPARE(GetDlgCtrlID(&combo), 1020);
-    QCOMPARE(dialog.GetDlgItem(1020), &combo);
+    QCOMPARE(GetDlgCtrlID(&combo), IDC_PERSONS);
+    QCOMPARE(dialog.GetDlgItem(IDC_PERSONS), &combo);
 }
 
 void TestColorComboBox::itemsKeepTheListBoxRules()
@@ -96,7 +97,7 @@ void TestColorComboBox::userPickNotifiesTheDialog()
     CRecordingDialog dialog;
     dialog.resize(200, 100);
     CColorComboBox combo;
-    combo.Create(CRect { 10, 10, 90, 170 }, &dialog, 1053);
+    combo.Create(CRect { 10, 10, 90, 170 }, &dialog, IDC_RHYTHMS);
     combo.SetItemHeight(-1, 14);
     Fill(combo, { "(Default)", "3 rhythms", "Summary" });
     combo.SetCurSel(0);
@@ -106,7 +107,7 @@ void TestColorComboBox::userPickNotifiesTheDialog()
     combo.setFocus();
     QTest::keyClick(&combo, Qt::Key_Down);
     QCOMPARE(combo.GetCurSel(), 1);
-    QCOMPARE(dialog.m_commands, (QList<QPair<int, int>> { { 1053, CBN_SELENDOK } }));
+    QCOMPARE(dialog.m_commands, (QList<QPair<int, int>> { { IDC_RHYTHMS, CBN_SELENDOK } }));
 
     combo.showPopup();
     QAbstractItemView* list = combo.view();
@@ -115,14 +116,14 @@ void TestColorComboBox::userPickNotifiesTheDialog()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, summary);
     QCOMPARE(combo.GetCurSel(), 2);
     QCOMPARE(dialog.m_commands.size(), 2);
-    QCOMPARE(dialog.m_commands.last(), qMakePair(1053, CBN_SELENDOK));
+    QCOMPARE(dialog.m_commands.last(), qMakePair(IDC_RHYTHMS, CBN_SELENDOK));
 }
 
 void TestColorComboBox::selectionFromCodeIsSilent()
 {
     CRecordingDialog dialog;
     CColorComboBox combo;
-    combo.Create(CRect { 10, 10, 90, 170 }, &dialog, 1020);
+    combo.Create(CRect { 10, 10, 90, 170 }, &dialog, IDC_PERSONS);
     Fill(combo, { "(Name)", "Anna" });
     combo.SetCurSel(1);
     combo.InsertString(0, "Boris");
@@ -134,7 +135,7 @@ void TestColorComboBox::selectionFromCodeIsSilent()
 void TestColorComboBox::firstOpeningAttachesTheList()
 {
     CColorComboBox combo;
-    combo.Create(CRect { 0, 0, 53, 100 }, nullptr, 1032);
+    combo.Create(CRect { 0, 0, 53, 100 }, nullptr, IDC_CALENDAR_YEAR);
     combo.SetItemHeight(-1, 14);
     combo.SetItemHeight(0, 14);
     for (int year = 1850; year <= 2100; ++year)
@@ -161,7 +162,7 @@ void TestColorComboBox::firstOpeningAttachesTheList()
 void TestColorComboBox::closedFieldShowsBlackTextOnWhite()
 {
     CColorComboBox combo;
-    combo.Create(CRect { 0, 0, 79, 162 }, nullptr, 1020);
+    combo.Create(CRect { 0, 0, 79, 162 }, nullptr, IDC_PERSONS);
     combo.SetItemHeight(-1, 14);
     Fill(combo, { "(Name)" });
     combo.SetCurSel(0);

@@ -1,6 +1,7 @@
 #include "controls/IconButton.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 #include <QImage>
 #include <QList>
@@ -79,7 +80,7 @@ private slots:
 void TestIconButton::normalLookHasThreeFramesOnTheFace()
 {
     CIconButton button;
-    Prepare(button, 1005, "Next");
+    Prepare(button, IDC_NEXT_MONTH, "Next");
     const QImage image = Draw(button, QSize(44, 21), false);
 
     QCOMPARE(Pixel(image, 0, 0), qRgb(119, 136, 136));
@@ -94,7 +95,7 @@ void TestIconButton::normalLookHasThreeFramesOnTheFace()
 void TestIconButton::pressedLookSinksTheFrameAndShiftsTheChevrons()
 {
     CIconButton button;
-    Prepare(button, 1004, "");
+    Prepare(button, IDC_NEXT_DATE, "");
     const QImage normal = Draw(button, QSize(44, 21), false);
     const QImage pressed = Draw(button, QSize(44, 21), true);
 
@@ -114,7 +115,7 @@ void TestIconButton::pressedLookSinksTheFrameAndShiftsTheChevrons()
 void TestIconButton::inactiveButtonIsNeverDrawnPressed()
 {
     CIconButton button;
-    Prepare(button, 1062, "C");
+    Prepare(button, IDC_COMPARE, "C");
     button.m_bActive = false;
     const QImage normal = Draw(button, QSize(30, 19), false);
     const QImage pressed = Draw(button, QSize(30, 19), true);
@@ -128,7 +129,7 @@ void TestIconButton::litToggleShowsASunkenFrame()
     // Large enough that the frame runs clear of the 32 x 32 picture.
     const QSize size(60, 40);
     CIconButton button;
-    Prepare(button, 1062, "C");
+    Prepare(button, IDC_COMPARE, "C");
     const QImage unlit = Draw(button, size, false);
     button.m_bLit = true;
     const QImage lit = Draw(button, size, false);
@@ -143,14 +144,14 @@ void TestIconButton::litToggleShowsASunkenFrame()
 void TestIconButton::nextMonthLooksTheSameWhenInactive()
 {
     CIconButton button;
-    Prepare(button, 1005, "Next");
+    Prepare(button, IDC_NEXT_MONTH, "Next");
     const QImage active = Draw(button, QSize(44, 21), false);
     button.m_bActive = false;
     QCOMPARE(Draw(button, QSize(44, 21), false), active);
 
     // Its neighbour does carry the padlock when inactive.
     CIconButton nextDate;
-    Prepare(nextDate, 1004, "");
+    Prepare(nextDate, IDC_NEXT_DATE, "");
     const QImage unlocked = Draw(nextDate, QSize(44, 21), false);
     nextDate.m_bActive = false;
     QVERIFY(Draw(nextDate, QSize(44, 21), false) != unlocked);
@@ -162,12 +163,12 @@ void TestIconButton::captionShownOnlyForHelpAndList_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("shown");
 
-    QTest::newRow("Help") << 1011 << "Help" << true;
-    QTest::newRow("List") << 1019 << "List" << true;
-    QTest::newRow("help in lower case") << 1011 << "help" << false;
-    QTest::newRow("Help with a trailing blank") << 1011 << "Help " << false;
-    QTest::newRow("Enter on the start button") << 1003 << "Enter" << false;
-    QTest::newRow("Next on the next-month button") << 1005 << "Next" << false;
+    QTest::newRow("Help") << IDC_HELP << "Help" << true;
+    QTest::newRow("List") << IDC_LIST << "List" << true;
+    QTest::newRow("help in lower case") << IDC_HELP << "help" << false;
+    QTest::newRow("Help with a trailing blank") << IDC_HELP << "Help " << false;
+    QTest::newRow("Enter on the start button") << IDC_START << "Enter" << false;
+    QTest::newRow("Next on the next-month button") << IDC_NEXT_MONTH << "Next" << false;
 }
 
 void TestIconButton::captionShownOnlyForHelpAndList()
@@ -198,10 +199,10 @@ void TestIconButton::clickReportsToTheDialogAndTurnsTogglesOnce_data()
     QTest::addColumn<bool>("active");
     QTest::addColumn<bool>("litAfterOneClick");
 
-    QTest::newRow("compare") << 1062 << true << true;
-    QTest::newRow("current month") << 1063 << true << true;
-    QTest::newRow("inactive compare") << 1062 << false << false;
-    QTest::newRow("insert is no toggle") << 1060 << true << false;
+    QTest::newRow("compare") << IDC_COMPARE << true << true;
+    QTest::newRow("current month") << IDC_CURRENT_MONTH << true << true;
+    QTest::newRow("inactive compare") << IDC_COMPARE << false << false;
+    QTest::newRow("insert is no toggle") << IDC_INSERT << true << false;
 }
 
 void TestIconButton::clickReportsToTheDialogAndTurnsTogglesOnce()
@@ -239,7 +240,7 @@ void TestIconButton::repaintWhileHeldDoesNotTurnTheToggleAgain()
     CRecordingDialog dialog;
     dialog.resize(100, 60);
     CIconButton button;
-    button.Create("C", CRect { 10, 10, 40, 29 }, &dialog, 1062);
+    button.Create("C", CRect { 10, 10, 40, 29 }, &dialog, IDC_COMPARE);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -256,7 +257,7 @@ void TestIconButton::clickLeavesTheDialogUnpainted()
     CRecordingDialog dialog;
     dialog.resize(100, 60);
     CIconButton button;
-    button.Create("", CRect { 10, 10, 54, 31 }, &dialog, 1005);
+    button.Create("", CRect { 10, 10, 54, 31 }, &dialog, IDC_NEXT_MONTH);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTRY_VERIFY(dialog.m_nPaints > 0);

@@ -2,6 +2,7 @@
 #include "controls/FramedLabel.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 #include <QImage>
 #include <QtTest>
@@ -54,7 +55,7 @@ private slots:
 void TestLabels::colourLabelShowsBlackTextOnTheDialogColour()
 {
     CColorLabel label;
-    label.Create("Tools", CRect { 334, 52, 363, 72 }, nullptr, 1058);
+    label.Create("Tools", CRect { 334, 52, 363, 72 }, nullptr, IDC_TOOLS);
     const QImage image = Render(label);
 
     QCOMPARE(image.size(), QSize(29, 20));
@@ -66,7 +67,7 @@ void TestLabels::colourLabelShowsBlackTextOnTheDialogColour()
 void TestLabels::colourLabelLeavesOutALineCutByItsBottom()
 {
     CColorLabel label;
-    label.Create("", CRect { 35, 410, 525, 430 }, nullptr, 1007);
+    label.Create("", CRect { 35, 410, 525, 430 }, nullptr, IDC_HELP_LINE);
     SetWindowText(&label,
         "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison.");
     const QImage image = Render(label);
@@ -78,7 +79,7 @@ void TestLabels::colourLabelLeavesOutALineCutByItsBottom()
 void TestLabels::colourLabelShowsWhatIsDrawnOntoIt()
 {
     CColorLabel label;
-    label.Create("", CRect { 35, 410, 525, 430 }, nullptr, 1007);
+    label.Create("", CRect { 35, 410, 525, 430 }, nullptr, IDC_HELP_LINE);
     {
         CWindowDC dc(&label);
         dc.FillSolidRect(4, 2, 16, 16, RGB(200, 0, 0));
@@ -89,7 +90,7 @@ void TestLabels::colourLabelShowsWhatIsDrawnOntoIt()
 void TestLabels::timeFormShowsHoursAndMinutesInASmallBox()
 {
     CFramedLabel label;
-    label.Create("(Time) 07:45\n", CRect { 480, 19, 542, 38 }, nullptr, 1041);
+    label.Create("(Time) 07:45\n", CRect { 480, 19, 542, 38 }, nullptr, IDC_TIME);
     const QImage image = Render(label);
 
     QCOMPARE(Pixel(image, 45, 0), qRgb(136, 136, 136));
@@ -109,10 +110,10 @@ void TestLabels::timeFormShowsHoursAndMinutesInASmallBox()
 
 void TestLabels::timeFormShowsTheClock()
 {
-    if (LoadIconResource(163)->IsNull())
+    if (LoadIconResource(IDI_CLOCK)->IsNull())
         QSKIP("the clock picture is not among the resources");
     CFramedLabel label;
-    label.Create("(Time)    ", CRect { 480, 19, 542, 38 }, nullptr, 1041);
+    label.Create("(Time)    ", CRect { 480, 19, 542, 38 }, nullptr, IDC_TIME);
     const QImage image = Render(label);
     QVERIFY(CountPixels(image, QRect(3, 3, 15, 13), kWhite) < 15 * 13);
 }
@@ -120,7 +121,7 @@ void TestLabels::timeFormShowsTheClock()
 void TestLabels::alternateColourGreysTheText()
 {
     CFramedLabel label;
-    label.Create("Birth date: 03.07.1975", CRect { 410, 47, 542, 64 }, nullptr, 1009);
+    label.Create("Birth date: 03.07.1975", CRect { 410, 47, 542, 64 }, nullptr, IDC_BIRTH1);
     const QRect text(2, 0, 120, 15);
     QVERIFY(Darkest(Render(label), text) < 40);
 
@@ -137,7 +138,7 @@ void TestLabels::alternateColourGreysTheText()
 void TestLabels::ordinaryBoxShowsOnlyItsRightAndBottomEdges()
 {
     CFramedLabel label;
-    label.Create("Birth date:", CRect { 410, 69, 542, 86 }, nullptr, 1010);
+    label.Create("Birth date:", CRect { 410, 69, 542, 86 }, nullptr, IDC_BIRTH2);
     const QImage image = Render(label);
 
     QCOMPARE(Pixel(image, 131, 8), qRgb(170, 170, 136));
