@@ -1,4 +1,5 @@
 #include "platform/DeviceContext.h"
+#include "res/ResourceIds.h"
 
 #include <QImage>
 #include <QTest>
@@ -438,12 +439,12 @@ void TestDeviceContext::selectObjectReturnsThePreviousObject()
 void TestDeviceContext::iconsAndBitmapsAreDrawnAtTheirSize()
 {
     CBitmap bitmap;
-    QVERIFY(bitmap.LoadBitmap(148));
+    QVERIFY(bitmap.LoadBitmap(IDB_SUMMER));
     QImage image = WhiteImage(200, 260, 2);
     image.fill(Qt::black);
     {
         CDC dc(&image);
-        QVERIFY(dc.DrawIcon(150, 12, LoadIconResource(140)));
+        QVERIFY(dc.DrawIcon(150, 12, LoadIconResource(IDI_STATUS_WARNING)));
         QVERIFY(dc.DrawBitmap(5, 6, bitmap));
         QTest::ignoreMessage(QtWarningMsg, "platform: icon resource 9999 is missing");
         QVERIFY(!dc.DrawIcon(150, 100, LoadIconResource(9999)));

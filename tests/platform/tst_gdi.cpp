@@ -1,4 +1,5 @@
 #include "platform/Gdi.h"
+#include "res/ResourceIds.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -119,9 +120,9 @@ void TestGdi::penStylesFollowTheOldRules()
 
 void TestGdi::iconsAreSharedAndRenderedPerRatio()
 {
-    HICON icon = LoadIconResource(158);
-    QCOMPARE(LoadIconResource(158), icon);
-    QVERIFY(LoadIconResource(140) != icon);
+    HICON icon = LoadIconResource(IDI_STATUS_ARROW);
+    QCOMPARE(LoadIconResource(IDI_STATUS_ARROW), icon);
+    QVERIFY(LoadIconResource(IDI_STATUS_WARNING) != icon);
     QVERIFY(!icon->IsNull());
     QCOMPARE(icon->Pixmap(1).size(), QSize(32, 32));
     const QPixmap doubled = icon->Pixmap(2);
@@ -138,7 +139,7 @@ void TestGdi::iconsAreSharedAndRenderedPerRatio()
     QVERIFY(painted);
 
     CBitmap bitmap;
-    QVERIFY(bitmap.LoadBitmap(146));
+    QVERIFY(bitmap.LoadBitmap(IDB_AUTUMN));
     QCOMPARE(bitmap.GetSize().cx, 120);
     QCOMPARE(bitmap.GetSize().cy, 234);
     QCOMPARE(bitmap.Pixmap(2).size(), QSize(240, 468));

@@ -1,4 +1,5 @@
 #include "platform/Window.h"
+#include "res/ResourceIds.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -39,8 +40,6 @@ public:
     bool killOnTick = false;
 };
 
-constexpr UINT kClicked = WM_USER + 5;
-
 } // namespace
 
 class TestWindow : public QObject
@@ -72,8 +71,8 @@ void TestWindow::controlWithoutIdHasIdZero()
 {
     QWidget widget;
     QCOMPARE(GetDlgCtrlID(&widget), 0);
-    SetDlgCtrlID(&widget, 1008);
-    QCOMPARE(GetDlgCtrlID(&widget), 1008);
+    SetDlgCtrlID(&widget, IDC_CHART);
+    QCOMPARE(GetDlgCtrlID(&widget), IDC_CHART);
     QCOMPARE(GetDlgCtrlID(nullptr), 0);
 }
 
@@ -81,16 +80,16 @@ void TestWindow::getDlgItemFindsDirectAndNestedControls()
 {
     CRecordingDialog dialog;
     auto* chart = new QLabel(&dialog);
-    SetDlgCtrlID(chart, 1008);
+    SetDlgCtrlID(chart, IDC_CHART);
     auto* panel = new QWidget(&dialog);
     auto* month = new QComboBox(panel);
-    SetDlgCtrlID(month, 1031);
+    SetDlgCtrlID(month, IDC_CALENDAR_MONTH);
     // A nested control with the same id as a direct one does not hide it.
     auto* nestedTwin = new QLabel(panel);
-    SetDlgCtrlID(nestedTwin, 1008);
+    SetDlgCtrlID(nestedTwin, IDC_CHART);
 
-    QCOMPARE(dialog.GetDlgItem(1008), chart);
-    QCOMPARE(dialog.GetDlgItem(1031), month);
+    QCOMPARE(dialog.GetDlgItem(IDC_CHART), chart);
+    QCOMPARE(dialog.GetDlgItem(IDC_CALENDAR_MONTH), month);
     QCOMPARE(dialog.GetDlgItem(4711), nullptr);
 }
 
@@ -127,14 +126,14 @@ void TestWindow::windowTextLivesWhereEachControlShowsIt()
 void TestWindow::postedMessagesArriveInOrderFromTheEventLoop()
 {
     CRecordingDialog dialog;
-    PostMessage(&dialog, kClicked, 138, 0);
-    PostMessage(&dialog, kClicked + 1, 2, -1);
+    PostMessage(&dialog, WM_CALENDAR_CLICKED, IDD_CALENDAR, 0);
+    PostMessage(&dialog, WM_CALENDAR_CLICKED + 1, 2, -1);
     QVERIFY(dialog.messages.empty());
     QTRY_COMPARE(dialog.messages.size(), size_t(2));
-    QCOMPARE(dialog.messages[0].message, kClicked);
-    QCOMPARE(dialog.messages[0].wParam, WPARAM(138));
+    QCOMPARE(dialog.messages[0].message, WM_CALENDAR_CLICKED);
+    QCOMPARE(dialog.messages[0].wParam, WPARAM(IDD_CALENDAR));
     QCOMPARE(dialog.messages[0].lParam, LPARAM(0));
-    QCOMPARE(dialog.messages[1].message, kClicked + 1);
+    QCOMPARE(dialog.messages[1].message, WM_CALENDAR_CLICKED + 1);
     QCOMPARE(dialog.messages[1].lParam, LPARAM(-1));
 }
 
@@ -142,20 +141,20 @@ void TestWindow::notifyParentReachesTheNearestDialog()
 {
     CRecordingDialog main;
     auto* button = new QPushButton(&main);
-    SetDlgCtrlID(button, 1003);
+    SetDlgCtrlID(button, IDC_START);
     auto* panel = new CRecordingDialog(&main);
     panel->setWindowFlags(Qt::Widget);
     auto* frame = new QWidget(panel);
     auto* month = new QComboBox(frame);
-    SetDlgCtrlID(month, 1031);
+    SetDlgCtrlID(month, IDC_CALENDAR_MONTH);
 
     NotifyParent(button, BN_CLICKED);
     NotifyParent(month, CBN_SELENDOK);
 
     QCOMPARE(main.commands.size(), size_t(1));
-    QCOMPARE(main.commands[0], std::make_pair(1003, BN_CLICKED));
+    QCOMPARE(main.commands[0], std::make_pair(IDC_START, BN_CLICKED));
     QCOMPARE(panel->commands.size(), size_t(1));
-    QCOMPARE(panel->commands[0], std::make_pair(1031, CBN_SELENDOK));
+    QCOMPARE(panel->commands[0], std::make_pair(IDC_CALENDAR_MONTH, CBN_SELENDOK));
 }
 
 void TestWindow::timerTicksUntilKilled()

@@ -1,3 +1,5 @@
+#include "res/ResourceIds.h"
+
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -55,28 +57,28 @@ void TestResources::iconSitsWhereItsControlShowsIt_data()
     // the normal and the pressed look; the picture must stay inside it.
     QTest::addColumn<int>("id");
     QTest::addColumn<QRect>("visible");
-    QTest::newRow("130 program icon") << 130 << QRect(0, 0, 32, 32);
-    QTest::newRow("131 Help button at (8, 6)") << 131 << QRect(0, 0, 32, 18);
-    QTest::newRow("135 List button at (8, 0)") << 135 << QRect(0, 2, 32, 22);
-    QTest::newRow("139 calendar warning") << 139 << QRect(0, 0, 14, 11);
-    QTest::newRow("159 calendar mark 1") << 159 << QRect(0, 0, 14, 11);
-    QTest::newRow("160 calendar mark 2") << 160 << QRect(0, 0, 14, 11);
-    QTest::newRow("164 remembered warning") << 164 << QRect(0, 0, 14, 11);
-    QTest::newRow("140 status warning") << 140 << QRect(0, 0, 16, 16);
-    QTest::newRow("158 status hint") << 158 << QRect(0, 0, 16, 16);
-    QTest::newRow("141 info button at (3, 3)") << 141 << QRect(0, 0, 25, 13);
-    QTest::newRow("143 inactive Reset at (5, 5)") << 143 << QRect(0, 0, 22, 11);
-    QTest::newRow("149 Insert at (0, -3)") << 149 << QRect(3, 6, 25, 12);
-    QTest::newRow("157 Insert inactive") << 157 << QRect(3, 6, 25, 12);
-    QTest::newRow("150 Remove at (0, -3)") << 150 << QRect(3, 6, 25, 12);
-    QTest::newRow("156 Remove inactive") << 156 << QRect(3, 6, 25, 12);
-    QTest::newRow("151 Reset at (0, -2)") << 151 << QRect(3, 5, 25, 12);
-    QTest::newRow("152 Compare at (0, -3)") << 152 << QRect(3, 6, 25, 12);
-    QTest::newRow("155 Compare inactive at (0, -4)") << 155 << QRect(3, 7, 25, 14);
-    QTest::newRow("154 Current month at (0, -2)") << 154 << QRect(3, 5, 25, 13);
-    QTest::newRow("162 Current month inactive") << 162 << QRect(3, 5, 25, 13);
-    QTest::newRow("161 padlock at (4, 10)") << 161 << QRect(0, 0, 11, 9);
-    QTest::newRow("163 clock left of the time") << 163 << QRect(3, 4, 15, 15);
+    QTest::newRow("program icon") << IDI_PROGRAM << QRect(0, 0, 32, 32);
+    QTest::newRow("Help button at (8, 6)") << IDI_HELP << QRect(0, 0, 32, 18);
+    QTest::newRow("List button at (8, 0)") << IDI_LIST << QRect(0, 2, 32, 22);
+    QTest::newRow("calendar warning") << IDI_DAY_WARNING << QRect(0, 0, 14, 11);
+    QTest::newRow("calendar mark 1") << IDI_MARK1 << QRect(0, 0, 14, 11);
+    QTest::newRow("calendar mark 2") << IDI_MARK2 << QRect(0, 0, 14, 11);
+    QTest::newRow("remembered warning") << IDI_SAVED_WARNING << QRect(0, 0, 14, 11);
+    QTest::newRow("status warning") << IDI_STATUS_WARNING << QRect(0, 0, 16, 16);
+    QTest::newRow("status hint") << IDI_STATUS_ARROW << QRect(0, 0, 16, 16);
+    QTest::newRow("info button at (3, 3)") << IDI_INFO << QRect(0, 0, 25, 13);
+    QTest::newRow("inactive Reset at (5, 5)") << IDI_INFO_INACTIVE << QRect(0, 0, 22, 11);
+    QTest::newRow("Insert at (0, -3)") << IDI_INSERT << QRect(3, 6, 25, 12);
+    QTest::newRow("Insert inactive") << IDI_INSERT_INACTIVE << QRect(3, 6, 25, 12);
+    QTest::newRow("Remove at (0, -3)") << IDI_REMOVE << QRect(3, 6, 25, 12);
+    QTest::newRow("Remove inactive") << IDI_REMOVE_INACTIVE << QRect(3, 6, 25, 12);
+    QTest::newRow("Reset at (0, -2)") << IDI_RESET << QRect(3, 5, 25, 12);
+    QTest::newRow("Compare at (0, -3)") << IDI_COMPARE << QRect(3, 6, 25, 12);
+    QTest::newRow("Compare inactive at (0, -4)") << IDI_COMPARE_INACTIVE << QRect(3, 7, 25, 14);
+    QTest::newRow("Current month at (0, -2)") << IDI_CURRENT_MONTH << QRect(3, 5, 25, 13);
+    QTest::newRow("Current month inactive") << IDI_CURRENT_MONTH_INACTIVE << QRect(3, 5, 25, 13);
+    QTest::newRow("padlock at (4, 10)") << IDI_LOCK << QRect(0, 0, 11, 9);
+    QTest::newRow("clock left of the time") << IDI_CLOCK << QRect(3, 4, 15, 15);
 }
 
 void TestResources::iconSitsWhereItsControlShowsIt()
@@ -99,8 +101,8 @@ void TestResources::iconSitsWhereItsControlShowsIt()
 void TestResources::seasonPictureIsAWholePainting_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("146 autumn") << QStringLiteral(":/bitmaps/146.svg");
-    QTest::newRow("148 summer meadow") << QStringLiteral(":/bitmaps/148.svg");
+    QTest::newRow("autumn") << QStringLiteral(":/bitmaps/%1.svg").arg(IDB_AUTUMN);
+    QTest::newRow("summer meadow") << QStringLiteral(":/bitmaps/%1.svg").arg(IDB_SUMMER);
 }
 
 void TestResources::seasonPictureIsAWholePainting()
