@@ -42,6 +42,11 @@ int YearCurveColumn(int daysAfterBirthday)
     return remainder < 0 ? remainder + kCurveColumns : remainder;
 }
 
+int YearCurveOpeningColumn(int birthday)
+{
+    return kCurveColumns - birthday;
+}
+
 int DayAxisMonthLength(int month, int year)
 {
     if (month < 1 || month > 12)

@@ -28,6 +28,11 @@ MonthBand YearViewMonthBand(int month, int year);
 // reduced into the curve's 0..365 columns.
 int YearCurveColumn(int daysAfterBirthday);
 
+// The column the whole-year curve opens with, at the day before the year
+// begins: a year of columns after the birthday column, not reduced, so a
+// chart without a birthday (column 0) opens on column 366.
+int YearCurveOpeningColumn(int birthday);
+
 // Days that number the month views' axis: the month's length, with the leap
 // day in February. A month outside 1..12 gives 0.
 int DayAxisMonthLength(int month, int year);

@@ -108,8 +108,9 @@ int CurveY(int column)
 }
 
 // The yearly curve for the birthday in column birthday; the point of column
-// x is the curve x - 6 - birthday days after the birthday. With a start
-// column nothing is drawn before it.
+// x is the curve x - 6 - birthday days after the birthday, except that a
+// whole year opens on its unreduced opening column. With a start column
+// nothing is drawn before it.
 void DrawYearCurve(CDC& dc, int birthday, std::optional<int> start)
 {
     int firstX = kCurveFirstX + kCurveStep;
@@ -120,7 +121,7 @@ void DrawYearCurve(CDC& dc, int birthday, std::optional<int> start)
         if (*start / 2 > (kCurveLastX - kDayColumnOffset) / 2)
             return;
     } else {
-        dc.MoveTo(kCurveFirstX, CurveY(kCurveFirstX - kDayColumnOffset - birthday));
+        dc.MoveTo(kCurveFirstX, BioYearCurve(YearCurveOpeningColumn(birthday)) + kCurveOffsetY);
     }
     for (int x = firstX; x <= kCurveLastX; x += kCurveStep)
         dc.LineTo(x, CurveY(x - kDayColumnOffset - birthday));

@@ -3,6 +3,8 @@
 namespace {
 
 constexpr int kColumnsPerYear = 366;
+// An even column reads sample column / 2, so the table reaches this far.
+constexpr int kLastTableColumn = 2 * (BioYearSamples.size() - 1);
 
 int ReduceColumn(int column)
 {
@@ -14,7 +16,8 @@ int ReduceColumn(int column)
 
 int BioYearCurve(int column)
 {
-    column = ReduceColumn(column);
+    if (column < 0 || column > kLastTableColumn)
+        column = ReduceColumn(column);
     if (column % 2 == 0)
         return BioYearSamples[column / 2];
     return (BioYearSamples[(column - 1) / 2] + BioYearSamples[(column + 1) / 2]) / 2;

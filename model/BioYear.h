@@ -20,8 +20,10 @@ inline constexpr ConstantTable<std::int16_t, 185> BioYearSamples({
     44, 41, 38, 35, 32});
 
 // Height of the yearly curve at a column of the year chart, 0..365 days
-// after the birthday. Any other column is first reduced modulo 366 into that
-// range, so every int is a valid argument.
+// after the birthday. Columns 366 to 368 still read the table's closing
+// samples (the year chart opens on column 366 when no birthday is known);
+// any other column is first reduced modulo 366 into 0..365, so every int is
+// a valid argument.
 int BioYearCurve(int column);
 
 // Column of the yearly curve for a day of the year, both day numbers 1-based

@@ -28,7 +28,8 @@ void TestBioYear::curveHeights_data()
     QTest::newRow("lowest sample") << 44 << 59;
     QTest::newRow("last even column") << 364 << 38;
     QTest::newRow("last column reads sample 183") << 365 << 36;
-    QTest::newRow("column 366 is the birthday again") << 366 << 32;
+    QTest::newRow("column 366 reads sample 183") << 366 << 35;
+    QTest::newRow("column 369 is past the table and reduced") << 369 << 24;
     QTest::newRow("column -1 is the last column") << -1 << 36;
     QTest::newRow("negative remainder") << -366 << 32;
     QTest::newRow("two years on") << 731 << 36;
