@@ -19,9 +19,6 @@ constexpr int kSelectorItemHeight = 14;
 constexpr int kPanelWidthUnits = 203;
 constexpr int kPanelHeightUnits = 111;
 
-constexpr int kFirstYear = 1850;
-constexpr int kLastYear = 2100;
-
 constexpr COLORREF kBackColour = RGB(219, 227, 235);
 constexpr COLORREF kTintColour = RGB(190, 255, 235);
 constexpr COLORREF kFrameLightColour = RGB(250, 253, 255);
@@ -63,8 +60,6 @@ constexpr int kDayFontHeight = 14;
 constexpr int kTitleFontHeight = 18;
 
 const char* const kWeekdayHeadings[kColumns] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
-const char* const kMonthNames[12] = { "January", "February", "March", "April", "May", "June", "July",
-    "August", "September", "October", "November", "December" };
 
 CPoint Offset(const CRect& rect, CPoint offset)
 {
@@ -113,8 +108,8 @@ bool CCalendarPanel::OnInitDialog()
     m_bCurrentMonthMode = false;
 
     m_comboMonth.ResetContent();
-    for (const char* name : kMonthNames)
-        m_comboMonth.AddString(QString::fromLatin1(name));
+    for (int month = 1; month <= 12; ++month)
+        m_comboMonth.AddString(QString::fromLatin1(MonthNames[month]));
     m_comboYear.ResetContent();
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_comboYear.AddString(QString::number(year));
@@ -460,7 +455,7 @@ void CCalendarPanel::DrawHeadings(CDC& dc) const
 
 void CCalendarPanel::DrawTitle(CDC& dc) const
 {
-    const QString title = QStringLiteral("%1 %2").arg(QString::fromLatin1(kMonthNames[(m_nMonth + 11) % 12])).arg(m_nYear);
+    const QString title = QStringLiteral("%1 %2").arg(QString::fromLatin1(MonthNames[m_nMonth])).arg(m_nYear);
     dc.SetTextColor(kTitleColour);
     const int width = dc.GetTextExtent(title).cx;
     dc.TextOut(kTitleBandLeft + (kTitleBandWidth - width) / 2, kTitleTop, title);

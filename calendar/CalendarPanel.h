@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ColorComboBox.h"
+#include "model/CalendarArithmetic.h"
 #include "platform/Gdi.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
@@ -64,7 +65,7 @@ public:
 
     int m_nDay = 0;
     int m_nMonth = 1;
-    int m_nYear = 1850;
+    int m_nYear = kFirstYear;
 
 protected:
     bool OnInitDialog();

@@ -99,9 +99,6 @@ constexpr int kNoteCharWidth = 4;
 constexpr int kNoteGap = 5;
 constexpr int kNoteCorner = 3;
 
-const char* const kMonthNames[] = { "January", "February", "March", "April", "May", "June", "July",
-    "August", "September", "October", "November", "December" };
-
 int CurveY(int column)
 {
     return BioYearCurve(YearCurveColumn(column)) + kCurveOffsetY;
@@ -132,7 +129,7 @@ void DrawMonthAxis(CDC& dc)
     int monthEnd = 0;
     for (int month = 1; month <= 12; ++month) {
         monthEnd += MonthLengths[month];
-        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, QString::fromLatin1(kMonthNames[month - 1]).left(3));
+        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, QString::fromLatin1(MonthNames[month]).left(3));
         if (month < 12)
             dc.TextOut(monthEnd + kMonthSeparatorShiftX, kMonthSeparatorY, QStringLiteral("|"));
     }

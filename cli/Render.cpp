@@ -27,8 +27,6 @@ const char kRenderUsage[] =
 namespace {
 
 constexpr int kUsageFault = 2;
-constexpr int kFirstYear = 1850;
-constexpr int kLastYear = 2100;
 constexpr int kLargestScale = 4;
 
 const QString kHelpStartOrInsert = QStringLiteral(

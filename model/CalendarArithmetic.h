@@ -4,6 +4,15 @@
 
 #include <cstdint>
 
+// The years the calendar offers. Every date the program takes in lies
+// within them; the arithmetic below has no range of its own.
+inline constexpr int kFirstYear = 1850;
+inline constexpr int kLastYear = 2100;
+
+// The English month names, indexed by month number 1..12 (index 0 holds "").
+inline constexpr ConstantTable<const char*, 13> MonthNames({"", "January", "February", "March", "April", "May",
+    "June", "July", "August", "September", "October", "November", "December"});
+
 // Gregorian leap years: every fourth year, except centuries not divisible by
 // 400. Every leap decision of the program goes through here.
 bool IsLeapYear(int year);

@@ -1,5 +1,6 @@
 #include "persons/PersonsStore.h"
 
+#include "model/CalendarArithmetic.h"
 #include "platform/SettingsStore.h"
 
 #include <limits>
@@ -35,7 +36,7 @@ bool IsWellFormedEntry(const QString& entry)
     const int day = ReadDigits(entry, 2, 2);
     const int month = ReadDigits(entry, 4, 2);
     const int year = ReadDigits(entry, 6, 4);
-    return day >= 1 && day <= 31 && month >= 1 && month <= 12 && year >= 1850 && year <= 2100;
+    return day >= 1 && day <= 31 && month >= 1 && month <= 12 && year >= kFirstYear && year <= kLastYear;
 }
 
 } // namespace
