@@ -1,13 +1,9 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
 
 struct MonthReport;
 
 // Writes the report as one JSON object followed by a line break. Numbers
 // are written in their shortest form that reads back to the same double.
 void WriteReportJson(const MonthReport& report, std::ostream& out);
-
-// The shortest decimal text that reads back to the same double.
-std::string FormatJsonNumber(double value);
