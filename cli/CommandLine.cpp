@@ -3,7 +3,9 @@
 #include "app/BiorhythmApp.h"
 #include "cli/Render.h"
 #include "cli/Report.h"
+#include "platform/PrintableText.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,8 @@
 #include <ostream>
 
 namespace {
+
+constexpr int kUsageFault = 2;
 
 void WriteUsage(std::ostream& out)
 {
@@ -31,6 +35,12 @@ void WriteHelp(std::ostream& out)
            "when that variable is set.\n";
 }
 
+int Fail(std::ostream& err, const QString& message)
+{
+    err << "ryvanta: " << message.toStdString() << '\n';
+    return kUsageFault;
+}
+
 QStringList ArgumentsAfterProgram(int argc, char** argv)
 {
     QStringList arguments;
@@ -39,23 +49,36 @@ QStringList ArgumentsAfterProgram(int argc, char** argv)
     return arguments;
 }
 
+// The program's own options come before the command word; everything after
+// it belongs to the command's own parser.
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
-    const QString& command = arguments.first();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    QCommandLineParser parser;
+    parser.addOptions({ helpOption, versionOption });
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const bool parsed = parser.parse(QStringList { QStringLiteral("ryvanta") } + arguments);
+    if (parser.isSet(helpOption)) {
         WriteHelp(out);
         return 0;
     }
-    if (command == QLatin1String("--version")) {
+    if (parser.isSet(versionOption)) {
         out << "ryvanta " << RYVANTA_VERSION << '\n';
         return 0;
     }
-    if (command == QLatin1String("report"))
-        return RunReport(arguments.mid(1), out, err);
-    if (command == QLatin1String("render"))
-        return RunRender(arguments.mid(1), out, err);
-    err << "ryvanta: unknown command '" << command.toStdString() << "' (see ryvanta --help)\n";
-    return 2;
+    const QStringList command = parser.positionalArguments();
+    if (!parsed || command.isEmpty()) {
+        const QString unknown = parser.unknownOptionNames().value(0);
+        return Fail(err, QStringLiteral("unknown option '%1%2' (see ryvanta --help)")
+                             .arg(unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), PrintableText(unknown)));
+    }
+
+    if (command.first() == QLatin1String("report"))
+        return RunReport(command.mid(1), out, err);
+    if (command.first() == QLatin1String("render"))
+        return RunRender(command.mid(1), out, err);
+    return Fail(err, QStringLiteral("unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
 }
 
 } // namespace

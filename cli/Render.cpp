@@ -3,12 +3,13 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
-#include "cli/OptionScanner.h"
-#include "cli/ReportOptions.h"
+#include "cli/CommandOptions.h"
+#include "cli/DateOptions.h"
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
 #include "model/Moon.h"
 #include "model/Rhythms.h"
+#include "platform/PrintableText.h"
 #include "platform/Today.h"
 #include "res/ResourceIds.h"
 
@@ -44,81 +45,25 @@ int Fail(std::ostream& err, const QString& message)
     return kUsageFault;
 }
 
-bool ParseMonth(const QString& text, int* month, int* year)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{4})-([0-9]{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return false;
-    *year = match.captured(1).toInt();
-    *month = match.captured(2).toInt();
-    return *month >= 1 && *month <= 12;
-}
-
+// One or two ASCII digits and nothing else.
 bool ParseNumber(const QString& text, int* number)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{1,2}$"));
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,2}")));
     if (!pattern.match(text).hasMatch())
         return false;
     *number = text.toInt();
     return true;
 }
 
-bool ApplyOption(RenderOptions& options, const QString& name, const QString& value, QString* error)
+std::optional<RenderView> ReadView(const QString& text)
 {
-    if (name == QLatin1String("--chart")) {
-        options.chartOnly = true;
-        return true;
+    static const std::pair<const char*, RenderView> kViews[] = {
+        { "year", RenderView::Year }, { "rhythms", RenderView::Rhythms }, { "summary", RenderView::Summary } };
+    for (const auto& [name, view] : kViews) {
+        if (text == QLatin1String(name))
+            return view;
     }
-    if (name == QLatin1String("--birth")) {
-        const std::optional<QDate> birth = ParseIsoDate(value);
-        if (!birth) {
-            *error = QStringLiteral("--birth needs a date YYYY-MM-DD that exists, not '%1'").arg(value);
-            return false;
-        }
-        options.birth = *birth;
-        return true;
-    }
-    if (name == QLatin1String("--month")) {
-        if (!ParseMonth(value, &options.month, &options.year)) {
-            *error = QStringLiteral("--month needs a month YYYY-MM, not '%1'").arg(value);
-            return false;
-        }
-        return true;
-    }
-    if (name == QLatin1String("--day")) {
-        if (!ParseNumber(value, &options.day) || options.day < 1) {
-            *error = QStringLiteral("--day needs a day of the month, not '%1'").arg(value);
-            return false;
-        }
-        return true;
-    }
-    if (name == QLatin1String("--view")) {
-        if (value == QLatin1String("year"))
-            options.view = RenderView::Year;
-        else if (value == QLatin1String("rhythms"))
-            options.view = RenderView::Rhythms;
-        else if (value == QLatin1String("summary"))
-            options.view = RenderView::Summary;
-        else {
-            *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(value);
-            return false;
-        }
-        return true;
-    }
-    if (name == QLatin1String("--scale")) {
-        if (!ParseNumber(value, &options.scale) || options.scale < 1 || options.scale > kLargestScale) {
-            *error = QStringLiteral("--scale must be 1, 2, 3 or 4, not '%1'").arg(value);
-            return false;
-        }
-        return true;
-    }
-    if (value.isEmpty()) {
-        *error = QStringLiteral("--output needs a file name");
-        return false;
-    }
-    options.output = value;
-    return true;
+    return std::nullopt;
 }
 
 QString BirthDateLabel(const QDate& birth)
@@ -152,26 +97,63 @@ int AssessDay(CBiorhythmDlg& dialog, double age)
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
 {
-    RenderOptions options;
-    const OptionScan scan {
-        QStringLiteral("render"),
-        { QStringLiteral("--birth"), QStringLiteral("--month"), QStringLiteral("--day"), QStringLiteral("--view"), QStringLiteral("--scale"), QStringLiteral("--output") },
-        { QStringLiteral("--chart") },
-        [&options](const QString& name, const QString& value, QString* fault) {
-            return ApplyOption(options, name, value, fault);
-        },
-    };
-    if (!ScanOptions(scan, arguments, &options.helpRequested, error))
+    const QCommandLineOption birthOption(QStringLiteral("birth"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption monthOption(QStringLiteral("month"), QString(), QStringLiteral("YYYY-MM"));
+    const QCommandLineOption dayOption(QStringLiteral("day"), QString(), QStringLiteral("D"));
+    const QCommandLineOption viewOption(QStringLiteral("view"), QString(), QStringLiteral("year|rhythms|summary"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QString(), QStringLiteral("N"));
+    const QCommandLineOption chartOption(QStringLiteral("chart"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE.png"));
+    QCommandLineParser parser;
+    if (!ParseCommandOptions(parser, QStringLiteral("render"),
+            { birthOption, monthOption, dayOption, viewOption, scaleOption, chartOption, outputOption }, arguments, error))
         return std::nullopt;
+
+    RenderOptions options;
+    options.helpRequested = parser.isSet(QStringLiteral("help"));
     if (options.helpRequested)
         return options;
 
-    if (!options.birth.isValid()) {
+    if (!parser.isSet(birthOption)) {
         *error = QStringLiteral("render needs --birth YYYY-MM-DD");
         return std::nullopt;
     }
-    if (options.output.isEmpty()) {
+    const std::optional<QDate> birth = ReadBirthOption(parser.value(birthOption), error);
+    if (!birth)
+        return std::nullopt;
+    options.birth = *birth;
+    if (parser.isSet(monthOption)) {
+        const std::optional<QDate> month = ReadMonthOption(parser.value(monthOption), error);
+        if (!month)
+            return std::nullopt;
+        options.month = month->month();
+        options.year = month->year();
+    }
+    if (parser.isSet(dayOption) && (!ParseNumber(parser.value(dayOption), &options.day) || options.day < 1)) {
+        *error = QStringLiteral("--day needs a day of the month, not '%1'").arg(PrintableText(parser.value(dayOption)));
+        return std::nullopt;
+    }
+    if (parser.isSet(viewOption)) {
+        const std::optional<RenderView> view = ReadView(parser.value(viewOption));
+        if (!view) {
+            *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(parser.value(viewOption)));
+            return std::nullopt;
+        }
+        options.view = *view;
+    }
+    if (parser.isSet(scaleOption)
+        && (!ParseNumber(parser.value(scaleOption), &options.scale) || options.scale < 1 || options.scale > kLargestScale)) {
+        *error = QStringLiteral("--scale must be 1, 2, 3 or 4, not '%1'").arg(PrintableText(parser.value(scaleOption)));
+        return std::nullopt;
+    }
+    options.chartOnly = parser.isSet(chartOption);
+    if (!parser.isSet(outputOption)) {
         *error = QStringLiteral("render needs --output FILE.png");
+        return std::nullopt;
+    }
+    options.output = parser.value(outputOption);
+    if (options.output.isEmpty()) {
+        *error = QStringLiteral("--output needs a file name");
         return std::nullopt;
     }
     return options;
@@ -183,22 +165,7 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
         options.month = today.month();
         options.year = today.year();
     }
-    if (options.birth.year() < kFirstYear || options.birth.year() > kLastYear) {
-        *error = QStringLiteral("--birth must lie between 1850-01-01 and 2100-12-31, not %1")
-                     .arg(options.birth.toString(Qt::ISODate));
-        return false;
-    }
-    if (options.year < kFirstYear || options.year > kLastYear) {
-        *error = QStringLiteral("--month must lie between 1850-01 and 2100-12, not %1-%2")
-                     .arg(options.year, 4, 10, QLatin1Char('0'))
-                     .arg(options.month, 2, 10, QLatin1Char('0'));
-        return false;
-    }
-    ReportOptions dates;
-    dates.birth = options.birth;
-    dates.month = options.month;
-    dates.year = options.year;
-    if (!CheckReportDates(dates, today, error))
+    if (!CheckChartedMonth(options.birth, QDate(options.year, options.month, 1), today, error))
         return false;
     const int monthLength = DaysInMonth(options.month, options.year);
     if (options.day > monthLength) {
@@ -396,7 +363,7 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
         const QImage image = RenderWindowImage(*options);
         QSaveFile file(options->output);
         if (image.isNull() || !file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-            return Fail(err, QStringLiteral("cannot write '%1'").arg(options->output));
+            return Fail(err, QStringLiteral("cannot write '%1'").arg(PrintableText(options->output)));
         return 0;
     };
 

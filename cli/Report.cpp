@@ -1,5 +1,6 @@
 #include "cli/Report.h"
 
+#include "cli/DateOptions.h"
 #include "cli/ReportData.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportOptions.h"
@@ -40,7 +41,7 @@ int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     const std::optional<QDate> today = ReadToday(&error);
     if (!today)
         return Fail(err, error);
-    if (!CheckReportDates(*options, *today, &error))
+    if (!CheckChartedMonth(options->birth, QDate(options->year, options->month, 1), *today, &error))
         return Fail(err, error);
 
     const MonthReport report = BuildMonthReport(*options);

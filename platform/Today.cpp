@@ -1,6 +1,8 @@
 #include "platform/Today.h"
 
-#include <QRegularExpression>
+#include "platform/IsoDate.h"
+#include "platform/PrintableText.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -8,18 +10,6 @@ namespace {
 const char kTodayVariable[] = "RYVANTA_TODAY";
 
 } // namespace
-
-std::optional<QDate> ParseIsoDate(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
 
 std::optional<QDate> ReadToday(QString* error)
 {
@@ -29,7 +19,7 @@ std::optional<QDate> ReadToday(QString* error)
     if (std::optional<QDate> date = ParseIsoDate(value))
         return date;
     if (error)
-        *error = QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(QLatin1String(kTodayVariable), value);
+        *error = QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(QLatin1String(kTodayVariable), PrintableText(value));
     return std::nullopt;
 }
 

@@ -5,10 +5,6 @@
 
 #include <optional>
 
-// A date written as YYYY-MM-DD, exactly ten characters; an empty optional
-// when the text is not of that form or names no day of the calendar.
-std::optional<QDate> ParseIsoDate(const QString& text);
-
 // Today: the machine's local date, or the date in RYVANTA_TODAY (YYYY-MM-DD)
 // when that variable is set and not empty, so that a run can be repeated on
 // another day. A malformed RYVANTA_TODAY gives no date and, when error is

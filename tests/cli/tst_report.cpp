@@ -177,6 +177,10 @@ void TestReport::faultsExitWithStatusTwo_data()
     const QByteArray today = "2026-12-07";
     QTest::newRow("impossible date") << today << QStringList{"--birth", "2001-02-29", "--month", "2026-12"} << "";
     QTest::newRow("malformed date") << today << QStringList{"--birth", "1975-7-3", "--month", "2026-12"} << "";
+    QTest::newRow("date ending in a line break") << today << QStringList{"--birth", "1975-07-03\n", "--month", "2026-12"}
+        << "ryvanta: --birth needs a date YYYY-MM-DD that exists, not '1975-07-03\\n'";
+    QTest::newRow("month with an escape inside") << today << QStringList{"--birth", "1975-07-03", "--month", "2026\x1b\n12"}
+        << "ryvanta: --month needs a month YYYY-MM, not '2026\\x1b\\n12'";
     QTest::newRow("birth tomorrow") << today << QStringList{"--birth", "2026-12-08", "--month", "2026-12"}
         << "ryvanta: Invalid date of birth! Date of birth must be in the past.";
     QTest::newRow("month before the birth month") << today << QStringList{"--birth", "1975-07-03", "--month", "1975-06"}

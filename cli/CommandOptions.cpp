@@ -1,0 +1,69 @@
+#include "cli/CommandOptions.h"
+
+#include "platform/PrintableText.h"
+
+namespace {
+
+const QString kHelpOption = QStringLiteral("help");
+
+bool TakesValue(const QList<QCommandLineOption>& options, const QString& name)
+{
+    for (const QCommandLineOption& option : options) {
+        if (!option.valueName().isEmpty() && option.names().contains(name))
+            return true;
+    }
+    return false;
+}
+
+// Qt's parser would take the next option as the value. A following option
+// means the value was forgotten, not that the value starts with dashes; a
+// value that does is given as --name=value.
+bool CheckForgottenValues(const QList<QCommandLineOption>& options, const QStringList& arguments, QString* error)
+{
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        if (argument == QLatin1String("--"))
+            return true;
+        if (!argument.startsWith(QLatin1String("--")) || !TakesValue(options, argument.mid(2)))
+            continue;
+        if (index + 1 >= arguments.size() || arguments[index + 1].startsWith(QLatin1String("--"))) {
+            *error = QStringLiteral("%1 needs a value").arg(argument);
+            return false;
+        }
+        ++index;
+    }
+    return true;
+}
+
+QString OptionWithDashes(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace
+
+bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, const QList<QCommandLineOption>& options,
+    const QStringList& arguments, QString* error)
+{
+    parser.addOptions(options);
+    parser.addOption(QCommandLineOption(QStringList { QStringLiteral("h"), kHelpOption }));
+    // The first argument stands where Qt expects the program's name.
+    const bool parsed = parser.parse(QStringList { command } + arguments);
+    if (parser.isSet(kHelpOption))
+        return true;
+    if (!CheckForgottenValues(options, arguments, error))
+        return false;
+    if (!parsed) {
+        // The parser's own text names an unknown option without its dashes.
+        const QStringList unknown = parser.unknownOptionNames();
+        *error = unknown.isEmpty()
+            ? QStringLiteral("%1: %2").arg(command, PrintableText(parser.errorText()))
+            : QStringLiteral("%1: unknown option '%2'").arg(command, PrintableText(OptionWithDashes(unknown.first())));
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("%1: unexpected argument '%2'").arg(command, PrintableText(parser.positionalArguments().first()));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,62 @@
+#include "cli/DateOptions.h"
+
+#include "model/CalendarArithmetic.h"
+#include "platform/IsoDate.h"
+#include "platform/PrintableText.h"
+
+namespace {
+
+bool InCalendarYears(const QDate& date)
+{
+    return date.year() >= kFirstYear && date.year() <= kLastYear;
+}
+
+QString MonthText(const QDate& month)
+{
+    return QStringLiteral("%1-%2").arg(month.year(), 4, 10, QLatin1Char('0')).arg(month.month(), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+std::optional<QDate> ReadBirthOption(const QString& value, QString* error)
+{
+    const std::optional<QDate> birth = ParseIsoDate(value);
+    if (!birth) {
+        *error = QStringLiteral("--birth needs a date YYYY-MM-DD that exists, not '%1'").arg(PrintableText(value));
+        return std::nullopt;
+    }
+    if (!InCalendarYears(*birth)) {
+        *error = QStringLiteral("--birth must lie between %1-01-01 and %2-12-31, not %3")
+                     .arg(kFirstYear).arg(kLastYear).arg(value);
+        return std::nullopt;
+    }
+    return birth;
+}
+
+std::optional<QDate> ReadMonthOption(const QString& value, QString* error)
+{
+    const std::optional<QDate> month = ParseIsoMonth(value);
+    if (!month) {
+        *error = QStringLiteral("--month needs a month YYYY-MM, not '%1'").arg(PrintableText(value));
+        return std::nullopt;
+    }
+    return month;
+}
+
+bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error)
+{
+    if (!InCalendarYears(month)) {
+        *error = QStringLiteral("--month must lie between %1-01 and %2-12, not %3")
+                     .arg(kFirstYear).arg(kLastYear).arg(MonthText(month));
+        return false;
+    }
+    if (birth > today) {
+        *error = QStringLiteral("Invalid date of birth! Date of birth must be in the past.");
+        return false;
+    }
+    if (month < QDate(birth.year(), birth.month(), 1)) {
+        *error = QStringLiteral("The person was not born yet at the period of interest!");
+        return false;
+    }
+    return true;
+}
