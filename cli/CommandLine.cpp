@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include "app/BiorhythmApp.h"
+#include "cli/Arguments.h"
+#include "cli/HeadlessMessages.h"
 #include "cli/Render.h"
 #include "cli/Report.h"
 #include "platform/PrintableText.h"
@@ -9,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cerrno>
 #include <iostream>
 #include <ostream>
 
@@ -45,7 +48,7 @@ QStringList ArgumentsAfterProgram(int argc, char** argv)
 {
     QStringList arguments;
     for (int index = 1; index < argc; ++index)
-        arguments.append(QString::fromLocal8Bit(argv[index]));
+        arguments.append(DecodeArgument(argv[index]));
     return arguments;
 }
 
@@ -74,11 +77,26 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
                              .arg(unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), PrintableText(unknown)));
     }
 
+    HeadlessMessages quiet;
     if (command.first() == QLatin1String("report"))
         return RunReport(command.mid(1), out, err);
     if (command.first() == QLatin1String("render"))
         return RunRender(command.mid(1), out, err);
     return Fail(err, QStringLiteral("unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
+}
+
+// A report that could not be written, to a full disk or a closed standard
+// output, is a fault and not a success. Once the stream has failed it makes
+// no more calls, so errno still tells why.
+int CheckOutput(std::ostream& out, std::ostream& err, int status)
+{
+    if (out.flush())
+        return status;
+    const int cause = errno;
+    if (status != 0)
+        return status;
+    return Fail(err, cause == 0 ? QStringLiteral("cannot write to standard output")
+                                : QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(cause)));
 }
 
 } // namespace
@@ -88,5 +106,5 @@ int RunRyvanta(int argc, char** argv)
     const QStringList arguments = ArgumentsAfterProgram(argc, argv);
     if (arguments.isEmpty())
         return RunWindow(argc, argv);
-    return RunCommand(arguments, std::cout, std::cerr);
+    return CheckOutput(std::cout, std::cerr, RunCommand(arguments, std::cout, std::cerr));
 }

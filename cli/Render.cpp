@@ -3,20 +3,23 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
+#include "cli/Arguments.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
+#include "cli/HeadlessMessages.h"
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
 #include "model/Moon.h"
 #include "model/Rhythms.h"
+#include "platform/AtomicFile.h"
 #include "platform/PrintableText.h"
 #include "platform/Today.h"
 #include "res/ResourceIds.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <ostream>
@@ -324,17 +327,43 @@ QImage RenderWindowImage(const RenderOptions& options)
 
 namespace {
 
-QtMessageHandler g_previousMessageHandler = nullptr;
+// Qt would multiply the scale by what these ask of the screen, and change
+// the fonts' size with the screen's dots per inch; a render has no screen.
+const char* const kScreenSettings[] = { "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING",
+    "QT_USE_PHYSICAL_DPI", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_DPI_ADJUSTMENT_POLICY", "QT_AUTO_SCREEN_SCALE_FACTOR",
+    "QT_DEVICE_PIXEL_RATIO" };
 
-// A headless render usually runs outside a desktop session, where Qt notes
-// the missing XDG_RUNTIME_DIR on stderr; that note would be the only line a
-// successful run prints, and would stand before a fault's one line.
-void DropRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void SetUpHeadlessScreen(int scale)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    if (g_previousMessageHandler)
-        g_previousMessageHandler(type, context, message);
+    for (const char* name : kScreenSettings)
+        qunsetenv(name);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+}
+
+int WriteImage(const RenderOptions& options, std::ostream& err)
+{
+    const QImage image = RenderWindowImage(options);
+    // Should Qt still find a way to scale the screen, no image of the wrong
+    // size is written.
+    if (image.devicePixelRatio() != options.scale)
+        return Fail(err, QStringLiteral("the screen settings draw at %1 times the size, not %2")
+                             .arg(image.devicePixelRatio()).arg(options.scale));
+    QByteArray png;
+    QBuffer buffer(&png);
+    bool encoded = false;
+    QString reason;
+    {
+        // What libpng says while it encodes, and only that, explains a failure.
+        const HeadlessMessages encoderMessages;
+        encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+        reason = HeadlessMessages::LastMessage();
+    }
+    if (!encoded && reason.isEmpty())
+        reason = QStringLiteral("the image could not be encoded as PNG");
+    if (encoded && WriteFileAtomically(EncodeArgument(options.output), png, &reason))
+        return 0;
+    return Fail(err, QStringLiteral("cannot write '%1': %2").arg(PrintableText(options.output), reason));
 }
 
 } // namespace
@@ -359,27 +388,15 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (!CompleteRenderOptions(*options, *today, &error))
         return Fail(err, error);
 
-    auto writeImage = [&]() {
-        const QImage image = RenderWindowImage(*options);
-        QSaveFile file(options->output);
-        if (image.isNull() || !file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-            return Fail(err, QStringLiteral("cannot write '%1'").arg(PrintableText(options->output)));
-        return 0;
-    };
-
     if (QCoreApplication::instance()) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || qGuiApp->devicePixelRatio() != options->scale)
             return Fail(err, QStringLiteral("render cannot change the scale of a running application"));
-        return writeImage();
+        return WriteImage(*options, err);
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(options->scale));
-    g_previousMessageHandler = qInstallMessageHandler(DropRuntimeFolderNotice);
+    SetUpHeadlessScreen(options->scale);
     static char programName[] = "ryvanta";
     static char* programArguments[] = { programName, nullptr };
     int argumentCount = 1;
     QApplication application(argumentCount, programArguments);
-    const int status = writeImage();
-    qInstallMessageHandler(g_previousMessageHandler);
-    return status;
+    return WriteImage(*options, err);
 }

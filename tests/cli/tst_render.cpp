@@ -11,8 +11,33 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The names in a folder as the system gives them; Qt skips a name that is
+// not UTF-8.
+QList<QByteArray> EntryNames(const QByteArray& folder)
+{
+    QList<QByteArray> names;
+    if (DIR* listing = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(listing)) {
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names.append(entry->d_name);
+        }
+        ::closedir(listing);
+    }
+    return names;
+}
+
+} // namespace
 
 class TestRender : public QObject
 {
@@ -26,6 +51,8 @@ private slots:
     void writesImageOfWindow();
     void setUpMatchesEndOfWalk_data();
     void setUpMatchesEndOfWalk();
+    void commandLineKeepsItsContract_data();
+    void commandLineKeepsItsContract();
 
 private:
     std::unique_ptr<ScopedSettingsFolder> m_settings;
@@ -35,6 +62,9 @@ private:
 
 void TestRender::init()
 {
+    // The guard before puts its variables back first, or it would undo these.
+    m_today.reset();
+    m_settings.reset();
     m_settings = std::make_unique<ScopedSettingsFolder>();
     m_today = std::make_unique<ScopedToday>("2026-12-07");
 }
@@ -182,6 +212,83 @@ void TestRender::setUpMatchesEndOfWalk()
     QCOMPARE(GetWindowText(dialog.GetDlgItem(IDC_TIME)), time);
     QCOMPARE(dialog.m_nChartMonth, month);
     QCOMPARE(GetWindowText(&dialog.m_staticBirth1), options.birth.toString(QStringLiteral("'Birth date: 'MM.dd.yyyy")));
+}
+
+void TestRender::commandLineKeepsItsContract_data()
+{
+    // What follows the program in a shell command line, the environment
+    // added, the exit status, and the file (its name's bytes) and pixel size
+    // a successful run writes.
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QSize>("size");
+
+    const QByteArray report = "report --birth 1975-07-03 --month 2026-12";
+    const QByteArray render = "render --birth 1985-05-07 --month 2026-03";
+    const QStringList none;
+    QTest::newRow("day with a terminal escape") << render + " --day '\033[2J1' --output a.png" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("scale ending in a blank") << render + " --scale '2 ' --output a.png" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("today ending in a line break") << report << QStringList { "RYVANTA_TODAY=2026-12-07\n" } << 2 << QByteArray() << QSize();
+    QTest::newRow("command with a tab") << QByteArray("'re\tport'") << none << 2 << QByteArray() << QSize();
+    QTest::newRow("report to a full disk") << report + " >/dev/full" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("report to a closed output") << report + " --format json >&-" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("device as output") << render + " --output /dev/null" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("folder as output") << render + " --output ." << none << 2 << QByteArray() << QSize();
+    QTest::newRow("missing folder, name with a line break") << render + " --output 'no/a\nb.png'" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("screen scaled by the environment") << render + " --output w.png"
+        << QStringList { "QT_SCREEN_SCALE_FACTORS=3", "QT_FONT_DPI=192", "QT_SCALE_FACTOR=2", "QT_USE_PHYSICAL_DPI=1" } << 0
+        << QByteArray("w.png") << QSize(582, 458);
+    QTest::newRow("name that is not UTF-8") << render + " --chart --scale 2 --output \"$(printf 'caf\\351.png')\"" << none << 0
+        << QByteArray("caf\351.png") << QSize(780, 316);
+}
+
+void TestRender::commandLineKeepsItsContract()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QStringList, environment);
+    QFETCH(int, status);
+    QFETCH(QByteArray, file);
+    QFETCH(QSize, size);
+
+    QTemporaryDir folder;
+    QTemporaryDir settings;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    // Outside a desktop session Qt has a notice of its own to print.
+    variables.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    variables.insert(QStringLiteral("RYVANTA"), QCoreApplication::applicationDirPath() + QStringLiteral("/../ryvanta"));
+    for (const QString& variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    QProcess process;
+    process.setProcessEnvironment(variables);
+    process.setWorkingDirectory(folder.path());
+    process.start(QStringLiteral("/bin/sh"), { QStringLiteral("-c"), QString::fromLatin1("exec \"$RYVANTA\" " + command) });
+    QVERIFY(process.waitForFinished(60000));
+
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    if (status == 0)
+        QCOMPARE(err, QByteArray());
+    else
+        QVERIFY2(err.startsWith("ryvanta: ") && err.endsWith('\n') && err.count('\n') == 1, err.constData());
+    struct stat device {};
+    QVERIFY(::stat("/dev/null", &device) == 0 && S_ISCHR(device.st_mode));
+
+    const QByteArray path = QFile::encodeName(folder.path());
+    QCOMPARE(EntryNames(path), file.isEmpty() ? QList<QByteArray>() : QList<QByteArray> { file });
+    if (file.isEmpty())
+        return;
+    std::string bytes;
+    {
+        std::ifstream png((path + '/' + file).constData(), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(png), std::istreambuf_iterator<char>());
+    }
+    ::unlink((path + '/' + file).constData());
+    QCOMPARE(QImage::fromData(QByteArrayView(bytes.data(), qsizetype(bytes.size())), "PNG").size(), size);
 }
 
 QTEST_MAIN(TestRender)

@@ -1,0 +1,42 @@
+#include "cli/HeadlessMessages.h"
+
+#include "platform/PrintableText.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kFatalStatus = 2;
+
+QString g_lastMessage;
+
+void KeepMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    g_lastMessage = PrintableText(message);
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "ryvanta: %s\n", qUtf8Printable(g_lastMessage));
+        std::fflush(stderr);
+        std::_Exit(kFatalStatus);
+    }
+}
+
+} // namespace
+
+HeadlessMessages::HeadlessMessages()
+    : m_previous(qInstallMessageHandler(KeepMessage))
+{
+    g_lastMessage.clear();
+}
+
+HeadlessMessages::~HeadlessMessages()
+{
+    qInstallMessageHandler(m_previous);
+}
+
+QString HeadlessMessages::LastMessage()
+{
+    return g_lastMessage;
+}

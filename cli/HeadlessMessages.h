@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// While it lives, Qt's own messages, and libpng's that Qt's image writer
+// passes on, stay off stderr: a headless command prints nothing on success
+// and exactly one line of its own on a fault. The last warning is kept so
+// that the command can name it in that line; a guard made inside another
+// keeps only what is said while it lives. A fatal message still ends the
+// process, with its one line and the fault status.
+class HeadlessMessages
+{
+public:
+    HeadlessMessages();
+    ~HeadlessMessages();
+    HeadlessMessages(const HeadlessMessages&) = delete;
+    HeadlessMessages& operator=(const HeadlessMessages&) = delete;
+
+    // The last message Qt gave, empty when none; made printable.
+    static QString LastMessage();
+
+private:
+    QtMessageHandler m_previous = nullptr;
+};
