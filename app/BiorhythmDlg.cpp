@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "app/SystemMenu.h"
 #include "calendar/CalendarPanel.h"
+#include "modes/Texts.h"
 #include "platform/HelpWindow.h"
 #include "res/ResourceIds.h"
 
@@ -24,10 +25,6 @@ const QString kHelpPage = QStringLiteral(":/help/index.html");
 
 // The day read-out area of the chart, repainted by the info button.
 constexpr CRect kDayInfoRect { 30, 200, 350, 380 };
-
-const QString kStartHelpText = QStringLiteral(
-    "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start.");
-const QString kBirthDateCaption = QStringLiteral("Birth date:");
 
 // What the window does with a control's notification and with a posted
 // message; a pair not listed here is ignored.
@@ -120,9 +117,9 @@ bool CBiorhythmDlg::OnInitDialog()
     m_nCriticalLevel = 1;
     m_strCriticalNote.clear();
 
-    SetWindowText(&m_staticHelp, kStartHelpText);
-    SetWindowText(&m_staticBirth1, kBirthDateCaption);
-    SetWindowText(&m_staticBirth2, kBirthDateCaption);
+    SetWindowText(&m_staticHelp, kHelpInsert);
+    SetWindowText(&m_staticBirth1, kBirthCaption);
+    SetWindowText(&m_staticBirth2, kBirthCaption);
 
     AddToolTips();
 

@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "modes/Texts.h"
 #include "platform/MessageBox.h"
 
 void CBiorhythmDlg::LoadPersons()
@@ -15,9 +16,9 @@ void CBiorhythmDlg::LoadPersons()
         m_comboPersons.InsertString(static_cast<int>(i), PersonName(m_arrPersons.at(i)));
     m_comboPersons.SetCurSel(0);
 
-    m_comboRhythms.InsertString(0, QStringLiteral("(Default)"));
-    m_comboRhythms.InsertString(1, QStringLiteral("3 rhythms"));
-    m_comboRhythms.InsertString(2, QStringLiteral("Summary"));
+    m_comboRhythms.InsertString(0, kViewDefault);
+    m_comboRhythms.InsertString(1, kViewRhythms);
+    m_comboRhythms.InsertString(2, kViewSummary);
     m_comboRhythms.SetCurSel(0);
 }
 
