@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "app/SystemMenu.h"
 #include "calendar/CalendarPanel.h"
+#include "modes/Areas.h"
 #include "modes/Texts.h"
 #include "platform/HelpWindow.h"
 #include "res/ResourceIds.h"
@@ -23,9 +24,6 @@ constexpr int kClientWidth = 582;
 constexpr int kClientHeight = 458;
 const QString kHelpPage = QStringLiteral(":/help/index.html");
 
-// The day read-out area of the chart, repainted by the info button.
-constexpr CRect kDayInfoRect { 30, 200, 350, 380 };
-
 // What the window does with a control's notification and with a posted
 // message; a pair not listed here is ignored.
 struct CommandEntry {
@@ -35,8 +33,16 @@ struct CommandEntry {
 };
 
 const std::vector<CommandEntry> kCommandMap = {
+    { IDC_START, BN_CLICKED, &CBiorhythmDlg::OnStart },
+    { IDC_NEXT_MONTH, BN_CLICKED, &CBiorhythmDlg::OnNextMonth },
+    { IDC_NEXT_DATE, BN_CLICKED, &CBiorhythmDlg::OnNextDate },
+    { IDC_PREV_DATE, BN_CLICKED, &CBiorhythmDlg::OnPrevDate },
+    { IDC_PREV_MONTH, BN_CLICKED, &CBiorhythmDlg::OnPrevMonth },
     { IDC_HELP, BN_CLICKED, &CBiorhythmDlg::OnHelp },
     { IDC_INFO, BN_CLICKED, &CBiorhythmDlg::OnInfo },
+    { IDC_RHYTHMS, CBN_SELENDOK, &CBiorhythmDlg::OnSelEndOkRhythms },
+    { IDC_RESET, BN_CLICKED, &CBiorhythmDlg::OnReset },
+    { IDC_CURRENT_MONTH, BN_CLICKED, &CBiorhythmDlg::OnCurrentMonth },
 };
 
 struct MessageEntry {
@@ -44,7 +50,9 @@ struct MessageEntry {
     LRESULT (CBiorhythmDlg::*handler)(WPARAM, LPARAM);
 };
 
-const std::vector<MessageEntry> kMessageMap = {};
+const std::vector<MessageEntry> kMessageMap = {
+    { WM_CALENDAR_CLICKED, &CBiorhythmDlg::OnCalendarClicked },
+};
 
 QIcon WindowIcon(HICON icon)
 {
@@ -137,6 +145,8 @@ void CBiorhythmDlg::OnDestroy()
         return;
     m_bDestroyed = true;
 
+    // No tick of the walk may come after the calendar is gone.
+    StopMonthScan();
     m_personsStore.Write(m_arrPersons);
     delete m_pCalendar;
     m_pCalendar = nullptr;

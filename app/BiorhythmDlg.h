@@ -51,6 +51,31 @@ public:
     // The numbers under the 31 columns of the month views.
     QStringList DayAxisLabels() const;
 
+    // Modes: the birth date, month and date steps, the timed walk over a
+    // month's long-cycle boundaries, the chart views and current-month mode
+    LRESULT OnCalendarClicked(WPARAM wParam, LPARAM lParam);
+    void OnStart();
+    void OnNextMonth();
+    void OnPrevMonth();
+    void OnNextDate();
+    void OnPrevDate();
+    void OnReset();
+    void OnTimer(UINT_PTR id) override;
+    void OnSelEndOkRhythms();
+    void OnCurrentMonth();
+    // Also stores the index in m_nLongCycleSegment.
+    int LocateBoundary(double phase);
+    // 0, or 1 when the calendar shows the birth month, 2 when it showed an
+    // earlier month and was moved to the birth month, 3 the same for the
+    // first of two compared birth dates.
+    int CheckBirthLimits();
+    void ClearDayInfo();
+    void MarkFirstBirthLabel();
+    void StartMonthScan(int month, int year);
+    void ShowBoundary(int day, double offset, double fraction, int index);
+    void ShowBirthDay();
+    int AssessCriticalDay(double age);
+
     // Persons
     void LoadPersons();
 
@@ -137,6 +162,29 @@ private:
     QMenu* m_pSystemMenu = nullptr;
     bool m_bCalendarCreated = false;
     bool m_bDestroyed = false;
+
+    // Modes
+    bool HasBirthDate() const { return m_nBirthDay != 0 && m_nBirthMonth != 0 && m_nBirthYear != 0; }
+    void EnterBirthDate();
+    void ClearReadouts();
+    void StudyDay();
+    void StepMonthForward(bool advancePanel);
+    void ChartShownMonthAgain();
+    void PutBackChartViews();
+    void ShowTimeOfDay(double fraction);
+    void ClearTimeOfDay();
+    void StopMonthScan();
+    void EndScanOnBoundary(double age);
+    void EndScanOnFirstBoundary();
+    void EndDateSearchAtRangeEnd();
+    // The month and date steps of comparison mode.
+    void CompareNextMonth();
+    void CompareNextDate();
+    void ComparePrevDate();
+    // The month the running walk was started for; a tick on any other
+    // month ends it.
+    short m_nScanMonth = 0;
+    short m_nScanYear = 0;
 
     // Persons
     CPersonsStore m_personsStore;

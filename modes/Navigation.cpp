@@ -1,0 +1,195 @@
+#include "app/BiorhythmDlg.h"
+
+#include "modes/ButtonFlags.h"
+#include "modes/Texts.h"
+#include "platform/MessageBox.h"
+#include "platform/Today.h"
+
+#include <QDate>
+
+namespace {
+
+// Whether month/year lies before the given birth month, or is that month.
+bool NotAfterBirthMonth(int birthMonth, int birthYear, int month, int year)
+{
+    return birthYear > year || (birthYear == year && birthMonth >= month);
+}
+
+// The birth-date labels hold a date in 22 characters or more.
+constexpr int kLabelReadLength = 22;
+
+} // namespace
+
+// Charts today's month for the entered birth date.
+void CBiorhythmDlg::OnStart()
+{
+    if (!m_btnStart.m_bActive)
+        return;
+
+    m_comboRhythms.SetCurSel(0);
+    m_bCompareMode = false;
+    m_btnCompare.m_bLit = false;
+    InvalidateWindow(&m_btnCompare);
+    SetButton(m_btnCurrentMonth, true);
+    MarkFirstBirthLabel();
+
+    const QDate today = Today();
+    m_pCalendar->SetMonth(today.month());
+    m_pCalendar->SetYear(today.year());
+    m_pCalendar->SetMarkedDays(0, 0, false);
+
+    if (CheckBirthLimits() == 0) {
+        SetButton(m_btnPrevDate, true);
+        SetButton(m_btnNextDate, true);
+        SetButton(m_btnPrevMonth, true, true);
+    }
+    StartMonthScan(today.month(), today.year());
+}
+
+void CBiorhythmDlg::OnNextMonth()
+{
+    StepMonthForward(true);
+}
+
+// The next month, or with advancePanel false the month the calendar shows,
+// charted afresh: in the default view with a new walk over its boundaries,
+// in the month views with the day read-outs cleared.
+void CBiorhythmDlg::StepMonthForward(bool advancePanel)
+{
+    SetButton(m_btnPrevMonth, true, true);
+    if (m_bCompareMode) {
+        CompareNextMonth();
+        SetWindowText(&m_staticHelp, kHelpUseNext);
+        return;
+    }
+
+    StopMonthScan();
+    ClearTimeOfDay();
+    MarkFirstBirthLabel();
+    m_strCriticalNote.clear();
+    m_btnInfo.m_bActive = false;
+
+    if (advancePanel)
+        m_pCalendar->NextMonth(0);
+
+    const int limits = CheckBirthLimits();
+    const int month = m_pCalendar->m_nMonth;
+    const int year = m_pCalendar->m_nYear;
+    m_pCalendar->SelectDay(0);
+    SetWindowText(&m_staticHelp, QString());
+
+    if (!HasBirthDate()) {
+        SetWindowText(&m_staticHelp, kHelpInsert);
+        Invalidate();
+        return;
+    }
+
+    if (m_comboRhythms.GetCurSel() == 0) {
+        if (limits == 0)
+            SetButton(m_btnPrevDate, true, true);
+        SetButton(m_btnNextDate, true);
+        SetButton(m_btnCurrentMonth, true);
+        StartMonthScan(month, year);
+        return;
+    }
+
+    m_nChartMonth = static_cast<short>(month);
+    ClearDayInfo();
+    if (m_bCurrentMonthMode)
+        SetWindowText(&m_staticHelp, kHelpCurrentMonth);
+    Invalidate();
+}
+
+void CBiorhythmDlg::OnPrevMonth()
+{
+    StopMonthScan();
+    if (!m_btnPrevMonth.m_bActive)
+        return;
+
+    ClearTimeOfDay();
+
+    // In the birth month the step goes forward first, so that it charts
+    // the birth month again instead of leaving it; in December 2100 there
+    // is no forward, and the month stays.
+    bool stepBack = true;
+    if (CheckBirthLimits() != 0) {
+        const int month = m_pCalendar->m_nMonth;
+        m_pCalendar->NextMonth(0);
+        stepBack = m_pCalendar->m_nMonth != month;
+    }
+
+    m_pCalendar->SelectDay(1);
+    m_nCriticalLevel = 0;
+    m_strCriticalNote.clear();
+    m_btnInfo.m_bActive = false;
+    if (stepBack)
+        m_pCalendar->PrevMonth(0);
+
+    if (!HasBirthDate()) {
+        SetWindowText(&m_staticHelp, kHelpInsert);
+        Invalidate();
+        return;
+    }
+
+    if (m_bCompareMode) {
+        m_pCalendar->PrevMonth(0);
+        CompareNextMonth();
+        SetWindowText(&m_staticHelp, kHelpUseNext);
+        return;
+    }
+
+    MarkFirstBirthLabel();
+    const int month = m_pCalendar->m_nMonth;
+    const int year = m_pCalendar->m_nYear;
+    m_pCalendar->SelectDay(0);
+    SetWindowText(&m_staticHelp, QString());
+
+    if (m_comboRhythms.GetCurSel() != 0) {
+        ClearDayInfo();
+        m_nChartMonth = static_cast<short>(month);
+        if (m_bCurrentMonthMode)
+            SetWindowText(&m_staticHelp, kHelpCurrentMonth);
+        Invalidate();
+    } else {
+        SetButton(m_btnCurrentMonth, true);
+        StartMonthScan(month, year);
+    }
+    // Greys the backward steps once the birth month is reached.
+    CheckBirthLimits();
+}
+
+int CBiorhythmDlg::CheckBirthLimits()
+{
+    CCalendarPanel& calendar = *m_pCalendar;
+    auto keepFromMonthsBefore = [&](int birthMonth, int birthYear, int movedResult) {
+        SetButton(m_btnPrevMonth, false, false);
+        SetButton(m_btnPrevDate, false, false);
+        if (calendar.m_nYear == birthYear && calendar.m_nMonth == birthMonth)
+            return 1;
+        MessageBox(this, kMsgNotBorn, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+        calendar.SetYear(birthYear);
+        calendar.SetMonth(birthMonth);
+        return movedResult;
+    };
+
+    int result = 0;
+    if (NotAfterBirthMonth(m_nBirthMonth, m_nBirthYear, calendar.m_nMonth, calendar.m_nYear))
+        result = keepFromMonthsBefore(m_nBirthMonth, m_nBirthYear, 2);
+    if (!m_bCompareMode)
+        return result;
+    if (NotAfterBirthMonth(m_nBirthMonth1, m_nBirthYear1, calendar.m_nMonth, calendar.m_nYear))
+        return keepFromMonthsBefore(m_nBirthMonth1, m_nBirthYear1, 3);
+    return result;
+}
+
+// Once the second birth-date label holds a date, the first one is greyed.
+void CBiorhythmDlg::MarkFirstBirthLabel()
+{
+    QString text = GetWindowText(&m_staticBirth2).left(kLabelReadLength);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    if (text.size() > kLabelReadLength - 1) {
+        m_staticBirth1.SetAlternateColour(true);
+        InvalidateWindow(&m_staticBirth1);
+    }
+}

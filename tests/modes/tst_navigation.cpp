@@ -1,0 +1,344 @@
+#include "tests/modes/ModesFixture.h"
+
+#include "model/CalendarArithmetic.h"
+
+#include <QRandomGenerator>
+
+using namespace Expected;
+
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void todayIsAcceptedAsBirthDate();
+    void laterDayIsRefused();
+    void birthLabelShowsMonthFirst_data();
+    void birthLabelShowsMonthFirst();
+    void withoutBirthDateMonthButtonsOnlyPage();
+    void resetForgetsEverything();
+
+    void locateBoundaryKeepsSegment();
+    void boundaryShowsItsTimeOfDay_data();
+    void boundaryShowsItsTimeOfDay();
+
+    void nextDatePassesMonthWithoutBoundary();
+    void dateStepsFindLeapDayBoundary();
+    void prevDateInBirthMonthShowsBirthDay();
+    void forwardSearchEndsInDecember2100();
+
+    void randomWalkStaysInCalendar();
+};
+
+void TestNavigation::todayIsAcceptedAsBirthDate()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.click(7);
+
+    QCOMPARE(dialog.m_nBirthDay, short(7));
+    QCOMPARE(dialog.m_nBirthMonth, short(12));
+    QCOMPARE(dialog.m_nBirthYear, short(2026));
+    QCOMPARE(GetWindowText(&dialog.m_staticBirth1), QStringLiteral("Birth date: 12.07.2026"));
+    QCOMPARE(GetWindowText(&dialog.m_staticBirth2), QStringLiteral("Birth date: "));
+    QCOMPARE(window.help(), kStartOrInsert);
+    QVERIFY(window.messages.isEmpty());
+    for (CIconButton* button : { &dialog.m_btnStart, &dialog.m_btnNextDate, &dialog.m_btnInsert, &dialog.m_btnCurrentMonth })
+        QVERIFY(button->m_bActive);
+    // Nothing of the life lies before this month.
+    QVERIFY(!dialog.m_btnPrevDate.m_bActive);
+    QVERIFY(!dialog.m_btnPrevMonth.m_bActive);
+
+    const int beeps = BeepCount();
+    window.press(IDC_START);
+    QVERIFY(window.scanning());
+    QCOMPARE(dialog.m_nChartMonth, short(12));
+    // The birth day is the month's only boundary: one tick ends the walk.
+    QCOMPARE(window.finishScan(), 1);
+    QCOMPARE(BeepCount(), beeps + 1);
+    QCOMPARE(window.shownDay(), QDate(2026, 12, 7));
+    QCOMPARE(dialog.m_nCriticalLevel, 18);
+    QCOMPARE(dialog.m_strCriticalNote, kAllWindows);
+    QCOMPARE(window.help(), kMostUnfavourable);
+    QCOMPARE(window.time(), QStringLiteral("(Time) 13:59\n"));
+    QCOMPARE(dialog.m_nMoonMark, short(1));
+    QCOMPARE(dialog.m_nDayOfYear, 341);
+    QVERIFY(dialog.m_btnInfo.m_bActive);
+    QVERIFY(dialog.m_pCalendar->DayWarning());
+    QVERIFY(!dialog.m_btnPrevDate.m_bActive);
+    QVERIFY(!dialog.m_btnPrevMonth.m_bActive);
+}
+
+void TestNavigation::laterDayIsRefused()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.click(1);
+    window.click(8);
+
+    QCOMPARE(window.messages, QStringList { "Invalid date of birth! \n Date of birth must be in the past." });
+    QCOMPARE(window.captions, QStringList { "Information" });
+    QCOMPARE(window.types.first(), unsigned(MB_OK | MB_ICONINFORMATION));
+    QCOMPARE(window.shownDay(), QDate(2026, 12, 1));
+    QCOMPARE(dialog.m_nBirthDay, short(1));
+    QCOMPARE(GetWindowText(&dialog.m_staticBirth1), QStringLiteral("Birth date: 12.01.2026"));
+    QCOMPARE(window.help(), kStartOrInsert);
+
+    // The next month's grey days lie in the future as well.
+    window.click(33);
+    QCOMPARE(window.messages.size(), 2);
+    QCOMPARE(dialog.m_nBirthMonth, short(12));
+}
+
+void TestNavigation::birthLabelShowsMonthFirst_data()
+{
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("1 January 2001") << QDate(2001, 1, 1) << "Birth date: 01.01.2001";
+    QTest::newRow("25 December 1999") << QDate(1999, 12, 25) << "Birth date: 12.25.1999";
+}
+
+void TestNavigation::birthLabelShowsMonthFirst()
+{
+    QFETCH(QDate, birth);
+    QFETCH(QString, label);
+
+    ModesFixture window;
+    window.enterBirth(birth);
+    QCOMPARE(GetWindowText(&window.dialog().m_staticBirth1), label);
+    QVERIFY(window.dialog().m_btnPrevMonth.m_bActive);
+    QVERIFY(window.dialog().m_btnPrevDate.m_bActive);
+}
+
+void TestNavigation::withoutBirthDateMonthButtonsOnlyPage()
+{
+    ModesFixture window;
+    window.press(IDC_NEXT_MONTH);
+    QCOMPARE(window.calendar().m_nMonth, 1);
+    QCOMPARE(window.calendar().m_nYear, 2027);
+    window.press(IDC_PREV_MONTH);
+    window.press(IDC_PREV_MONTH);
+    QCOMPARE(window.calendar().m_nMonth, 11);
+    QCOMPARE(window.help(), kInsert);
+    QVERIFY(!window.scanning());
+    QCOMPARE(window.dialog().m_nBirthYear, short(0));
+}
+
+void TestNavigation::resetForgetsEverything()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.chartToday(QDate(1985, 4, 17));
+    window.press(IDC_CURRENT_MONTH);
+    window.press(IDC_NEXT_MONTH);
+    QVERIFY(window.scanning());
+
+    window.press(IDC_RESET);
+    QVERIFY(!window.scanning());
+    QCOMPARE(dialog.m_nBirthDay, short(0));
+    QCOMPARE(dialog.m_nBirthYear, short(0));
+    QCOMPARE(GetWindowText(&dialog.m_staticBirth1), QStringLiteral("Birth date: "));
+    QCOMPARE(window.help(), kInsert);
+    QCOMPARE(window.time(), kNoTime);
+    QCOMPARE(window.shownDay(), QDate(2026, 12, 7));
+    QVERIFY(!dialog.m_bCurrentMonthMode);
+    QVERIFY(!window.calendar().CurrentMonthMode());
+    QVERIFY(!dialog.m_btnCurrentMonth.m_bLit);
+    QVERIFY(dialog.m_strCriticalNote.isEmpty());
+    QCOMPARE(dialog.m_nCriticalLevel, 0);
+    QCOMPARE(dialog.m_comboRhythms.GetCount(), 3);
+    for (CIconButton* button : { &dialog.m_btnStart, &dialog.m_btnPrevDate, &dialog.m_btnNextDate, &dialog.m_btnInfo,
+             &dialog.m_btnInsert, &dialog.m_btnRemove, &dialog.m_btnCurrentMonth, &dialog.m_btnCompare })
+        QVERIFY(!button->m_bActive);
+    QVERIFY(dialog.m_btnPrevMonth.m_bActive);
+}
+
+void TestNavigation::locateBoundaryKeepsSegment()
+{
+    ModesFixture window;
+    QCOMPARE(window.dialog().LocateBoundary(40.0), 1);
+    QCOMPARE(window.dialog().m_nLongCycleSegment, 1);
+    QCOMPARE(window.dialog().LocateBoundary(0.0), -1);
+    QCOMPARE(window.dialog().m_nLongCycleSegment, -1);
+}
+
+void TestNavigation::boundaryShowsItsTimeOfDay_data()
+{
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<QString>("time");
+
+    QTest::newRow("0.8") << 0.8 << "(Time) 19:12\n";
+    QTest::newRow("last moment, truncated") << 0.99999 << "(Time) 23:59\n";
+}
+
+void TestNavigation::boundaryShowsItsTimeOfDay()
+{
+    QFETCH(double, fraction);
+    QFETCH(QString, time);
+
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.enterBirth(QDate(2026, 3, 10));
+    window.page(4, 2026);
+    dialog.ShowBoundary(15, 14 + fraction, fraction, 1);
+    QCOMPARE(window.time(), time);
+    QCOMPARE(window.shownDay(), QDate(2026, 4, 15));
+    // Age 36 hits none of the windows.
+    QCOMPARE(dialog.m_dLongCyclePhase, 36.0);
+    QCOMPARE(dialog.m_nCriticalLevel, 11);
+    QCOMPARE(dialog.m_strCriticalNote, QStringLiteral("  H1-H2 "));
+    QCOMPARE(dialog.m_nDayOfYear, 105);
+    QVERIFY(dialog.m_btnInfo.m_bActive);
+}
+
+void TestNavigation::nextDatePassesMonthWithoutBoundary()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.chartMonth(QDate(1985, 4, 17), 2, 2026);
+    window.finishScan();
+    // 25 February is the cycle's end; March holds no boundary at all.
+    QCOMPARE(window.shownDay(), QDate(2026, 2, 25));
+    QCOMPARE(dialog.m_strCriticalNote, kAllWindows);
+    QCOMPARE(window.time(), QStringLiteral("(Time) 07:13\n"));
+
+    dialog.m_btnPrevMonth.m_bLit = false;
+    window.press(IDC_NEXT_DATE);
+    QCOMPARE(window.shownDay(), QDate(2026, 4, 1));
+    QCOMPARE(window.time(), QStringLiteral("(Time) 19:54\n"));
+    QCOMPARE(dialog.m_strCriticalNote, QStringLiteral("  H1-H2 "));
+    QCOMPARE(dialog.m_nCriticalLevel, 11);
+    QCOMPARE(window.help(), kHardEnough);
+    QCOMPARE(dialog.m_nMoonMark, short(2));
+    QCOMPARE(dialog.m_nChartMonth, short(4));
+    QVERIFY(dialog.m_btnPrevMonth.m_bActive && dialog.m_btnPrevMonth.m_bLit);
+    QVERIFY(dialog.m_btnPrevDate.m_bActive);
+}
+
+void TestNavigation::dateStepsFindLeapDayBoundary()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.chartMonth(QDate(2000, 1, 14), 2, 2024);
+    window.finishScan();
+    QCOMPARE(window.shownDay(), QDate(2024, 2, 5));
+
+    struct Step {
+        int button;
+        QDate day;
+        const char* time;
+        const char* label;
+    };
+    const Step steps[] = {
+        { IDC_NEXT_DATE, QDate(2024, 2, 22), "(Time) 13:47\n", "  H2-H3 " },
+        { IDC_NEXT_DATE, QDate(2024, 2, 29), "(Time) 16:25\n", "  H1-H2 " },
+        { IDC_NEXT_DATE, QDate(2024, 3, 18), "(Time) 10:39\n", "  H1-H3 " },
+        { IDC_PREV_DATE, QDate(2024, 2, 29), "(Time) 16:25\n", "  H1-H2 " },
+        { IDC_PREV_DATE, QDate(2024, 2, 22), "(Time) 13:47\n", "  H2-H3 " },
+    };
+    for (const Step& step : steps) {
+        window.press(step.button);
+        QCOMPARE(window.shownDay(), step.day);
+        QCOMPARE(window.time(), QString::fromLatin1(step.time));
+        // None of these days is critical.
+        QCOMPARE(dialog.m_strCriticalNote, QString::fromLatin1(step.label));
+        QCOMPARE(dialog.m_dLongCyclePhase, double(QDate(2000, 1, 14).daysTo(step.day)));
+    }
+}
+
+void TestNavigation::prevDateInBirthMonthShowsBirthDay()
+{
+    ModesFixture window;
+    CBiorhythmDlg& dialog = window.dialog();
+    window.enterBirth(QDate(2026, 3, 10));
+    window.page(4, 2026);
+    window.page(3, 2026);
+    QCOMPARE(window.calendar().m_nDay, 0);
+
+    window.press(IDC_PREV_DATE);
+    QCOMPARE(window.shownDay(), QDate(2026, 3, 10));
+    QCOMPARE(dialog.m_strCriticalNote, kAllWindows);
+    QCOMPARE(dialog.m_nCriticalLevel, 18);
+    QCOMPARE(window.help(), kMostUnfavourable);
+    QCOMPARE(dialog.m_nDayOfYear, 69);
+    QVERIFY(!dialog.m_btnPrevDate.m_bActive);
+    QVERIFY(!dialog.m_btnPrevMonth.m_bActive);
+    QVERIFY(window.messages.isEmpty());
+}
+
+void TestNavigation::forwardSearchEndsInDecember2100()
+{
+    ModesFixture window("2100-12-31");
+    CBiorhythmDlg& dialog = window.dialog();
+    window.chartToday(QDate(2100, 1, 1));
+    QCOMPARE(window.shownDay(), QDate(2100, 12, 15));
+    window.press(IDC_NEXT_DATE);
+    QCOMPARE(window.shownDay(), QDate(2100, 12, 22));
+
+    window.press(IDC_NEXT_DATE);
+    QCOMPARE(window.calendar().m_nYear, 2100);
+    QCOMPARE(window.calendar().m_nMonth, 12);
+    QCOMPARE(window.calendar().m_nDay, 0);
+    QCOMPARE(window.help(), QString());
+    QCOMPARE(window.time(), kNoTime);
+    QCOMPARE(dialog.m_nCriticalLevel, 0);
+    QVERIFY(dialog.m_strCriticalNote.isEmpty());
+    QVERIFY(!dialog.m_btnInfo.m_bActive);
+
+    // Stepping back from there finds November's last boundary.
+    window.press(IDC_PREV_DATE);
+    QCOMPARE(window.calendar().m_nMonth, 11);
+    QVERIFY(window.calendar().m_nDay != 0);
+}
+
+// Every handler, in any order, at the calendar's two ends: nothing may hang
+// or crash, and the calendar always shows a day that exists.
+void TestNavigation::randomWalkStaysInCalendar()
+{
+    ModesFixture window("2100-12-31");
+    CBiorhythmDlg& dialog = window.dialog();
+    CCalendarPanel& calendar = window.calendar();
+    QRandomGenerator random(20261207);
+    const int buttons[] = { IDC_START, IDC_NEXT_MONTH, IDC_PREV_MONTH, IDC_NEXT_DATE, IDC_PREV_DATE, IDC_RESET,
+        IDC_CURRENT_MONTH, IDC_INFO };
+
+    for (int step = 0; step < 4000; ++step) {
+        switch (random.bounded(8)) {
+        case 0:
+            if (random.bounded(2) == 0)
+                window.page(1 + random.bounded(2), 1850);
+            else
+                window.page(11 + random.bounded(2), 2100);
+            break;
+        case 1:
+        case 2:
+            window.clickCell(random.bounded(42));
+            break;
+        case 3:
+            window.chooseView(random.bounded(3));
+            break;
+        case 4:
+            for (int tick = random.bounded(4); tick >= 0; --tick)
+                dialog.OnTimer(IDT_SCAN);
+            break;
+        default:
+            window.press(buttons[random.bounded(int(std::size(buttons)))]);
+            break;
+        }
+        if (step % 200 == 0)
+            QCoreApplication::processEvents();
+
+        QVERIFY2(calendar.m_nYear >= 1850 && calendar.m_nYear <= 2100, qPrintable(QString::number(step)));
+        QVERIFY(calendar.m_nMonth >= 1 && calendar.m_nMonth <= 12);
+        QVERIFY(calendar.m_nDay >= 0 && calendar.m_nDay <= DaysInMonth(calendar.m_nMonth, calendar.m_nYear));
+        QVERIFY(dialog.m_nLongCycleSegment >= -1 && dialog.m_nLongCycleSegment <= 16);
+        if (dialog.m_nBirthYear != 0)
+            QVERIFY(QDate(dialog.m_nBirthYear, dialog.m_nBirthMonth, dialog.m_nBirthDay) <= QDate(2100, 12, 31));
+    }
+    QVERIFY(window.finishScan() < 40);
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
