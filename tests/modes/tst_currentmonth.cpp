@@ -12,6 +12,7 @@ private slots:
     void monthViewsShowMonthWithoutWalk_data();
     void monthViewsShowMonthWithoutWalk();
     void defaultViewRechartsSameMonth();
+    void defaultViewRechartsJanuary1850();
     void birthMonthDaysBeforeBirthShowBirthDay();
     void studiedDayStepsBackFromFollowingBoundary();
     void leavingModeInMonthViewOnlyClearsDay();
@@ -91,6 +92,19 @@ void TestCurrentMonth::defaultViewRechartsSameMonth()
     QCOMPARE(dialog.m_nCriticalLevel, 15);
     QCOMPARE(window.help(), QStringLiteral(
         "        The day is very unfavorable for you. Be careful, if you are not young and healthy."));
+}
+
+void TestCurrentMonth::defaultViewRechartsJanuary1850()
+{
+    ModesFixture window;
+    window.enterBirth(QDate(1850, 1, 5));
+    window.chooseView(0);
+    QVERIFY(window.scanning());
+    QCOMPARE(window.calendar().m_nMonth, 1);
+    QCOMPARE(window.calendar().m_nYear, 1850);
+    window.finishScan();
+    QCOMPARE(window.shownDay(), QDate(1850, 1, 5));
+    QCOMPARE(window.dialog().m_strCriticalNote, kAllWindows);
 }
 
 void TestCurrentMonth::birthMonthDaysBeforeBirthShowBirthDay()
