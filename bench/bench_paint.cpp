@@ -28,7 +28,7 @@ void ShowView(RenderView view)
     options.month = 3;
     options.day = view == RenderView::Summary ? 0 : 10;
     options.view = view;
-    SetUpChartedMonth(*g_dialog, options);
+    ChartMonthAsUser(*g_dialog, options);
 }
 
 void PaintView(benchmark::State& state)

@@ -9,8 +9,6 @@
 #include "cli/HeadlessMessages.h"
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
-#include "model/Moon.h"
-#include "model/Rhythms.h"
 #include "platform/AtomicFile.h"
 #include "platform/PrintableText.h"
 #include "platform/Today.h"
@@ -21,7 +19,6 @@
 #include <QPixmap>
 #include <QRegularExpression>
 
-#include <cmath>
 #include <ostream>
 
 const char kRenderUsage[] =
@@ -32,15 +29,6 @@ namespace {
 
 constexpr int kUsageFault = 2;
 constexpr int kLargestScale = 4;
-
-const QString kHelpStartOrInsert = QStringLiteral(
-    "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
-const QString kHelpCurrentMonth = QStringLiteral(
-    "        Click the calendar or unselect Current month button to return to the birth date insertion mode.");
-const QString kHelpStudyMore = QStringLiteral(
-    "        Use Current month tool and the calendar to study biorhythms more carefully.");
-const QString kTimeEmpty = QStringLiteral("(Time)      ");
-const QString kBirthEmpty = QStringLiteral("Birth date: ");
 
 int Fail(std::ostream& err, const QString& message)
 {
@@ -69,31 +57,21 @@ std::optional<RenderView> ReadView(const QString& text)
     return std::nullopt;
 }
 
-QString BirthDateLabel(const QDate& birth)
+// Months counted from January of year 0, so that they compare in order.
+int MonthNumber(int month, int year)
 {
-    return QStringLiteral("Birth date: %1.%2.%3")
-        .arg(birth.month(), 2, 10, QLatin1Char('0'))
-        .arg(birth.day(), 2, 10, QLatin1Char('0'))
-        .arg(birth.year());
+    return year * 12 + month - 1;
 }
 
-void SetActive(CIconButton& button, bool active, bool lit = false)
+// A click on a day of the month the calendar shows, handed to the window
+// as the calendar posts it.
+void ClickDay(CBiorhythmDlg& dialog, int day)
 {
-    button.m_bActive = active;
-    button.m_bLit = lit;
-    InvalidateWindow(&button);
-}
-
-// The critical-day assessment of the selected day, as the window makes it
-// at the end of the walk: the level, its suffix on the note, its message on
-// the help line and the warning sign on the calendar.
-int AssessDay(CBiorhythmDlg& dialog, double age)
-{
-    const CriticalDay critical = AssessCriticalWindows(age);
-    dialog.m_strCriticalNote += QString::fromLatin1(critical.suffix);
-    SetWindowText(&dialog.m_staticHelp, QString::fromLatin1(critical.message));
-    dialog.m_pCalendar->SetDayWarning(true);
-    return critical.level;
+    CCalendarPanel& calendar = *dialog.m_pCalendar;
+    const int lead = QDate(calendar.m_nYear, calendar.m_nMonth, 1).dayOfWeek();
+    const CRect cell = CCalendarPanel::CellRect(day + lead - 2);
+    calendar.OnLButtonDown({ (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2 });
+    QCoreApplication::sendPostedEvents(&dialog, CPostedMessage::EventType());
 }
 
 } // namespace
@@ -187,139 +165,45 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
     return true;
 }
 
-void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options)
+void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options)
 {
     CCalendarPanel& calendar = *dialog.m_pCalendar;
-    const auto birthDay = static_cast<std::int16_t>(options.birth.day());
-    const auto birthMonth = static_cast<std::int16_t>(options.birth.month());
-    const auto birthYear = static_cast<std::int16_t>(options.birth.year());
-    const auto month = static_cast<std::int16_t>(options.month);
-    const auto year = static_cast<std::int16_t>(options.year);
-    const bool birthMonthShown = month == birthMonth && year == birthYear;
+    dialog.OnReset();
+    calendar.SetYear(options.birth.year());
+    calendar.SetMonth(options.birth.month());
+    ClickDay(dialog, options.birth.day());
+    dialog.OnStart();
 
-    // The birth date entered on the calendar, which takes a birth date only
-    // outside current-month mode and leaves any comparison.
-    dialog.m_bCurrentMonthMode = false;
-    dialog.m_bCompareMode = false;
-    calendar.SetCurrentMonthMode(false);
-    dialog.m_btnCurrentMonth.m_bLit = false;
-    dialog.m_nBirthDay = birthDay;
-    dialog.m_nBirthMonth = birthMonth;
-    dialog.m_nBirthYear = birthYear;
-    dialog.m_comboRhythms.SetCurSel(0);
-    SetWindowText(&dialog.m_staticBirth1, BirthDateLabel(options.birth));
-    SetWindowText(&dialog.m_staticBirth2, kBirthEmpty);
-    SetWindowText(dialog.GetDlgItem(IDC_TIME), kTimeEmpty);
-    SetWindowText(&dialog.m_staticHelp, options.month == Today().month() && options.year == Today().year()
-            ? kHelpStartOrInsert : QString());
-    dialog.m_strCriticalNote.clear();
-    dialog.m_nCriticalLevel = 0;
-    dialog.m_nDayOfYear = 0;
-    dialog.m_nMoonMark = 0;
-
-    // The month charted, its backward steps greyed in the birth month.
-    calendar.SetMonth(month);
-    calendar.SetYear(year);
-    calendar.SetMarkedDays(0, 0, false);
-    calendar.SetDayWarning(false);
-    SetActive(dialog.m_btnStart, true);
-    SetActive(dialog.m_btnInsert, true);
-    SetActive(dialog.m_btnNextDate, true);
-    SetActive(dialog.m_btnCurrentMonth, true);
-    SetActive(dialog.m_btnPrevDate, !birthMonthShown, !birthMonthShown);
-    SetActive(dialog.m_btnPrevMonth, !birthMonthShown, !birthMonthShown);
-    SetActive(dialog.m_btnInfo, false);
-    dialog.m_nChartMonth = month;
-    dialog.m_dLongCyclePhase = LongCyclePhase(birthDay, birthMonth, birthYear, month, year);
-    dialog.m_nLongCycleSegment = LocateBoundary(dialog.m_dLongCyclePhase);
-    dialog.m_bSeekBoundary = true;
-    dialog.m_nBoundaryDay = 0;
-
-    // The walk ends on the month's first boundary, if it has one. It counts
-    // February as 28 days, as the walk always did.
-    const double phase = dialog.m_dLongCyclePhase;
-    const int first = dialog.m_nLongCycleSegment + 1;
-    const double offset = LongCycleBoundaries[first] - phase;
-    if (offset <= MonthLengths[month]) {
-        const int day = static_cast<int>(std::trunc(offset)) + 1;
-        calendar.SelectDay(day);
-        dialog.m_bSeekBoundary = false;
-        dialog.m_nBoundaryDay = static_cast<short>(calendar.m_nDay);
-        dialog.m_dBoundaryFraction = offset - std::trunc(offset);
-        dialog.m_strCriticalNote = QString::fromLatin1(LongCycleLabels[first]);
-        dialog.m_nMoonMark = static_cast<short>(MoonPhaseMark(month, year, offset));
-        const bool moreInMonth = first < 16 && LongCycleBoundaries[first + 1] - phase <= MonthLengths[month];
-        const double age = DaysBetween(birthDay, birthMonth, birthYear, month, year, static_cast<std::int16_t>(calendar.m_nDay));
-        if (moreInMonth)
-            dialog.m_dLongCyclePhase = age;
-        dialog.m_nLongCycleSegment = -1;
-        dialog.m_nDayOfYear = DayOfYear(static_cast<std::int16_t>(calendar.m_nDay), month, year);
-        dialog.m_nCriticalLevel = AssessDay(dialog, age);
-        SetWindowText(dialog.GetDlgItem(IDC_TIME), QString::fromStdString(FormatTimeLabel(dialog.m_dBoundaryFraction)));
-        SetActive(dialog.m_btnInfo, true);
-    } else {
-        calendar.SelectDay(0);
+    const int wanted = MonthNumber(options.month, options.year);
+    for (int shown = MonthNumber(calendar.m_nMonth, calendar.m_nYear); shown != wanted;) {
+        if (shown < wanted)
+            dialog.OnNextMonth();
+        else
+            dialog.OnPrevMonth();
+        const int reached = MonthNumber(calendar.m_nMonth, calendar.m_nYear);
+        if (reached == shown)
+            break;
+        shown = reached;
     }
+    // A walk visits at most the cycle's 17 boundaries and returns once.
+    for (int tick = 0; tick <= LongCycleBoundaries.size() && dialog.IsTimerRunning(IDT_SCAN); ++tick)
+        dialog.OnTimer(IDT_SCAN);
 
     if (options.view != RenderView::Year) {
         dialog.m_comboRhythms.SetCurSel(static_cast<int>(options.view));
-        dialog.m_nChartMonth = month;
-        dialog.m_nCriticalLevel = 0;
-        dialog.m_nDayOfYear = 0;
-        dialog.m_nMoonMark = 0;
-        dialog.m_strCriticalNote.clear();
-        SetActive(dialog.m_btnInfo, false);
-        SetActive(dialog.m_btnPrevDate, false);
-        SetActive(dialog.m_btnNextDate, false);
-        calendar.SetDayWarning(false);
-        calendar.SelectDay(0);
-        calendar.SetSavedWarning(false);
-        SetWindowText(dialog.GetDlgItem(IDC_TIME), kTimeEmpty);
-        if (options.view == RenderView::Rhythms) {
-            SetActive(dialog.m_btnCurrentMonth, true);
-            SetWindowText(&dialog.m_staticHelp, kHelpStudyMore);
-        } else {
-            SetActive(dialog.m_btnCurrentMonth, false);
-            SetWindowText(&dialog.m_staticHelp, QString());
-        }
+        dialog.OnSelEndOkRhythms();
     }
-
-    if (options.day == 0)
-        return;
-
-    // Current-month mode switched on, then the day clicked on the calendar.
-    dialog.m_bCurrentMonthMode = true;
-    dialog.m_btnCurrentMonth.m_bLit = true;
-    calendar.SetCurrentMonthMode(true);
-    SetWindowText(&dialog.m_staticHelp, kHelpCurrentMonth);
-    calendar.SaveSelection();
-    calendar.SelectDay(options.day);
-    dialog.m_nMoonMark = 0;
-    calendar.SetDayWarning(false);
-    dialog.m_nCriticalLevel = 0;
-    dialog.m_strCriticalNote.clear();
-    SetActive(dialog.m_btnInfo, false);
-    if (!birthMonthShown)
-        return;
-    // In the birth month no day before the birth can be studied.
-    if (options.day > birthDay) {
-        if (options.view == RenderView::Year)
-            dialog.m_btnPrevDate.m_bActive = true;
-        return;
+    if (options.day != 0) {
+        dialog.OnCurrentMonth();
+        ClickDay(dialog, options.day);
     }
-    calendar.SelectDay(birthDay);
-    dialog.m_nMoonMark = static_cast<short>(MoonPhaseMark(month, year, birthDay));
-    dialog.m_nDayOfYear = DayOfYear(birthDay, month, year);
-    dialog.m_strCriticalNote = QString::fromLatin1(LongCycleLabels[0]);
-    SetActive(dialog.m_btnInfo, true);
-    dialog.m_nCriticalLevel = AssessDay(dialog, 0.0);
 }
 
 QImage RenderWindowImage(const RenderOptions& options)
 {
     CBiorhythmDlg dialog;
     dialog.show();
-    SetUpChartedMonth(dialog, options);
+    ChartMonthAsUser(dialog, options);
     if (options.chartOnly)
         return dialog.grab(QRect(dialog.GetDlgItem(IDC_CHART)->pos(), ChartExtent())).toImage();
     return dialog.grab().toImage();

@@ -33,11 +33,12 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
 // today and the calendar's range.
 bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* error);
 
-// Puts the window where a user leaves it after entering the birth date,
-// charting the month and letting the walk over its long-cycle boundaries run
-// to its end; then picks the view and, when asked, a day of the month in
-// current-month mode. The window must have been shown.
-void SetUpChartedMonth(CBiorhythmDlg& dialog, const RenderOptions& options);
+// Puts the window where a user leaves it, through the window's own
+// handlers: Reset, a click on the birth day, Start, Next or Previous month
+// to the month and the walk over its boundaries to its end; then the chart
+// view and, with a day, current-month mode and a click on that day. The
+// window must have been shown.
+void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options);
 
 // The whole window, or only the chart control, as set up above. Needs a
 // running QApplication.

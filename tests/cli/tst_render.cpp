@@ -202,7 +202,7 @@ void TestRender::setUpMatchesEndOfWalk()
     options.year = 2026;
     options.month = month;
     options.day = pick;
-    SetUpChartedMonth(dialog, options);
+    ChartMonthAsUser(dialog, options);
 
     QCOMPARE(dialog.m_pCalendar->m_nDay, day);
     QCOMPARE(dialog.m_nCriticalLevel, level);
