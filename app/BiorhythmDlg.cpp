@@ -205,6 +205,9 @@ void CBiorhythmDlg::OnShowWindow(bool show)
 
 void CBiorhythmDlg::OnCommand(int id, int notificationCode)
 {
+    // After teardown the commands have no calendar to work on.
+    if (m_bDestroyed)
+        return;
     for (const CommandEntry& entry : kCommandMap) {
         if (entry.id == id && entry.notificationCode == notificationCode) {
             (this->*entry.handler)();

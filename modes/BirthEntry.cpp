@@ -43,7 +43,6 @@ void CBiorhythmDlg::EnterBirthDate()
     if (calendar.m_nDay == 0)
         return;
 
-    StopMonthScan();
     ClearTimeOfDay();
     calendar.SetDayWarning(false);
 
@@ -56,6 +55,7 @@ void CBiorhythmDlg::EnterBirthDate()
         return;
     }
 
+    StopMonthScan();
     m_comboRhythms.SetCurSel(0);
     SetButton(m_btnCurrentMonth, true);
     calendar.SetDayWarning(false);
