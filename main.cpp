@@ -1,6 +1,8 @@
+#include "app/ProgramSetup.h"
 #include "cli/CommandLine.h"
 
 int main(int argc, char** argv)
 {
+    SetUpProgram();
     return RunRyvanta(argc, argv);
 }

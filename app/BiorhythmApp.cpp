@@ -75,8 +75,6 @@ int RunWindow(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ryvanta"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrell"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.vantrell.Ryvanta"));
 
     CBiorhythmApp app;

@@ -1,4 +1,5 @@
 #include "app/BiorhythmDlg.h"
+#include "app/ProgramSetup.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "cli/Render.h"
@@ -65,6 +66,7 @@ BENCHMARK(GrabWindow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
+    SetUpProgram();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());

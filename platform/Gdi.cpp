@@ -13,19 +13,6 @@
 #include <cmath>
 #include <cstdlib>
 
-// The resources live in a static library, whose registration the linker
-// drops unless something refers to it.
-static void RegisterProgramResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
-void EnsureResources()
-{
-    static const bool registered = (RegisterProgramResources(), true);
-    Q_UNUSED(registered);
-}
-
 namespace {
 
 constexpr int kIconSize = 32;
@@ -48,7 +35,6 @@ QString BitmapPath(int resourceId, const char* extension)
 // The file behind a resource id: an SVG if there is one, else a PNG.
 QString ResolveResource(QString (*makePath)(int, const char*), int resourceId)
 {
-    EnsureResources();
     for (const char* extension : { "svg", "png" }) {
         QString path = makePath(resourceId, extension);
         if (QFile::exists(path))

@@ -154,10 +154,6 @@ private:
 
 HICON LoadIconResource(int resourceId);
 
-// Links the program's compiled-in resources (icons, bitmaps, help) into any
-// executable built on this library; cheap to call again.
-void EnsureResources();
-
 class CBitmap
 {
 public:

@@ -1,6 +1,6 @@
 #include "platform/HelpWindow.h"
 
-#include "platform/Gdi.h"
+#include "platform/ProgramIdentity.h"
 
 #include <QFile>
 #include <QPointer>
@@ -30,7 +30,6 @@ QUrl ResourceUrl(const QString& resourcePath)
 
 void OpenHelp(QWidget* owner, const QString& resourcePath)
 {
-    EnsureResources();
     if (!QFile::exists(resourcePath))
         qWarning("platform: help page %s is missing", qUtf8Printable(resourcePath));
 
@@ -40,7 +39,7 @@ void OpenHelp(QWidget* owner, const QString& resourcePath)
         // the help with it before CloseHelp.
         browser = new QTextBrowser;
         browser->setAttribute(Qt::WA_DeleteOnClose);
-        browser->setWindowTitle(QStringLiteral("Ryvanta Help"));
+        browser->setWindowTitle(QStringLiteral("%1 Help").arg(GetProgramIdentity().application));
         browser->setOpenExternalLinks(true);
         browser->resize(kHelpWidth, kHelpHeight);
         if (owner) {

@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/ProgramIdentity.h"
+
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -19,7 +21,8 @@ namespace {
 
 QString RegistryPath(const QString& key)
 {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Vantrell\\Ryvanta\\") + key;
+    const ProgramIdentity& program = GetProgramIdentity();
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%2\\%3").arg(program.organization, program.application, key);
 }
 
 } // namespace
@@ -70,7 +73,8 @@ QString SettingsFilePath()
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/Vantrell/Ryvanta.conf");
+    const ProgramIdentity& program = GetProgramIdentity();
+    return QStringLiteral("%1/%2/%3.conf").arg(base, program.organization, program.application);
 }
 
 // Backslash escapes keep every value on one line and let any character

@@ -5,9 +5,10 @@
 #include <optional>
 
 // Persistent string values in place of the registry. On Linux the values
-// live in Vantrell/Ryvanta.conf in the XDG config folder (XDG_CONFIG_HOME,
-// else ~/.config), one group per key; on Windows in the registry under
-// HKEY_CURRENT_USER\Software\Vantrell\Ryvanta\<key>.
+// live in <organization>/<application>.conf of the program's identity in
+// the XDG config folder (XDG_CONFIG_HOME, else ~/.config), one group per
+// key; on Windows in the registry under
+// HKEY_CURRENT_USER\Software\<organization>\<application>\<key>.
 class CSettingsStore
 {
 public:

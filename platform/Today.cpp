@@ -2,24 +2,21 @@
 
 #include "platform/IsoDate.h"
 #include "platform/PrintableText.h"
+#include "platform/ProgramIdentity.h"
 
 #include <QtGlobal>
 
-namespace {
-
-const char kTodayVariable[] = "RYVANTA_TODAY";
-
-} // namespace
-
 std::optional<QDate> ReadToday(QString* error)
 {
-    if (qEnvironmentVariableIsEmpty(kTodayVariable))
+    const QString variable = GetProgramIdentity().todayVariable;
+    const QByteArray name = variable.toLocal8Bit();
+    if (variable.isEmpty() || qEnvironmentVariableIsEmpty(name.constData()))
         return QDate::currentDate();
-    const QString value = qEnvironmentVariable(kTodayVariable);
+    const QString value = qEnvironmentVariable(name.constData());
     if (std::optional<QDate> date = ParseIsoDate(value))
         return date;
     if (error)
-        *error = QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(QLatin1String(kTodayVariable), PrintableText(value));
+        *error = QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(variable, PrintableText(value));
     return std::nullopt;
 }
 

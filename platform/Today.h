@@ -5,12 +5,12 @@
 
 #include <optional>
 
-// Today: the machine's local date, or the date in RYVANTA_TODAY (YYYY-MM-DD)
-// when that variable is set and not empty, so that a run can be repeated on
-// another day. A malformed RYVANTA_TODAY gives no date and, when error is
-// given, a description of the fault.
+// Today: the machine's local date, or the date (YYYY-MM-DD) in the program's
+// today variable when that is set and not empty, so that a run can be
+// repeated on another day. A malformed value gives no date and, when error
+// is given, a description of the fault.
 std::optional<QDate> ReadToday(QString* error = nullptr);
 
-// Today for callers that must go on regardless: the date of RYVANTA_TODAY
-// when it is valid, otherwise the machine's local date.
+// Today for callers that must go on regardless: the date of the today
+// variable when it is valid, otherwise the machine's local date.
 QDate Today();

@@ -1,0 +1,4 @@
+// Must not compile: the model is plain C++ and cannot see Qt.
+#include "model/CalendarArithmetic.h"
+
+#include <QString>

@@ -1,0 +1,4 @@
+// Must not compile: the platform cannot see the program above it.
+#include "platform/Gdi.h"
+
+#include "app/BiorhythmDlg.h"
