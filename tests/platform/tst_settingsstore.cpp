@@ -4,7 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTest>
+
+#include <atomic>
+#include <future>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,9 +51,11 @@ private slots:
     void fileLivesUnderTheConfigFolder();
     void valuesAreKeptApartByKeyAndName();
     void overlongValueIsUnreadable();
-    void malformedFileGivesNothing_data();
-    void malformedFileGivesNothing();
-    void writingOverAMalformedFileKeepsACopy();
+    void listWrittenByQSettingsLoads();
+    void badFileIsNeitherReadNorWrittenOver_data();
+    void badFileIsNeitherReadNorWrittenOver();
+    void damagedFileIsCopiedOnce();
+    void twoSavesOverADamagedFileKeepItsBytes();
     void homeConfigIsUsedWithoutXdgFolder();
 };
 
@@ -120,39 +129,122 @@ void TestSettingsStore::overlongValueIsUnreadable()
     QVERIFY(!store.ReadString(kName, 4).has_value());
 }
 
-void TestSettingsStore::malformedFileGivesNothing_data()
+void TestSettingsStore::listWrittenByQSettingsLoads()
 {
+    ScopedSettingsFolder folder;
+    {
+        QSettings settings(ConfigFile(folder), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Work string/List"), QStringLiteral("1503071975Alice"));
+    }
+    QCOMPARE(CSettingsStore(kKey).ReadString(kName, 254), std::optional<QString>(QStringLiteral("1503071975Alice")));
+}
+
+void TestSettingsStore::badFileIsNeitherReadNorWrittenOver_data()
+{
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("value before any group") << QByteArray("List=\"a\"\n[Work string]\n");
-    QTest::newRow("unterminated value") << QByteArray("[Work string]\nList=\"abc\n");
-    QTest::newRow("text after the value") << QByteArray("[Work string]\nList=\"abc\" junk\n");
-    QTest::newRow("unquoted value") << QByteArray("[Work string]\nList=abc\n");
-    QTest::newRow("unknown escape") << QByteArray("[Work string]\nList=\"a\\qb\"\n");
-    QTest::newRow("short unicode escape") << QByteArray("[Work string]\nList=\"a\\u12\"\n");
-    QTest::newRow("unclosed group") << QByteArray("[Work string\nList=\"a\"\n");
-    QTest::newRow("invalid UTF-8") << QByteArray("[Work string]\nList=\"\xff\xfe\"\n");
-    QTest::newRow("binary garbage") << QByteArray("\x00\x01\x02\x03[", 5);
+    QTest::addColumn<bool>("damaged");
+
+    QTest::newRow("unclosed group") << "bytes" << QByteArray("[Work string\nList=a\n") << true;
+    QTest::newRow("invalid UTF-8") << "bytes" << QByteArray("[Work%20string]\nList=\xff\xfe\n") << true;
+    QTest::newRow("binary garbage") << "bytes" << QByteArray("\x00\x01\x02\x03[", 5) << true;
+    QTest::newRow("larger than a megabyte") << "bytes" << QByteArray(1024 * 1024 + 1, 'x') << false;
+    QTest::newRow("no permission to read") << "no permission" << QByteArray("[Work%20string]\nList=x\n") << false;
+    QTest::newRow("FIFO") << "fifo" << QByteArray() << false;
+    QTest::newRow("link to /dev/zero") << "link" << QByteArray("/dev/zero") << false;
+    QTest::newRow("folder") << "folder" << QByteArray() << false;
 }
 
-void TestSettingsStore::malformedFileGivesNothing()
+// A file QSettings cannot read is copied aside before it is replaced; one
+// whose bytes cannot be had (or that is not a file) is left as it is, and
+// reading it neither blocks nor reads without bound.
+void TestSettingsStore::badFileIsNeitherReadNorWrittenOver()
 {
+    QFETCH(QString, kind);
     QFETCH(QByteArray, contents);
+    QFETCH(bool, damaged);
+
     ScopedSettingsFolder folder;
-    WriteFile(ConfigFile(folder), contents);
-    QVERIFY(!CSettingsStore(kKey).ReadString(kName, 1000).has_value());
-    // Reading never touches the file.
-    QCOMPARE(ReadFile(ConfigFile(folder)), contents);
+    const QString path = ConfigFile(folder);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QFile::link(QString::fromLatin1(contents), path));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        WriteFile(path, contents);
+        if (kind == QLatin1String("no permission")) {
+            if (::geteuid() == 0)
+                QSKIP("Permissions do not stop root from reading");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        }
+    }
+    const QFileInfo before(path);
+
+    CSettingsStore store(kKey);
+    QVERIFY(!store.ReadString(kName, 1000).has_value());
+    QCOMPARE(store.State(), damaged ? CSettingsStore::FileState::Damaged : CSettingsStore::FileState::Unreadable);
+    QCOMPARE(store.WriteString(kName, QStringLiteral("fresh")), damaged);
+
+    const QStringList copies = QDir(QFileInfo(path).absolutePath()).entryList({ QStringLiteral("Ryvanta.conf.damaged-*") });
+    if (damaged) {
+        QCOMPARE(store.ReadString(kName, 100), std::optional<QString>(QStringLiteral("fresh")));
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(ReadFile(QFileInfo(path).absolutePath() + QLatin1Char('/') + copies.first()), contents);
+    } else {
+        QVERIFY(copies.isEmpty());
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.lastModified(), before.lastModified());
+    }
 }
 
-void TestSettingsStore::writingOverAMalformedFileKeepsACopy()
+void TestSettingsStore::damagedFileIsCopiedOnce()
 {
     ScopedSettingsFolder folder;
-    const QByteArray damaged("[Work string]\nList=\"half a list");
+    const QByteArray damaged("[Work string\nList=half a list");
     WriteFile(ConfigFile(folder), damaged);
     CSettingsStore store(kKey);
+    const std::optional<QString> copy = store.KeepDamagedFile();
+    QVERIFY(copy.has_value());
+    QCOMPARE(store.KeepDamagedFile(), copy);
+    QCOMPARE(ReadFile(ConfigFile(folder)), damaged);
+
     QVERIFY(store.WriteString(kName, QStringLiteral("fresh")));
-    QCOMPARE(store.ReadString(kName, 100).value_or(QString()), QStringLiteral("fresh"));
-    QCOMPARE(ReadFile(ConfigFile(folder) + QStringLiteral(".damaged")), damaged);
+    QCOMPARE(store.KeepDamagedFile(), std::nullopt);
+    QCOMPARE(ReadFile(*copy), damaged);
+    QCOMPARE(QDir(folder.path() + QStringLiteral("/Vantrell")).entryList(QDir::Files).size(), 2);
+}
+
+// Two saves at once over a damaged file: whichever comes second must not
+// take the first one's fresh file for the damaged one, nor lose the copy.
+void TestSettingsStore::twoSavesOverADamagedFileKeepItsBytes()
+{
+    ScopedSettingsFolder folder;
+    const QByteArray damaged("\xff\xfe damaged");
+    WriteFile(ConfigFile(folder), damaged);
+
+    std::atomic<int> ready = 0;
+    auto save = [&ready](const QString& value) {
+        ++ready;
+        while (ready < 2) { }
+        return CSettingsStore(kKey).WriteString(kName, value);
+    };
+    std::future<bool> first = std::async(std::launch::async, save, QStringLiteral("first"));
+    std::future<bool> second = std::async(std::launch::async, save, QStringLiteral("second"));
+    QVERIFY(first.get());
+    QVERIFY(second.get());
+
+    const QString stored = CSettingsStore(kKey).ReadString(kName, 100).value_or(QString());
+    QVERIFY2(stored == QLatin1String("first") || stored == QLatin1String("second"), qPrintable(stored));
+    const QDir settings(folder.path() + QStringLiteral("/Vantrell"));
+    const QStringList copies = settings.entryList({ QStringLiteral("Ryvanta.conf.damaged-*") });
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(ReadFile(settings.filePath(copies.first())), damaged);
 }
 
 void TestSettingsStore::homeConfigIsUsedWithoutXdgFolder()
