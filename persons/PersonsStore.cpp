@@ -36,7 +36,8 @@ bool IsWellFormedEntry(const QString& entry)
     const int day = ReadDigits(entry, 2, 2);
     const int month = ReadDigits(entry, 4, 2);
     const int year = ReadDigits(entry, 6, 4);
-    return day >= 1 && day <= 31 && month >= 1 && month <= 12 && year >= kFirstYear && year <= kLastYear;
+    // DaysInMonth is 0 for a month outside 1..12.
+    return year >= kFirstYear && year <= kLastYear && day >= 1 && day <= DaysInMonth(month, year);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ void TestPersonsStore::parsesStoredList_data()
 
     QTest::newRow("empty") << "" << QStringList { "(Name)" } << true;
     QTest::newRow("two persons") << "1503071975Alice1309121980Bob" << QStringList { "(Name)", "Alice", "Bob" } << true;
-    QTest::newRow("twelve-character name") << "2229021900Abcdefghijkl" << QStringList { "(Name)", "Abcdefghijkl" } << true;
+    QTest::newRow("twelve-character name") << "2229021904Abcdefghijkl" << QStringList { "(Name)", "Abcdefghijkl" } << true;
     QTest::newRow("name with blanks") << "1801012000Mary Ann" << QStringList { "(Name)", "Mary Ann" } << true;
     QTest::newRow("first and last years") << "1101011850A1131122100B" << QStringList { "(Name)", "A", "B" } << true;
 
@@ -40,6 +40,13 @@ void TestPersonsStore::parsesStoredList_data()
     QTest::newRow("month 13") << "1503131975Alice" << QStringList { "(Name)" } << false;
     QTest::newRow("day 0") << "1500071975Alice" << QStringList { "(Name)" } << false;
     QTest::newRow("year 1849") << "1503071849Alice" << QStringList { "(Name)" } << false;
+    QTest::newRow("year 2101") << "1503072101Alice" << QStringList { "(Name)" } << false;
+    QTest::newRow("month 0") << "1503001975Alice" << QStringList { "(Name)" } << false;
+    QTest::newRow("31 February") << "1101011990A1131022001B1101011990C" << QStringList { "(Name)", "A" } << false;
+    QTest::newRow("31 April") << "1131041990A" << QStringList { "(Name)" } << false;
+    QTest::newRow("29 February of a common year") << "1129022001A" << QStringList { "(Name)" } << false;
+    QTest::newRow("29 February 1900, no leap year") << "1129021900A" << QStringList { "(Name)" } << false;
+    QTest::newRow("29 February 2000, a leap year") << "1129022000A" << QStringList { "(Name)", "A" } << true;
     QTest::newRow("letter in the year") << "15030719x5Alice" << QStringList { "(Name)" } << false;
     QTest::newRow("damage after two good entries")
         << "1101011990A1102021991B##garbage" << QStringList { "(Name)", "A", "B" } << false;
