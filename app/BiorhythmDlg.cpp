@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,8 +67,9 @@ QIcon WindowIcon(HICON icon)
 
 } // namespace
 
-CBiorhythmDlg::CBiorhythmDlg(QWidget* parent)
+CBiorhythmDlg::CBiorhythmDlg(QWidget* parent, CPersonsStore::Access access)
     : CDialog(parent)
+    , m_personsStore(access)
 {
     m_hIcon = LoadIconResource(IDI_PROGRAM);
     m_hIcon140 = LoadIconResource(IDI_STATUS_WARNING);
@@ -196,10 +198,10 @@ void CBiorhythmDlg::OnShowWindow(bool show)
 {
     if (show && m_pCalendar && !m_bCalendarCreated)
         m_bCalendarCreated = m_pCalendar->Create();
-    if (show && m_bReportDamagedList) {
-        m_bReportDamagedList = false;
+    if (show && !m_strStoredListNotice.isEmpty()) {
         // Once the window is up, so the message has something to stand on.
-        QMetaObject::invokeMethod(this, &CBiorhythmDlg::ReportDamagedList, Qt::QueuedConnection);
+        const QString notice = std::exchange(m_strStoredListNotice, QString());
+        QMetaObject::invokeMethod(this, [this, notice] { ReportStoredListProblem(notice); }, Qt::QueuedConnection);
     }
 }
 

@@ -23,7 +23,9 @@ class CBiorhythmDlg : public CDialog
 {
     Q_OBJECT
 public:
-    explicit CBiorhythmDlg(QWidget* parent = nullptr);
+    // A window for reading only never writes the user's settings and shows
+    // no messages: it is drawn, not used.
+    explicit CBiorhythmDlg(QWidget* parent = nullptr, CPersonsStore::Access access = CPersonsStore::Access::ReadWrite);
     ~CBiorhythmDlg() override;
 
     // Application shell
@@ -145,7 +147,7 @@ private:
     void CreateTemplateControls();
     void CreateRunTimeControls();
     void AddToolTips();
-    void ReportDamagedList();
+    void ReportStoredListProblem(const QString& notice);
 
     // Chart
     void DrawYearView(CDC& dc);
@@ -188,5 +190,6 @@ private:
 
     // Persons
     CPersonsStore m_personsStore;
-    bool m_bReportDamagedList = false;
+    // Shown once, when the window is first shown; empty when all is well.
+    QString m_strStoredListNotice;
 };

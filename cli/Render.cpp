@@ -201,7 +201,7 @@ void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options)
 
 QImage RenderWindowImage(const RenderOptions& options)
 {
-    CBiorhythmDlg dialog;
+    CBiorhythmDlg dialog(nullptr, CPersonsStore::Access::ReadOnly);
     dialog.show();
     ChartMonthAsUser(dialog, options);
     if (options.chartOnly)

@@ -3,13 +3,37 @@
 #include "modes/Texts.h"
 #include "platform/MessageBox.h"
 
+namespace {
+
+// What the user is told once the window is up when the stored list could
+// not be read whole; empty when it could.
+QString StoredListNotice(const CPersonsStore& store, const ParsedPersons& parsed)
+{
+    if (const auto& file = store.Unreadable()) {
+        const QString unread = QStringLiteral("The settings file could not be read, so the persons list starts empty:\n%1\n\n").arg(file->path);
+        if (file->copy.isEmpty())
+            return unread + QStringLiteral("The file is left as it is, and changes to the list will not be saved.");
+        return unread + QStringLiteral("A copy of the file is kept as:\n%1").arg(file->copy);
+    }
+    if (!parsed.complete) {
+        return QStringLiteral("The stored persons list could not be read completely.\n"
+                              "Only the persons before the damaged entry are shown. The stored list is kept "
+                              "as it is until you add or remove a person.");
+    }
+    return {};
+}
+
+} // namespace
+
 void CBiorhythmDlg::LoadPersons()
 {
     m_arrPersons.clear();
     const ParsedPersons parsed = ParsePersons(m_strListValue);
-    m_personsStore.SetLoaded(m_strListValue, parsed);
+    m_personsStore.SetLoaded(parsed);
     m_arrPersons = parsed.entries;
-    m_bReportDamagedList = !parsed.complete;
+    // A window that only reads the settings shows no one a message.
+    if (!m_personsStore.IsReadOnly())
+        m_strStoredListNotice = StoredListNotice(m_personsStore, parsed);
 
     m_comboPersons.ResetContent();
     for (qsizetype i = 0; i < m_arrPersons.size(); ++i)
@@ -22,11 +46,7 @@ void CBiorhythmDlg::LoadPersons()
     m_comboRhythms.SetCurSel(0);
 }
 
-void CBiorhythmDlg::ReportDamagedList()
+void CBiorhythmDlg::ReportStoredListProblem(const QString& notice)
 {
-    MessageBox(this,
-        QStringLiteral("The stored persons list could not be read completely.\n"
-                       "Only the persons before the damaged entry are shown. The stored list is kept "
-                       "as it is until you add or remove a person."),
-        QStringLiteral("Information"), MB_OK | MB_ICONINFORMATION);
+    MessageBox(this, notice, QStringLiteral("Information"), MB_OK | MB_ICONINFORMATION);
 }

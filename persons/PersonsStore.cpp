@@ -3,8 +3,6 @@
 #include "model/CalendarArithmetic.h"
 #include "platform/SettingsStore.h"
 
-#include <limits>
-
 namespace {
 
 const QString kStoreKey = QStringLiteral("Work string");
@@ -102,35 +100,42 @@ QString JoinPersons(const QStringList& entries)
     return joined;
 }
 
+CPersonsStore::CPersonsStore(Access access)
+    : m_access(access)
+{
+}
+
 QString CPersonsStore::Read()
 {
-    const CSettingsStore store(kStoreKey);
+    CSettingsStore store(kStoreKey);
     if (const auto value = store.ReadString(kListValue, kMaxStoredLength))
         return *value;
-    // Too long to be a list of ours, or missing: either way the list starts
-    // empty, but a text that is there is kept.
-    if (const auto tooLong = store.ReadString(kListValue, std::numeric_limits<int>::max()))
-        m_keep = *tooLong;
+    // Too long to be a list of ours, not text, or not readable at all:
+    // either way the list starts empty, but what is there is kept.
+    const CSettingsStore::FileState state = store.State();
+    m_bKeepStored = state == CSettingsStore::FileState::Damaged || state == CSettingsStore::FileState::Unreadable
+        || store.Contains(kListValue);
+    if (state == CSettingsStore::FileState::Damaged || state == CSettingsStore::FileState::Unreadable) {
+        m_unreadable = UnreadableFile { store.Location(), QString() };
+        if (m_access == Access::ReadWrite && state == CSettingsStore::FileState::Damaged)
+            m_unreadable->copy = store.KeepDamagedFile().value_or(QString());
+    }
     return QString();
 }
 
-void CPersonsStore::SetLoaded(const QString& storedList, const ParsedPersons& parsed)
+void CPersonsStore::SetLoaded(const ParsedPersons& parsed)
 {
     m_strLoaded = JoinPersons(parsed.entries);
     if (!parsed.complete)
-        m_keep = storedList;
-}
-
-QString CPersonsStore::TextToStore(const QStringList& entries) const
-{
-    const QString joined = JoinPersons(entries);
-    if (m_keep && joined == m_strLoaded)
-        return *m_keep;
-    return joined;
+        m_bKeepStored = true;
 }
 
 bool CPersonsStore::Write(const QStringList& entries)
 {
-    CSettingsStore store(kStoreKey);
-    return store.WriteString(kListValue, TextToStore(entries));
+    if (m_access == Access::ReadOnly)
+        return true;
+    const QString joined = JoinPersons(entries);
+    if (m_bKeepStored && joined == m_strLoaded)
+        return true;
+    return CSettingsStore(kStoreKey).WriteString(kListValue, joined);
 }

@@ -32,25 +32,42 @@ ParsedPersons ParsePersons(const QString& storedList);
 // Entries 1..n joined, the placeholder left out.
 QString JoinPersons(const QStringList& entries);
 
-// Reads and writes the stored list. A stored text that could not be read
-// whole is never replaced by the part of it that was read: unless the
-// persons were changed, it is written back as it was.
+// Reads and writes the stored list. What is stored but could not be read
+// whole (a damaged or overlong list, a value of another kind, a settings
+// file that cannot be read) is left as it is until the persons are changed,
+// and a list is written only when it differs from what is stored. A store
+// for reading only never writes, whatever happens.
 class CPersonsStore
 {
 public:
-    // The stored text to parse, or "" when it is missing or longer than the
-    // list can be.
+    enum class Access { ReadWrite, ReadOnly };
+
+    // The settings file, when it is there but could not be read, and the
+    // copy of it kept beside it; the copy is empty when none was made (for
+    // reading only, or when the file's bytes could not be had), and then the
+    // file is never written over.
+    struct UnreadableFile {
+        QString path;
+        QString copy;
+    };
+
+    explicit CPersonsStore(Access access = Access::ReadWrite);
+
+    // The stored text to parse, or "" when it is missing, longer than the
+    // list can be or cannot be read.
     QString Read();
     // Remembers what the text read gave, so that Write can tell whether the
     // user changed the list since.
-    void SetLoaded(const QString& storedList, const ParsedPersons& parsed);
-    bool IsDamaged() const { return m_keep.has_value(); }
+    void SetLoaded(const ParsedPersons& parsed);
+    bool IsDamaged() const { return m_bKeepStored; }
+    bool IsReadOnly() const { return m_access == Access::ReadOnly; }
+    const std::optional<UnreadableFile>& Unreadable() const { return m_unreadable; }
 
-    // The text Write stores for the entries in memory.
-    QString TextToStore(const QStringList& entries) const;
     bool Write(const QStringList& entries);
 
 private:
-    std::optional<QString> m_keep;
+    Access m_access;
+    bool m_bKeepStored = false;
     QString m_strLoaded;
+    std::optional<UnreadableFile> m_unreadable;
 };

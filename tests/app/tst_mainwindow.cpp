@@ -6,6 +6,9 @@
 #include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <memory>
@@ -77,6 +80,7 @@ private slots:
     void loadsStoredPersons_data();
     void loadsStoredPersons();
     void damagedListIsReportedOnceAndKept();
+    void unreadableSettingsFileIsReportedWithItsCopy();
     void personsSurviveRestart();
 };
 
@@ -332,6 +336,35 @@ void TestMainWindow::damagedListIsReportedOnceAndKept()
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(StoredList(), damaged);
+}
+
+// The file is named with the copy kept of it, once; closing with the list
+// unchanged leaves the file as it was.
+void TestMainWindow::unreadableSettingsFileIsReportedWithItsCopy()
+{
+    ScopedSettingsFolder settings;
+    MessageRecorder messages;
+    const QString path = CSettingsStore(QStringLiteral("Work string")).Location();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Work string]\nList=\xff\xfe\n");
+    file.close();
+
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_COMPARE(messages.messages.size(), 1);
+    const QStringList copies = QDir(QFileInfo(path).absolutePath()).entryList({ QStringLiteral("Ryvanta.conf.damaged-*") });
+    QCOMPARE(copies.size(), 1);
+    const QString& text = messages.messages.first().text;
+    QVERIFY2(text.contains(path) && text.contains(copies.first()), qPrintable(text));
+    QCOMPARE(messages.messages.first().caption, QStringLiteral("Information"));
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[Work string]\nList=\xff\xfe\n"));
+    QCOMPARE(messages.messages.size(), 1);
 }
 
 void TestMainWindow::personsSurviveRestart()

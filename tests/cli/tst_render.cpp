@@ -5,7 +5,9 @@
 #include "tests/support/TestEnvironment.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -53,6 +55,8 @@ private slots:
     void setUpMatchesEndOfWalk();
     void commandLineKeepsItsContract_data();
     void commandLineKeepsItsContract();
+    void settingsAreOnlyRead_data();
+    void settingsAreOnlyRead();
 
 private:
     std::unique_ptr<ScopedSettingsFolder> m_settings;
@@ -289,6 +293,46 @@ void TestRender::commandLineKeepsItsContract()
     }
     ::unlink((path + '/' + file).constData());
     QCOMPARE(QImage::fromData(QByteArrayView(bytes.data(), qsizetype(bytes.size())), "PNG").size(), size);
+}
+
+void TestRender::settingsAreOnlyRead_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+
+    const QByteArray list("[Work%20string]\nList=1503071975Alice\n");
+    const QByteArray damaged("[Work string\nList=1503071975Alice\xff\n");
+    QTest::newRow("list, written image") << list << "window.png" << 0;
+    QTest::newRow("damaged file, written image") << damaged << "window.png" << 0;
+    QTest::newRow("damaged file, failed output") << damaged << "missing/window.png" << 2;
+}
+
+// A render draws the window but never writes or moves the settings, on
+// success and on failure alike.
+void TestRender::settingsAreOnlyRead()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+
+    const QString folder = m_settings->path() + QStringLiteral("/Vantrell");
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/Ryvanta.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(settings);
+    file.close();
+    const QDateTime written = QFileInfo(file).lastModified();
+
+    std::ostringstream out;
+    std::ostringstream err;
+    const QStringList arguments { "--birth", "1985-05-07", "--output", m_folder.filePath(output) };
+    QCOMPARE(RunRender(arguments, out, err), status);
+
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("Ryvanta.conf") });
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), settings);
+    QCOMPARE(QFileInfo(file).lastModified(), written);
 }
 
 QTEST_MAIN(TestRender)

@@ -2,7 +2,32 @@
 #include "platform/SettingsStore.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+namespace {
+
+const QString kStoreKey = QStringLiteral("Work string");
+
+std::optional<QString> StoredList()
+{
+    return CSettingsStore(kStoreKey).ReadString(QStringLiteral("List"), 1000);
+}
+
+void StoreList(const QString& text)
+{
+    QVERIFY(CSettingsStore(kStoreKey).WriteString(QStringLiteral("List"), text));
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestPersonsStore : public QObject
 {
@@ -19,6 +44,8 @@ private slots:
     void damagedListIsWrittenBackUntouched();
     void damagedListIsReplacedOnceChanged();
     void overlongValueIsKeptUnlessChanged();
+    void unchangedListIsNotRewritten();
+    void readOnlyStoreNeverWrites();
 };
 
 void TestPersonsStore::parsesStoredList_data()
@@ -99,7 +126,7 @@ void TestPersonsStore::writesJoinedEntries()
 {
     ScopedSettingsFolder folder;
     CPersonsStore store;
-    store.SetLoaded(store.Read(), ParsePersons(QString()));
+    store.SetLoaded(ParsePersons(store.Read()));
     QVERIFY(store.Write({ kPlaceholderEntry, QStringLiteral("1205031990Jo") }));
     QCOMPARE(CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 254),
         std::optional<QString>(QStringLiteral("1205031990Jo")));
@@ -118,7 +145,7 @@ void TestPersonsStore::damagedListIsWrittenBackUntouched()
     const QString read = store.Read();
     QCOMPARE(read, damaged);
     const ParsedPersons parsed = ParsePersons(read);
-    store.SetLoaded(read, parsed);
+    store.SetLoaded(parsed);
     QVERIFY(store.IsDamaged());
 
     QVERIFY(store.Write(parsed.entries));
@@ -129,17 +156,14 @@ void TestPersonsStore::damagedListIsWrittenBackUntouched()
 void TestPersonsStore::damagedListIsReplacedOnceChanged()
 {
     ScopedSettingsFolder folder;
-    CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), QStringLiteral("1503071975Alice00"));
+    StoreList(QStringLiteral("1503071975Alice00"));
 
     CPersonsStore store;
-    const QString read = store.Read();
-    ParsedPersons parsed = ParsePersons(read);
-    store.SetLoaded(read, parsed);
+    ParsedPersons parsed = ParsePersons(store.Read());
+    store.SetLoaded(parsed);
     parsed.entries.append(QStringLiteral("1205031990Jo"));
-
-    QCOMPARE(store.TextToStore(parsed.entries), QStringLiteral("1503071975Alice1205031990Jo"));
-    parsed.entries.removeAt(1);
-    QCOMPARE(store.TextToStore(parsed.entries), QStringLiteral("1205031990Jo"));
+    QVERIFY(store.Write(parsed.entries));
+    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
 }
 
 void TestPersonsStore::overlongValueIsKeptUnlessChanged()
@@ -149,18 +173,59 @@ void TestPersonsStore::overlongValueIsKeptUnlessChanged()
     QString overlong;
     for (int i = 0; i < 24; ++i)
         overlong += QStringLiteral("1101011990A");
-    QCOMPARE(overlong.size(), 264);
-    CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), overlong);
+    StoreList(overlong);
 
     CPersonsStore store;
     const QString read = store.Read();
     QCOMPARE(read, QString());
     const ParsedPersons parsed = ParsePersons(read);
-    store.SetLoaded(read, parsed);
-    QCOMPARE(parsed.entries.size(), 1);
+    store.SetLoaded(parsed);
+    QVERIFY(store.Write(parsed.entries));
+    QCOMPARE(StoredList(), overlong);
+    QVERIFY(store.Write({ kPlaceholderEntry, QStringLiteral("1205031990Jo") }));
+    QCOMPARE(StoredList(), QStringLiteral("1205031990Jo"));
+}
 
-    QCOMPARE(store.TextToStore(parsed.entries), overlong);
-    QCOMPARE(store.TextToStore({ kPlaceholderEntry, QStringLiteral("1205031990Jo") }), QStringLiteral("1205031990Jo"));
+// An unchanged list is not written again: the file keeps even what a
+// rewrite would drop, such as a comment.
+void TestPersonsStore::unchangedListIsNotRewritten()
+{
+    ScopedSettingsFolder folder;
+    StoreList(QStringLiteral("1503071975Alice"));
+    const QString path = CSettingsStore(kStoreKey).Location();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("; kept by hand\n");
+    file.close();
+    const QByteArray bytes = ReadBytes(path);
+
+    CPersonsStore store;
+    const ParsedPersons parsed = ParsePersons(store.Read());
+    store.SetLoaded(parsed);
+    QVERIFY(store.Write(parsed.entries));
+    QCOMPARE(ReadBytes(path), bytes);
+}
+
+// For reading only: nothing is written or copied, whatever the list.
+void TestPersonsStore::readOnlyStoreNeverWrites()
+{
+    ScopedSettingsFolder folder;
+    const QString path = CSettingsStore(kStoreKey).Location();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Work string\n\xff");
+    file.close();
+
+    CPersonsStore store(CPersonsStore::Access::ReadOnly);
+    QCOMPARE(store.Read(), QString());
+    QVERIFY(store.Unreadable().has_value());
+    QCOMPARE(store.Unreadable()->path, path);
+    QVERIFY(store.Unreadable()->copy.isEmpty());
+    store.SetLoaded(ParsePersons(QString()));
+    QVERIFY(store.Write({ kPlaceholderEntry, QStringLiteral("1205031990Jo") }));
+    QCOMPARE(ReadBytes(path), QByteArray("[Work string\n\xff"));
+    QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList { QStringLiteral("Ryvanta.conf") });
 }
 
 QTEST_GUILESS_MAIN(TestPersonsStore)
