@@ -5,13 +5,25 @@
 #include "platform/Today.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QList>
 #include <QRegularExpression>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
+#    define RYVANTA_X11_SOCKETS
+#    include <cerrno>
+#    include <sys/socket.h>
+#    include <sys/un.h>
+#    include <unistd.h>
+#endif
 
 namespace {
+
+const char kNoWindowLine[] = "ryvanta: cannot open a window: %s; 'ryvanta report' works without one.\n";
 
 bool IsSet(const char* name)
 {
@@ -19,13 +31,49 @@ bool IsSet(const char* name)
     return value && *value;
 }
 
-// A local X display ":N" or ":N.S" listens on /tmp/.X11-unix/XN; when that
-// socket is missing, nothing answers at that display.
-bool LocalXDisplayIsMissing(const QString& display)
+#ifdef RYVANTA_X11_SOCKETS
+// Whether something accepts a connection on the Unix socket, in the file
+// system or, on Linux, in the abstract namespace. The connection is closed
+// at once; it never blocks.
+bool SocketAnswers(const QByteArray& path, bool abstract)
 {
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const std::size_t offset = abstract ? 1 : 0;
+    if (offset + static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path + offset, path.constData(), static_cast<std::size_t>(path.size()));
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstract ? 0 : 1));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (descriptor < 0)
+        return true; // cannot tell: let the window system try
+    // A full backlog (EAGAIN) is a server that is there but busy.
+    const bool answered = ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), length) == 0 || errno == EAGAIN;
+    ::close(descriptor);
+    return answered;
+}
+#endif
+
+// A local X display ":N" or ":N.S" listens on /tmp/.X11-unix/XN (on Linux
+// also in the abstract namespace). A socket file that is missing, or left
+// behind by a server that is gone, means nothing answers at that display.
+bool LocalXDisplayIsSilent(const QString& display)
+{
+#ifdef RYVANTA_X11_SOCKETS
     static const QRegularExpression local(QStringLiteral("^(?:unix)?:([0-9]+)(?:\\.[0-9]+)?$"));
     const QRegularExpressionMatch match = local.match(display);
-    return match.hasMatch() && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + match.captured(1));
+    if (!match.hasMatch())
+        return false;
+    const QByteArray socket = "/tmp/.X11-unix/X" + match.captured(1).toLatin1();
+#    ifdef Q_OS_LINUX
+    if (SocketAnswers(socket, true))
+        return false;
+#    endif
+    return !SocketAnswers(socket, false);
+#else
+    Q_UNUSED(display);
+    return false;
+#endif
 }
 
 // Qt aborts when it cannot open a display, so find out first. The result is
@@ -38,10 +86,60 @@ QString DisplayProblem()
     if (!IsSet("DISPLAY"))
         return QStringLiteral("no display (DISPLAY is not set)");
     const QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
-    if (LocalXDisplayIsMissing(display))
+    if (LocalXDisplayIsSilent(display))
         return QStringLiteral("nothing answers at display %1").arg(display);
 #endif
     return {};
+}
+
+// Qt aborts when its window system cannot start after all (a display that
+// answers but refuses us, say). While the application is built, that fatal
+// message becomes our one line and exit status 1; Qt's warnings are held
+// back meanwhile, as they would stand before that line, and passed on once
+// the start succeeded.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler g_previousHandler = nullptr;
+QList<HeldMessage>* g_heldMessages = nullptr;
+
+QString FirstLine(const QString& text)
+{
+    return text.section(QLatin1Char('\n'), 0, 0).simplified();
+}
+
+void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_heldMessages->append({ type, QByteArray(context.category), message });
+        return;
+    }
+    // Qt's first complaint usually names the cause; its fatal line only
+    // says that no platform plugin could start.
+    QString reason = FirstLine(message);
+    for (const HeldMessage& held : std::as_const(*g_heldMessages)) {
+        if (held.category.startsWith("qt.qpa")) {
+            reason = FirstLine(held.text);
+            break;
+        }
+    }
+    std::fprintf(stderr, kNoWindowLine, qUtf8Printable(reason));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void PassOnHeldMessages()
+{
+    for (const HeldMessage& held : std::as_const(*g_heldMessages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        if (g_previousHandler)
+            g_previousHandler(held.type, context, held.text);
+        else
+            std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(held.type, context, held.text)));
+    }
 }
 
 } // namespace
@@ -69,12 +167,17 @@ int RunWindow(int argc, char** argv)
     }
     const QString displayProblem = DisplayProblem();
     if (!displayProblem.isEmpty()) {
-        std::fprintf(stderr, "ryvanta: cannot open a window: %s; 'ryvanta report' works without one.\n",
-            qUtf8Printable(displayProblem));
+        std::fprintf(stderr, kNoWindowLine, qUtf8Printable(displayProblem));
         return 1;
     }
 
+    QList<HeldMessage> heldMessages;
+    g_heldMessages = &heldMessages;
+    g_previousHandler = qInstallMessageHandler(HoldStartMessages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(g_previousHandler);
+    PassOnHeldMessages();
+    g_heldMessages = nullptr;
     QApplication::setDesktopFileName(QStringLiteral("io.github.vantrell.Ryvanta"));
 
     CBiorhythmApp app;
