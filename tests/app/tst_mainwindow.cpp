@@ -344,12 +344,9 @@ void TestMainWindow::unreadableSettingsFileIsReportedWithItsCopy()
 {
     ScopedSettingsFolder settings;
     MessageRecorder messages;
-    const QString path = CSettingsStore(QStringLiteral("Work string")).Location();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString path = settings.settingsFile();
+    QVERIFY(settings.writeSettingsFile("[Work string]\nList=\xff\xfe\n"));
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Work string]\nList=\xff\xfe\n");
-    file.close();
 
     CBiorhythmDlg dialog;
     dialog.show();

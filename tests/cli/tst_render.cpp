@@ -316,12 +316,9 @@ void TestRender::settingsAreOnlyRead()
     QFETCH(QString, output);
     QFETCH(int, status);
 
-    const QString folder = m_settings->path() + QStringLiteral("/Vantrell");
-    QDir().mkpath(folder);
-    QFile file(folder + QStringLiteral("/Ryvanta.conf"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(settings);
-    file.close();
+    QVERIFY(m_settings->writeSettingsFile(settings));
+    QFile file(m_settings->settingsFile());
+    const QString folder = QFileInfo(file).absolutePath();
     const QDateTime written = QFileInfo(file).lastModified();
 
     std::ostringstream out;

@@ -210,12 +210,8 @@ void TestPersonsStore::unchangedListIsNotRewritten()
 void TestPersonsStore::readOnlyStoreNeverWrites()
 {
     ScopedSettingsFolder folder;
-    const QString path = CSettingsStore(kStoreKey).Location();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Work string\n\xff");
-    file.close();
+    const QString path = folder.settingsFile();
+    QVERIFY(folder.writeSettingsFile("[Work string\n\xff"));
 
     CPersonsStore store(CPersonsStore::Access::ReadOnly);
     QCOMPARE(store.Read(), QString());

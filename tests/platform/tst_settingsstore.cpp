@@ -18,19 +18,6 @@ namespace {
 const QString kKey = QStringLiteral("Work string");
 const QString kName = QStringLiteral("List");
 
-QString ConfigFile(const ScopedSettingsFolder& folder)
-{
-    return folder.path() + QStringLiteral("/Vantrell/Ryvanta.conf");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
@@ -89,15 +76,15 @@ void TestSettingsStore::fileLivesUnderTheConfigFolder()
 {
     ScopedSettingsFolder folder;
     CSettingsStore store(kKey);
-    QCOMPARE(store.Location(), ConfigFile(folder));
+    QCOMPARE(store.Location(), folder.settingsFile());
     QVERIFY(store.WriteString(kName, QStringLiteral("x")));
-    QVERIFY(QFile::exists(ConfigFile(folder)));
+    QVERIFY(QFile::exists(folder.settingsFile()));
     // No temporary file is left beside it.
     QCOMPARE(QDir(folder.path() + QStringLiteral("/Vantrell")).entryList(QDir::Files), QStringList { QStringLiteral("Ryvanta.conf") });
 
     // The folder is looked up at every call.
     ScopedSettingsFolder other;
-    QCOMPARE(store.Location(), ConfigFile(other));
+    QCOMPARE(store.Location(), other.settingsFile());
     QVERIFY(!store.ReadString(kName, 100).has_value());
 }
 
@@ -133,7 +120,7 @@ void TestSettingsStore::listWrittenByQSettingsLoads()
 {
     ScopedSettingsFolder folder;
     {
-        QSettings settings(ConfigFile(folder), QSettings::IniFormat);
+        QSettings settings(folder.settingsFile(), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Work string/List"), QStringLiteral("1503071975Alice"));
     }
     QCOMPARE(CSettingsStore(kKey).ReadString(kName, 254), std::optional<QString>(QStringLiteral("1503071975Alice")));
@@ -165,7 +152,7 @@ void TestSettingsStore::badFileIsNeitherReadNorWrittenOver()
     QFETCH(bool, damaged);
 
     ScopedSettingsFolder folder;
-    const QString path = ConfigFile(folder);
+    const QString path = folder.settingsFile();
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (kind == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -174,7 +161,7 @@ void TestSettingsStore::badFileIsNeitherReadNorWrittenOver()
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(path));
     } else {
-        WriteFile(path, contents);
+        QVERIFY(folder.writeSettingsFile(contents));
         if (kind == QLatin1String("no permission")) {
             if (::geteuid() == 0)
                 QSKIP("Permissions do not stop root from reading");
@@ -207,12 +194,12 @@ void TestSettingsStore::damagedFileIsCopiedOnce()
 {
     ScopedSettingsFolder folder;
     const QByteArray damaged("[Work string\nList=half a list");
-    WriteFile(ConfigFile(folder), damaged);
+    QVERIFY(folder.writeSettingsFile(damaged));
     CSettingsStore store(kKey);
     const std::optional<QString> copy = store.KeepDamagedFile();
     QVERIFY(copy.has_value());
     QCOMPARE(store.KeepDamagedFile(), copy);
-    QCOMPARE(ReadFile(ConfigFile(folder)), damaged);
+    QCOMPARE(ReadFile(folder.settingsFile()), damaged);
 
     QVERIFY(store.WriteString(kName, QStringLiteral("fresh")));
     QCOMPARE(store.KeepDamagedFile(), std::nullopt);
@@ -226,7 +213,7 @@ void TestSettingsStore::twoSavesOverADamagedFileKeepItsBytes()
 {
     ScopedSettingsFolder folder;
     const QByteArray damaged("\xff\xfe damaged");
-    WriteFile(ConfigFile(folder), damaged);
+    QVERIFY(folder.writeSettingsFile(damaged));
 
     std::atomic<int> ready = 0;
     auto save = [&ready](const QString& value) {

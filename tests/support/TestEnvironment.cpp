@@ -1,5 +1,8 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
@@ -21,4 +24,16 @@ ScopedEnvironment::~ScopedEnvironment()
 ScopedSettingsFolder::ScopedSettingsFolder()
     : m_environment("XDG_CONFIG_HOME", m_folder.path().toLocal8Bit())
 {
+}
+
+QString ScopedSettingsFolder::settingsFile() const
+{
+    return m_folder.filePath(QStringLiteral("Vantrell/Ryvanta.conf"));
+}
+
+bool ScopedSettingsFolder::writeSettingsFile(const QByteArray& bytes) const
+{
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+    QFile file(settingsFile());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

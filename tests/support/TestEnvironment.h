@@ -32,6 +32,10 @@ class ScopedSettingsFolder
 public:
     ScopedSettingsFolder();
     QString path() const { return m_folder.path(); }
+    // The program's settings file in this folder.
+    QString settingsFile() const;
+    // Puts bytes there as a user or another program might.
+    bool writeSettingsFile(const QByteArray& bytes) const;
 
 private:
     QTemporaryDir m_folder;
