@@ -44,6 +44,9 @@ const std::vector<CommandEntry> kCommandMap = {
     { IDC_RHYTHMS, CBN_SELENDOK, &CBiorhythmDlg::OnSelEndOkRhythms },
     { IDC_RESET, BN_CLICKED, &CBiorhythmDlg::OnReset },
     { IDC_CURRENT_MONTH, BN_CLICKED, &CBiorhythmDlg::OnCurrentMonth },
+    { IDC_INSERT, BN_CLICKED, &CBiorhythmDlg::OnInsert },
+    { IDC_REMOVE, BN_CLICKED, &CBiorhythmDlg::OnRemove },
+    { IDC_COMPARE, BN_CLICKED, &CBiorhythmDlg::OnCompare },
 };
 
 struct MessageEntry {

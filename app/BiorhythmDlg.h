@@ -65,6 +65,12 @@ public:
     void OnTimer(UINT_PTR id) override;
     void OnSelEndOkRhythms();
     void OnCurrentMonth();
+    // Comparison: Insert saves the entered birth date, or fixes the second
+    // one; Remove undoes the last insertion; Compare switches the mode in
+    // which the month and date steps move one calendar mark per person.
+    void OnInsert();
+    void OnRemove();
+    void OnCompare();
     // Also stores the index in m_nLongCycleSegment.
     int LocateBoundary(double phase);
     // 0, or 1 when the calendar shows the birth month, 2 when it showed an
@@ -179,10 +185,31 @@ private:
     void EndScanOnBoundary(double age);
     void EndScanOnFirstBoundary();
     void EndDateSearchAtRangeEnd();
-    // The month and date steps of comparison mode.
+    bool HasSavedBirthDate() const { return m_nBirthDay1 != 0 && m_nBirthMonth1 != 0 && m_nBirthYear1 != 0; }
+    // The month and date steps of comparison mode. Calendar mark 1 belongs
+    // to the current birth date, mark 2 to the saved one.
     void CompareNextMonth();
+    void CompareMonth(bool advancePanel);
+    void CompareShownMonthAgain();
+    void FillMonthWithFirstMarks();
+    void FillMonthWithLastMarks();
     void CompareNextDate();
     void ComparePrevDate();
+    int BeginCompareDateStep();
+    void CatchUpMark(int mark, int month, int year);
+    // Move a mark from its day to its person's next or previous long-cycle
+    // boundary in the month and read that day out. Where none is left, a
+    // quiet search answers false; any other charts the next or the previous
+    // month.
+    bool NextMark1(int year, int month, int day1, int day2, bool quiet) { return NextMark(1, year, month, day1, day2, quiet); }
+    bool NextMark2(int year, int month, int day1, int day2, bool quiet) { return NextMark(2, year, month, day1, day2, quiet); }
+    bool PrevMark1(int year, int month, int day1, int day2, bool quiet) { return PrevMark(1, year, month, day1, day2, quiet); }
+    bool PrevMark2(int year, int month, int day1, int day2, bool quiet) { return PrevMark(2, year, month, day1, day2, quiet); }
+    bool NextMark(int mark, int year, int month, int day1, int day2, bool quiet);
+    bool PrevMark(int mark, int year, int month, int day1, int day2, bool quiet);
+    // In a birth month, drops a mark lying before the other one, unless
+    // its own person alone was born in that month.
+    void TrimMarksToBirth(int year, int month, int day1, int day2);
     // The month the running walk was started for; a tick on any other
     // month ends it.
     short m_nScanMonth = 0;

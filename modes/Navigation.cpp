@@ -58,7 +58,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
 {
     SetButton(m_btnPrevMonth, true, true);
     if (m_bCompareMode) {
-        CompareNextMonth();
+        CompareMonth(advancePanel);
         SetWindowText(&m_staticHelp, kHelpUseNext);
         return;
     }
@@ -132,8 +132,8 @@ void CBiorhythmDlg::OnPrevMonth()
     }
 
     if (m_bCompareMode) {
-        m_pCalendar->PrevMonth(0);
-        CompareNextMonth();
+        // The month stepped back to, with each person's first marks.
+        CompareShownMonthAgain();
         SetWindowText(&m_staticHelp, kHelpUseNext);
         return;
     }

@@ -19,6 +19,10 @@ inline const QString kHelpUseNext = QStringLiteral(
 inline const QString kHelpSorry = QStringLiteral("         Sorry! Date of birth must be in the past.");
 inline const QString kHelpStudyMore = QStringLiteral(
     "        Use Current month tool and the calendar to study biorhythms more carefully.");
+inline const QString kHelpStartOrSecond = QStringLiteral(
+    "        Press \"< > \" button  or insert second date of birth to compare biorhythms.");
+inline const QString kHelpCompareOrSecond = QStringLiteral(
+    "        Press  \"Compare\"  button to start comparison or \"< >\" to study  biorhythms for second birth date.");
 
 // The birth-date labels: the caption they start with, and the empty form
 // that a reset or a new first date puts back.
