@@ -12,6 +12,9 @@ const QColor kIvory(255, 255, 230);
 const QColor kNewMoonRing(180, 180, 225);
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
+const QColor kSecondCurve(255, 0, 255);
+const QColor kFirstDateThin(255, 125, 255);
+const QColor kFirstDateThick(255, 135, 255);
 
 } // namespace
 
@@ -26,6 +29,7 @@ private slots:
     void curveStart_data();
     void curveStart();
     void levelMarkerHangsBelowCurve();
+    void comparisonDrawsBothPersons();
     void moonMovesLeftOfLateBand_data();
     void moonMovesLeftOfLateBand();
     void noteBoxShowsForOnePaint_data();
@@ -142,6 +146,34 @@ void TestYearView::levelMarkerHangsBelowCurve()
     QCOMPARE(PixelAt(chart, 105, 90), kBackground);
     QCOMPARE(PixelAt(chart, 105, 83), kMarker);
     QCOMPARE(PixelAt(chart, 107, 83), kMarker);
+}
+
+void TestYearView::comparisonDrawsBothPersons()
+{
+    ChartFixture fixture;
+    fixture.setUp(1985, 5, 7, 2026, 3);
+    CBiorhythmDlg& dialog = fixture.dialog();
+    dialog.m_bCompareMode = true;
+    dialog.m_nBirthDay1 = 3;
+    dialog.m_nBirthMonth1 = 11;
+    dialog.m_nBirthYear1 = 1990;
+    dialog.m_pCalendar->SetMarkedDays(5, 9, true);
+    dialog.m_nCriticalLevel = 15;
+    dialog.m_nDayOfYear = 100;
+    dialog.m_nCriticalLevel1 = 13;
+    dialog.m_nDayOfYear1 = 200;
+    const QImage chart = fixture.paint();
+
+    // The first date's curve runs through the whole year. March's band
+    // starts at 63: legend lines at 111 and 123, digits left of them.
+    QVERIFY(CountPixels(chart, QRect(6, 5, 367, 136), kSecondCurve) > 300);
+    QCOMPARE(PixelAt(chart, 76, 111), kSecondCurve);
+    QCOMPARE(PixelAt(chart, 76, 123), kCurve);
+    QVERIFY(CountPixels(chart, QRect(63, 106, 7, 22), kWhite, kBackground, true) > 6);
+    // Each person's marker, 13 long for the first date's on day 200.
+    QCOMPARE(PixelAt(chart, 106, 86), kMarker);
+    QCOMPARE(CountPixels(chart, QRect(206, 5, 1, 136), kFirstDateThin), 10);
+    QVERIFY(CountPixels(chart, QRect(204, 5, 5, 136), kFirstDateThick) >= 6);
 }
 
 void TestYearView::moonMovesLeftOfLateBand_data()
