@@ -18,16 +18,16 @@ QString MonthText(const QDate& month)
 
 } // namespace
 
-std::optional<QDate> ReadBirthOption(const QString& value, QString* error)
+std::optional<QDate> ReadBirthOption(const QString& value, QString* error, const QString& option)
 {
     const std::optional<QDate> birth = ParseIsoDate(value);
     if (!birth) {
-        *error = QStringLiteral("--birth needs a date YYYY-MM-DD that exists, not '%1'").arg(PrintableText(value));
+        *error = QStringLiteral("%1 needs a date YYYY-MM-DD that exists, not '%2'").arg(option, PrintableText(value));
         return std::nullopt;
     }
     if (!InCalendarYears(*birth)) {
-        *error = QStringLiteral("--birth must lie between %1-01-01 and %2-12-31, not %3")
-                     .arg(kFirstYear).arg(kLastYear).arg(value);
+        *error = QStringLiteral("%1 must lie between %2-01-01 and %3-12-31, not %4")
+                     .arg(option).arg(kFirstYear).arg(kLastYear).arg(value);
         return std::nullopt;
     }
     return birth;

@@ -9,7 +9,8 @@
 // them. Each reader answers an empty optional and one line in error when the
 // value is not of its form, names no day (month) of the calendar or lies
 // outside the calendar's years. A month is given as its first day.
-std::optional<QDate> ReadBirthOption(const QString& value, QString* error);
+std::optional<QDate> ReadBirthOption(const QString& value, QString* error,
+    const QString& option = QStringLiteral("--birth"));
 std::optional<QDate> ReadMonthOption(const QString& value, QString* error);
 
 // The checks that need today: the month within the calendar's years (it may

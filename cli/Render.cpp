@@ -22,8 +22,9 @@
 #include <ostream>
 
 const char kRenderUsage[] =
-    "       ryvanta render --birth YYYY-MM-DD [--month YYYY-MM] [--day D]\n"
-    "                      [--view year|rhythms|summary] [--scale N] [--chart] --output FILE.png\n";
+    "       ryvanta render --birth YYYY-MM-DD [--compare YYYY-MM-DD] [--month YYYY-MM]\n"
+    "                      [--day D] [--view year|rhythms|summary] [--scale N] [--chart]\n"
+    "                      --output FILE.png\n";
 
 namespace {
 
@@ -74,11 +75,19 @@ void ClickDay(CBiorhythmDlg& dialog, int day)
     QCoreApplication::sendPostedEvents(&dialog, CPostedMessage::EventType());
 }
 
+void ClickBirthDate(CBiorhythmDlg& dialog, const QDate& birth)
+{
+    dialog.m_pCalendar->SetYear(birth.year());
+    dialog.m_pCalendar->SetMonth(birth.month());
+    ClickDay(dialog, birth.day());
+}
+
 } // namespace
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
 {
     const QCommandLineOption birthOption(QStringLiteral("birth"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption compareOption(QStringLiteral("compare"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption monthOption(QStringLiteral("month"), QString(), QStringLiteral("YYYY-MM"));
     const QCommandLineOption dayOption(QStringLiteral("day"), QString(), QStringLiteral("D"));
     const QCommandLineOption viewOption(QStringLiteral("view"), QString(), QStringLiteral("year|rhythms|summary"));
@@ -87,7 +96,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE.png"));
     QCommandLineParser parser;
     if (!ParseCommandOptions(parser, QStringLiteral("render"),
-            { birthOption, monthOption, dayOption, viewOption, scaleOption, chartOption, outputOption }, arguments, error))
+            { birthOption, compareOption, monthOption, dayOption, viewOption, scaleOption, chartOption, outputOption }, arguments, error))
         return std::nullopt;
 
     RenderOptions options;
@@ -103,6 +112,12 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     if (!birth)
         return std::nullopt;
     options.birth = *birth;
+    if (parser.isSet(compareOption)) {
+        const std::optional<QDate> compare = ReadBirthOption(parser.value(compareOption), error, QStringLiteral("--compare"));
+        if (!compare)
+            return std::nullopt;
+        options.compare = *compare;
+    }
     if (parser.isSet(monthOption)) {
         const std::optional<QDate> month = ReadMonthOption(parser.value(monthOption), error);
         if (!month)
@@ -148,6 +163,18 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
     }
     if (!CheckChartedMonth(options.birth, QDate(options.year, options.month, 1), today, error))
         return false;
+    if (options.compare.isValid()) {
+        if (!CheckChartedMonth(options.compare, QDate(options.year, options.month, 1), today, error)) {
+            error->prepend(QStringLiteral("--compare: "));
+            return false;
+        }
+        // A comparison is drawn on the yearly curves alone.
+        if (options.view != RenderView::Year) {
+            *error = QStringLiteral("--compare draws the year view only, not --view %1")
+                         .arg(options.view == RenderView::Rhythms ? QStringLiteral("rhythms") : QStringLiteral("summary"));
+            return false;
+        }
+    }
     const int monthLength = DaysInMonth(options.month, options.year);
     if (options.day > monthLength) {
         *error = QStringLiteral("--day must lie between 1 and %1 in %2-%3, not %4")
@@ -169,10 +196,15 @@ void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options)
 {
     CCalendarPanel& calendar = *dialog.m_pCalendar;
     dialog.OnReset();
-    calendar.SetYear(options.birth.year());
-    calendar.SetMonth(options.birth.month());
-    ClickDay(dialog, options.birth.day());
-    dialog.OnStart();
+    ClickBirthDate(dialog, options.birth);
+    if (options.compare.isValid()) {
+        dialog.OnInsert();
+        ClickBirthDate(dialog, options.compare);
+        dialog.OnInsert();
+        dialog.OnCompare();
+    } else {
+        dialog.OnStart();
+    }
 
     const int wanted = MonthNumber(options.month, options.year);
     for (int shown = MonthNumber(calendar.m_nMonth, calendar.m_nYear); shown != wanted;) {
@@ -261,9 +293,11 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (options->helpRequested) {
         out << "Usage:" << (kRenderUsage + 6)
             << "\nDraws the window as it stands once the birth date is entered and the month\n"
-               "(default: today's) is charted, and writes it as a PNG image. --day picks\n"
-               "that day in current-month mode; --chart writes only the chart; --scale\n"
-               "draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.\n";
+               "(default: today's) is charted, and writes it as a PNG image. --compare\n"
+               "inserts a second birth date and charts the month in comparison mode, with\n"
+               "each person's first long-cycle boundary marked (year view only). --day\n"
+               "picks that day in current-month mode; --chart writes only the chart;\n"
+               "--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.\n";
         return 0;
     }
     const std::optional<QDate> today = ReadToday(&error);

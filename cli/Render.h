@@ -15,6 +15,7 @@ enum class RenderView { Year = 0, Rhythms = 1, Summary = 2 };
 struct RenderOptions
 {
     QDate birth;
+    QDate compare;      // invalid: no second birth date
     int month = 0;      // 0: today's month
     int year = 0;
     int day = 0;        // 0: no day picked
@@ -36,8 +37,9 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
 // Puts the window where a user leaves it, through the window's own
 // handlers: Reset, a click on the birth day, Start, Next or Previous month
 // to the month and the walk over its boundaries to its end; then the chart
-// view and, with a day, current-month mode and a click on that day. The
-// window must have been shown.
+// view and, with a day, current-month mode and a click on that day. With a
+// second birth date, Insert, a click on it, Insert and Compare take the
+// place of Start, and there is no walk. The window must have been shown.
 void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options);
 
 // The whole window, or only the chart control, as set up above. Needs a

@@ -90,6 +90,9 @@ void TestRender::refusesBadInput_data()
     QTest::newRow("day 0") << QStringList { birth, "--day", "0", output } << "--day";
     QTest::newRow("day in summary") << QStringList { birth, "--day", "3", "--view", "summary", output } << "summary";
     QTest::newRow("unknown view") << QStringList { birth, "--view", "pie", output } << "--view";
+    QTest::newRow("second birth after today") << QStringList { birth, "--compare", "2026-12-08", output } << "--compare";
+    QTest::newRow("comparison in a month view") << QStringList { birth, "--compare", "1990-11-03", "--view", "rhythms", output }
+                                                << "year view";
     QTest::newRow("scale 5") << QStringList { birth, "--scale", "5", output } << "--scale";
     QTest::newRow("scale not a number") << QStringList { birth, "--scale", "two", output } << "--scale";
     QTest::newRow("unknown option") << QStringList { birth, "--colour", "red", output } << "unknown option";
@@ -123,10 +126,13 @@ void TestRender::writesImageOfWindow_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("chart");
     QTest::addColumn<int>("scale");
+    QTest::addColumn<bool>("compared");
 
-    QTest::newRow("whole window") << QStringList {} << QSize(582, 458) << QPoint(17, 185) << 1;
-    QTest::newRow("chart only") << QStringList { "--chart", "--view", "summary" } << QSize(390, 158) << QPoint(0, 0) << 1;
-    QTest::newRow("twice the size") << QStringList { "--scale", "2" } << QSize(1164, 916) << QPoint(34, 370) << 2;
+    QTest::newRow("whole window") << QStringList {} << QSize(582, 458) << QPoint(17, 185) << 1 << false;
+    QTest::newRow("chart only") << QStringList { "--chart", "--view", "summary" } << QSize(390, 158) << QPoint(0, 0) << 1 << false;
+    QTest::newRow("twice the size") << QStringList { "--scale", "2" } << QSize(1164, 916) << QPoint(34, 370) << 2 << false;
+    QTest::newRow("comparison") << QStringList { "--compare", "1990-11-03", "--chart" } << QSize(390, 158) << QPoint(0, 0) << 1
+                                << true;
 }
 
 void TestRender::writesImageOfWindow()
@@ -135,6 +141,7 @@ void TestRender::writesImageOfWindow()
     QFETCH(QSize, size);
     QFETCH(QPoint, chart);
     QFETCH(int, scale);
+    QFETCH(bool, compared);
 
     const QString file = m_folder.filePath(QStringLiteral("window.png"));
     const QStringList arguments = QStringList { "--birth", "1985-05-07", "--month", "2026-03", "--output", file } + extra;
@@ -160,6 +167,13 @@ void TestRender::writesImageOfWindow()
     QVERIFY(background == QColor(40, 38, 90) || background == QColor(40, 40, 90));
     if (scale == 2) // a line one pixel high covers two rows, crisp
         QCOMPARE(image.pixelColor(chart + QPoint(2 * 100, 2 * 61 + 1)), QColor(80, 233, 80));
+    // Only a comparison draws the first date's curve in magenta.
+    int magenta = 0;
+    for (int y = 0; y < 141 * scale; ++y) {
+        for (int x = 0; x < 375 * scale; ++x)
+            magenta += image.pixelColor(chart + QPoint(x, y)) == QColor(255, 0, 255) ? 1 : 0;
+    }
+    QCOMPARE(magenta > 300, compared);
 }
 
 void TestRender::setUpMatchesEndOfWalk_data()
