@@ -7,7 +7,7 @@ namespace {
 
 // What the user is told once the window is up when the stored list could
 // not be read whole; empty when it could.
-QString StoredListNotice(const CPersonsStore& store, const ParsedPersons& parsed)
+QString StoredListNotice(const CPersonsStore& store)
 {
     if (const auto& file = store.Unreadable()) {
         const QString unread = QStringLiteral("The settings file could not be read, so the persons list starts empty:\n%1\n\n").arg(file->path);
@@ -15,10 +15,11 @@ QString StoredListNotice(const CPersonsStore& store, const ParsedPersons& parsed
             return unread + QStringLiteral("The file is left as it is, and changes to the list will not be saved.");
         return unread + QStringLiteral("A copy of the file is kept as:\n%1").arg(file->copy);
     }
-    if (!parsed.complete) {
+    if (store.IsDamaged()) {
         return QStringLiteral("The stored persons list could not be read completely.\n"
                               "Only the persons before the damaged entry are shown. The stored list is kept "
-                              "as it is until you add or remove a person.");
+                              "as it is until you add or remove a person; then it is kept as \"List.bak\" "
+                              "beside the new list in\n%1").arg(store.Location());
     }
     return {};
 }
@@ -33,7 +34,7 @@ void CBiorhythmDlg::LoadPersons()
     m_arrPersons = parsed.entries;
     // A window that only reads the settings shows no one a message.
     if (!m_personsStore.IsReadOnly())
-        m_strStoredListNotice = StoredListNotice(m_personsStore, parsed);
+        m_strStoredListNotice = StoredListNotice(m_personsStore);
 
     m_comboPersons.ResetContent();
     for (qsizetype i = 0; i < m_arrPersons.size(); ++i)

@@ -3,15 +3,37 @@
 #include "model/CalendarArithmetic.h"
 #include "platform/SettingsStore.h"
 
+#include <limits>
+
 namespace {
 
 const QString kStoreKey = QStringLiteral("Work string");
 const QString kListValue = QStringLiteral("List");
-// The longest text the list value may hold; the program's own lists stay
-// well below it (11 entries of at most 22 characters).
-constexpr int kMaxStoredLength = 254;
+// Where a stored list that could not be read whole is kept when the list
+// is first saved over it.
+const QString kBackupValue = QStringLiteral("List.bak");
 
 constexpr int kNameStart = 10;
+// The length field of an entry with a name of one character.
+constexpr int kShortestEntry = kNameStart + 1;
+
+bool StartsSurrogatePair(const QString& text, qsizetype index)
+{
+    return index + 1 < text.size() && text.at(index).isHighSurrogate() && text.at(index + 1).isLowSurrogate();
+}
+
+// The index just after count characters from start, or -1 when the text
+// ends before them.
+qsizetype SkipCharacters(const QString& text, qsizetype start, int count)
+{
+    qsizetype index = start;
+    for (int i = 0; i < count; ++i) {
+        if (index >= text.size())
+            return -1;
+        index += StartsSurrogatePair(text, index) ? 2 : 1;
+    }
+    return index;
+}
 
 // The decimal value of text[start, start + width), or -1 unless every
 // character there is an ASCII digit.
@@ -40,10 +62,18 @@ bool IsWellFormedEntry(const QString& entry)
 
 } // namespace
 
+int CharacterCount(const QString& text)
+{
+    int count = 0;
+    for (qsizetype index = 0; index < text.size(); index += StartsSurrogatePair(text, index) ? 2 : 1)
+        ++count;
+    return count;
+}
+
 QString FormatPersonEntry(const QString& name, int day, int month, int year)
 {
     return QStringLiteral("%1%2%3%4%5")
-        .arg(name.size() + kNameStart, 2, 10, QLatin1Char('0'))
+        .arg(CharacterCount(name) + kNameStart, 2, 10, QLatin1Char('0'))
         .arg(day, 2, 10, QLatin1Char('0'))
         .arg(month, 2, 10, QLatin1Char('0'))
         .arg(year, 4, 10, QLatin1Char('0'))
@@ -76,18 +106,16 @@ ParsedPersons ParsePersons(const QString& storedList)
     parsed.entries.append(kPlaceholderEntry);
     qsizetype position = 0;
     while (position < storedList.size()) {
+        // Every step moves on by at least one entry's worth of text, or ends.
         const int length = ReadDigits(storedList, position, 2);
-        if (length < kNameStart || position + length > storedList.size()) {
-            parsed.complete = false;
-            break;
-        }
-        const QString entry = storedList.mid(position, length);
-        if (!IsWellFormedEntry(entry)) {
+        const qsizetype end = length >= kShortestEntry ? SkipCharacters(storedList, position, length) : -1;
+        const QString entry = end < 0 ? QString() : storedList.mid(position, end - position);
+        if (end < 0 || !IsWellFormedEntry(entry)) {
             parsed.complete = false;
             break;
         }
         parsed.entries.append(entry);
-        position += length;
+        position = end;
     }
     return parsed;
 }
@@ -108,10 +136,11 @@ CPersonsStore::CPersonsStore(Access access)
 QString CPersonsStore::Read()
 {
     CSettingsStore store(kStoreKey);
-    if (const auto value = store.ReadString(kListValue, kMaxStoredLength))
+    // The settings file itself is bounded, so a value of any length is read.
+    if (const auto value = store.ReadString(kListValue, std::numeric_limits<int>::max()))
         return *value;
-    // Too long to be a list of ours, not text, or not readable at all:
-    // either way the list starts empty, but what is there is kept.
+    // Not text, or not readable at all: either way the list starts empty,
+    // but what is there is kept.
     const CSettingsStore::FileState state = store.State();
     m_bKeepStored = state == CSettingsStore::FileState::Damaged || state == CSettingsStore::FileState::Unreadable
         || store.Contains(kListValue);
@@ -121,6 +150,11 @@ QString CPersonsStore::Read()
             m_unreadable->copy = store.KeepDamagedFile().value_or(QString());
     }
     return QString();
+}
+
+QString CPersonsStore::Location() const
+{
+    return CSettingsStore(kStoreKey).Location();
 }
 
 void CPersonsStore::SetLoaded(const ParsedPersons& parsed)
@@ -137,5 +171,11 @@ bool CPersonsStore::Write(const QStringList& entries)
     const QString joined = JoinPersons(entries);
     if (m_bKeepStored && joined == m_strLoaded)
         return true;
-    return CSettingsStore(kStoreKey).WriteString(kListValue, joined);
+    if (!CSettingsStore(kStoreKey).WriteString(kListValue, joined, m_bKeepStored ? kBackupValue : QString()))
+        return false;
+    // What could not be read is in the backup now, or in the copy of the
+    // damaged file; from here on the stored list is the program's own.
+    m_bKeepStored = false;
+    m_strLoaded = joined;
+    return true;
 }

@@ -55,12 +55,14 @@ bool CSettingsStore::Contains(const QString& name) const
     return QSettings(RegistryPath(m_strKey), QSettings::NativeFormat).contains(name);
 }
 
-bool CSettingsStore::WriteString(const QString& name, const QString& value)
+bool CSettingsStore::WriteString(const QString& name, const QString& value, const QString& keepAs)
 {
     QSettings settings(RegistryPath(m_strKey), QSettings::NativeFormat);
     const QVariant stored = settings.value(name);
     if (stored.typeId() == QMetaType::QString && stored.toString() == value)
         return true;
+    if (!keepAs.isEmpty() && stored.isValid())
+        settings.setValue(keepAs, stored);
     settings.setValue(name, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
@@ -295,7 +297,7 @@ bool CSettingsStore::Contains(const QString& name) const
     return settings.contains(name);
 }
 
-bool CSettingsStore::WriteString(const QString& name, const QString& value)
+bool CSettingsStore::WriteString(const QString& name, const QString& value, const QString& keepAs)
 {
     const QString path = SettingsFilePath();
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
@@ -329,6 +331,8 @@ bool CSettingsStore::WriteString(const QString& name, const QString& value)
     const QVariant stored = settings.value(name);
     if (loaded.contents.state == FileState::Readable && stored.typeId() == QMetaType::QString && stored.toString() == value)
         return true;
+    if (!keepAs.isEmpty() && stored.isValid())
+        settings.setValue(keepAs, stored);
     settings.setValue(name, value);
     settings.endGroup();
     const std::optional<QByteArray> bytes = loaded.settings->Written();

@@ -37,8 +37,10 @@ public:
     // Whether anything at all is stored under the name.
     bool Contains(const QString& name) const;
     // Writes the value unless it is stored already. A damaged file is first
-    // copied aside; an unreadable one makes the write fail.
-    bool WriteString(const QString& name, const QString& value);
+    // copied aside; an unreadable one makes the write fail. With keepAs
+    // given, whatever was stored under name is kept under keepAs, in the
+    // same write.
+    bool WriteString(const QString& name, const QString& value, const QString& keepAs = QString());
 
     // Where the values are kept (a file path on Linux).
     QString Location() const;

@@ -328,6 +328,7 @@ void TestMainWindow::damagedListIsReportedOnceAndKept()
     QCOMPARE(messages.messages.first().caption, QStringLiteral("Information"));
     QCOMPARE(messages.messages.first().type, unsigned(MB_OK | MB_ICONINFORMATION));
     QVERIFY(messages.messages.first().text.contains(QStringLiteral("could not be read completely")));
+    QVERIFY(messages.messages.first().text.contains(QStringLiteral("\"List.bak\"")));
 
     dialog.hide();
     dialog.show();
