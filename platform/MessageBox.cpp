@@ -8,7 +8,6 @@ namespace {
 
 constexpr unsigned kButtonsMask = 0x0f;
 constexpr unsigned kIconMask = 0xf0;
-constexpr unsigned kIconWarning = 0x30;
 
 MessageBoxHandler& Handler()
 {
@@ -27,7 +26,7 @@ QMessageBox::Icon IconOf(unsigned type)
         return QMessageBox::Critical;
     case MB_ICONQUESTION:
         return QMessageBox::Question;
-    case kIconWarning:
+    case MB_ICONEXCLAMATION:
         return QMessageBox::Warning;
     case MB_ICONINFORMATION:
         return QMessageBox::Information;

@@ -11,6 +11,7 @@ enum MessageBoxType : unsigned {
     MB_OKCANCEL = 0x1,
     MB_ICONERROR = 0x10,
     MB_ICONQUESTION = 0x20,
+    MB_ICONEXCLAMATION = 0x30,
     MB_ICONINFORMATION = 0x40,
 };
 
