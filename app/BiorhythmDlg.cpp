@@ -40,6 +40,8 @@ const std::vector<CommandEntry> kCommandMap = {
     { IDC_PREV_DATE, BN_CLICKED, &CBiorhythmDlg::OnPrevDate },
     { IDC_PREV_MONTH, BN_CLICKED, &CBiorhythmDlg::OnPrevMonth },
     { IDC_HELP, BN_CLICKED, &CBiorhythmDlg::OnHelp },
+    { IDC_LIST, BN_CLICKED, &CBiorhythmDlg::OnList },
+    { IDC_PERSONS, CBN_SELENDOK, &CBiorhythmDlg::OnSelEndOkPersons },
     { IDC_INFO, BN_CLICKED, &CBiorhythmDlg::OnInfo },
     { IDC_RHYTHMS, CBN_SELENDOK, &CBiorhythmDlg::OnSelEndOkRhythms },
     { IDC_RESET, BN_CLICKED, &CBiorhythmDlg::OnReset },
@@ -152,7 +154,7 @@ void CBiorhythmDlg::OnDestroy()
 
     // No tick of the walk may come after the calendar is gone.
     StopMonthScan();
-    m_personsStore.Write(m_arrPersons);
+    SavePersons(true);
     delete m_pCalendar;
     m_pCalendar = nullptr;
     m_arrPersons.clear();

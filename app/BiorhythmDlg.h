@@ -84,8 +84,11 @@ public:
     void ShowBirthDay();
     int AssessCriticalDay(double age);
 
-    // Persons
+    // Persons: the list of named birth dates, its List command and the
+    // name selector
     void LoadPersons();
+    void OnList();
+    void OnSelEndOkPersons();
 
     // State record
     QString m_strListValue;
@@ -174,6 +177,7 @@ private:
     // Modes
     bool HasBirthDate() const { return m_nBirthDay != 0 && m_nBirthMonth != 0 && m_nBirthYear != 0; }
     void EnterBirthDate();
+    void ShowNewBirthDate();
     void ClearReadouts();
     void StudyDay();
     void StepMonthForward(bool advancePanel);
@@ -216,6 +220,11 @@ private:
     short m_nScanYear = 0;
 
     // Persons
+    void AddPerson(const QString& name);
+    void RemovePerson(int index);
+    void ChooseNoPerson();
+    // Saves the list now; on failure the user is told, and the list stays.
+    void SavePersons(bool closing);
     CPersonsStore m_personsStore;
     // Shown once, when the window is first shown; empty when all is well.
     QString m_strStoredListNotice;

@@ -80,6 +80,14 @@ void CBiorhythmDlg::EnterBirthDate()
         SetButton(m_btnPrevMonth, false);
     }
 
+    ShowNewBirthDate();
+    Invalidate();
+}
+
+// The label of a birth date just taken, and what it means for a
+// comparison: the second date of one, or a date on its own that ends it.
+void CBiorhythmDlg::ShowNewBirthDate()
+{
     const QString label = BirthDateLabel(m_nBirthDay, m_nBirthMonth, m_nBirthYear);
     if (m_bAwaitSecondDate) {
         SetWindowText(&m_staticBirth2, label);
@@ -96,7 +104,6 @@ void CBiorhythmDlg::EnterBirthDate()
 
     SetButton(m_btnInsert, true);
     m_bCompareMode = false;
-    Invalidate();
 }
 
 void CBiorhythmDlg::OnReset()

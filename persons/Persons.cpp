@@ -5,6 +5,13 @@
 
 namespace {
 
+const QString kAlertCaption = QStringLiteral("Alert");
+const QString kChangeNotSaved = QStringLiteral(
+    "The persons list could not be saved in\n%1\n\n"
+    "The change is kept while the program runs, and the list is saved again when it closes.");
+const QString kListNotSaved = QStringLiteral(
+    "The persons list could not be saved in\n%1\n\nPersons added or removed since it was last saved are lost.");
+
 // What the user is told once the window is up when the stored list could
 // not be read whole; empty when it could.
 QString StoredListNotice(const CPersonsStore& store)
@@ -50,4 +57,12 @@ void CBiorhythmDlg::LoadPersons()
 void CBiorhythmDlg::ReportStoredListProblem(const QString& notice)
 {
     MessageBox(this, notice, QStringLiteral("Information"), MB_OK | MB_ICONINFORMATION);
+}
+
+void CBiorhythmDlg::SavePersons(bool closing)
+{
+    if (m_personsStore.Write(m_arrPersons))
+        return;
+    const QString text = (closing ? kListNotSaved : kChangeNotSaved).arg(m_personsStore.Location());
+    MessageBox(isVisible() ? this : nullptr, text, kAlertCaption, MB_OK | MB_ICONERROR);
 }

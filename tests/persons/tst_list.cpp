@@ -1,11 +1,39 @@
+#include "app/BiorhythmDlg.h"
 #include "persons/ListDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
+#include "tests/support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace {
+
+const QString kFivePersons = QStringLiteral("1101011990A1102021991B1203031992Cy1104041993D1105051994E");
+const QString kInsertName = QStringLiteral("To add new item into the list,  \n please, insert name.");
+const QString kTooLong = QStringLiteral(" The list is too long! \n Remove unnecessary items \n to add new ones.");
+
+std::optional<QString> StoredList()
+{
+    return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 100000);
+}
+
+QStringList Items(const CColorComboBox& combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.GetCount(); ++i)
+        items << combo.GetLBText(i);
+    return items;
+}
 
 QWidget* Control(const CDialog& dialog, int id)
 {
@@ -30,6 +58,123 @@ void Enter(const CDialog& dialog)
     QTest::keyClick(Control(dialog, IDC_LIST_NAME), Qt::Key_Return);
 }
 
+using ListAction = std::function<void(CListDlg&)>;
+
+ListAction AddName(const QString& name)
+{
+    return [name](CListDlg& list) {
+        Type(list, name);
+        Click(list, IDC_LIST_ADD);
+    };
+}
+
+ListAction Press(int id)
+{
+    return [id](CListDlg& list) { Click(list, id); };
+}
+
+// What one run of the list dialog showed.
+struct ListShown {
+    QString name;
+    QString info;
+    bool canAdd;
+    bool canRemove;
+    bool editable;
+};
+
+// Answers the list dialogs that open, one action for each run, and keeps
+// what each run showed. A run with no action left is cancelled.
+class ListAnswers : public QObject
+{
+public:
+    explicit ListAnswers(QList<ListAction> actions)
+        : m_actions(std::move(actions))
+    {
+        Schedule();
+    }
+
+    QList<ListShown> shown;
+
+private:
+    void Schedule() { QTimer::singleShot(0, this, &ListAnswers::Answer); }
+
+    void Answer()
+    {
+        auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget());
+        if (!list || !list->isVisible()) {
+            if (++m_nIdle < 200)
+                Schedule();
+            return;
+        }
+        m_nIdle = 0;
+        shown.append({ GetWindowText(Control(*list, IDC_LIST_NAME)), GetWindowText(Control(*list, IDC_LIST_INFO)),
+            Control(*list, IDC_LIST_ADD)->isEnabled(), Control(*list, IDC_LIST_REMOVE)->isEnabled(),
+            !qobject_cast<QLineEdit*>(Control(*list, IDC_LIST_NAME))->isReadOnly() });
+        if (m_actions.isEmpty())
+            list->OnCancel();
+        else
+            m_actions.takeFirst()(*list);
+        Schedule();
+    }
+
+    QList<ListAction> m_actions;
+    int m_nIdle = 0;
+};
+
+// A shown main window over a stored list, whose message boxes are answered
+// with answer and kept.
+class PersonsFixture
+{
+public:
+    explicit PersonsFixture(const QString& stored = QString())
+    {
+        if (!stored.isEmpty())
+            CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), stored);
+        SetMessageBoxHandler([this](const QString& text, const QString& caption, unsigned) {
+            messages << text;
+            captions << caption;
+            return answer;
+        });
+        m_window = std::make_unique<CBiorhythmDlg>();
+        m_window->show();
+    }
+    ~PersonsFixture()
+    {
+        m_window.reset();
+        SetMessageBoxHandler(nullptr);
+    }
+
+    CBiorhythmDlg& window() { return *m_window; }
+
+    void setBirth(const QDate& birth)
+    {
+        m_window->m_nBirthDay = static_cast<short>(birth.day());
+        m_window->m_nBirthMonth = static_cast<short>(birth.month());
+        m_window->m_nBirthYear = static_cast<short>(birth.year());
+    }
+
+    void choose(int item)
+    {
+        m_window->m_comboPersons.SetCurSel(item);
+        m_window->OnCommand(IDC_PERSONS, CBN_SELENDOK);
+    }
+
+    QList<ListShown> list(QList<ListAction> actions)
+    {
+        ListAnswers answers(std::move(actions));
+        m_window->OnCommand(IDC_LIST, BN_CLICKED);
+        return answers.shown;
+    }
+
+    QStringList messages;
+    QStringList captions;
+    int answer = IDOK;
+
+private:
+    ScopedSettingsFolder m_settings;
+    std::unique_ptr<CBiorhythmDlg> m_window;
+};
+
 } // namespace
 
 class TestList : public QObject
@@ -41,6 +186,20 @@ private slots:
     void buttonsAndEnter_data();
     void buttonsAndEnter();
     void tooLongNameKeepsDialogOpen();
+
+    void addsPersonAndSavesAtOnce();
+    void emptyNameAsksOnce_data();
+    void emptyNameAsksOnce();
+    void noBirthDateExplainsHowToAdd();
+    void fullListRefusesAnotherPerson_data();
+    void fullListRefusesAnotherPerson();
+    void removesChosenPerson_data();
+    void removesChosenPerson();
+    void failedSaveIsReportedAndKept();
+
+    void choosingPersonTakesBirthDate_data();
+    void choosingPersonTakesBirthDate();
+    void choosingNameResets();
 
     void cleanup() { SetMessageBoxHandler(nullptr); }
 };
@@ -156,6 +315,220 @@ void TestList::tooLongNameKeepsDialogOpen()
     QVERIFY(list.m_bAdd);
     QCOMPARE(list.m_strName, twelve);
     QCOMPARE(messages.size(), 1);
+}
+
+// The new person is in the stored list before the window closes, so a
+// crash cannot take it.
+void TestList::addsPersonAndSavesAtOnce()
+{
+    PersonsFixture fixture(QStringLiteral("1503071975Alice"));
+    fixture.setBirth(QDate(1990, 3, 5));
+    const QList<ListShown> shown = fixture.list({ AddName(QStringLiteral("Jo")) });
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().info, QStringLiteral("Birth date: March 5, 1990\n"));
+    QCOMPARE(shown.first().name, QString());
+    QVERIFY(shown.first().canAdd && !shown.first().canRemove && shown.first().editable);
+    QCOMPARE(fixture.window().m_arrPersons, (QStringList { "1600000000(Name)", "1503071975Alice", "1205031990Jo" }));
+    QCOMPARE(Items(fixture.window().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QCOMPARE(fixture.window().m_comboPersons.GetCurSel(), 0);
+    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
+
+    CBiorhythmDlg restarted(nullptr, CPersonsStore::Access::ReadOnly);
+    QCOMPARE(Items(restarted.m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QVERIFY(fixture.messages.isEmpty());
+}
+
+void TestList::emptyNameAsksOnce_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("then cancelled") << "cancel" << QStringList { "(Name)" };
+    QTest::newRow("then named") << "Bob" << QStringList { "(Name)", "Bob" };
+    QTest::newRow("empty again") << "" << QStringList { "(Name)" };
+}
+
+void TestList::emptyNameAsksOnce()
+{
+    QFETCH(QString, second);
+    QFETCH(QStringList, names);
+
+    PersonsFixture fixture;
+    fixture.setBirth(QDate(1980, 12, 9));
+    const QList<ListShown> shown = fixture.list(
+        { AddName(QString()), second == QLatin1String("cancel") ? Press(IDCANCEL) : AddName(second) });
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(fixture.messages, QStringList { kInsertName });
+    QCOMPARE(fixture.captions, QStringList { "Information" });
+    QCOMPARE(Items(fixture.window().m_comboPersons), names);
+}
+
+// Without a birth date the dialog only shows how to add one.
+void TestList::noBirthDateExplainsHowToAdd()
+{
+    PersonsFixture fixture;
+    const QList<ListShown> shown = fixture.list({ [](CListDlg& list) {
+        Enter(list);
+        QVERIFY(list.isVisible());
+        Click(list, IDCANCEL);
+    } });
+    QCOMPARE(fixture.messages,
+        QStringList { "To add new item into the list (Name) \n insert date of birth into the calendar  \n"
+                      "  [M-Y-D] and press button \"List\" again " });
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().name, QStringLiteral("(Name)"));
+    QCOMPARE(shown.first().info, QStringLiteral("Birth date: 00.00.00"));
+    QVERIFY(!shown.first().canAdd && !shown.first().canRemove && !shown.first().editable);
+    QCOMPARE(fixture.window().m_arrPersons.size(), 1);
+}
+
+void TestList::fullListRefusesAnotherPerson_data()
+{
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("eleven persons") << 11;
+    // More than the program writes, from an older list or a hand.
+    QTest::newRow("twenty-four persons") << 24;
+}
+
+void TestList::fullListRefusesAnotherPerson()
+{
+    QFETCH(int, stored);
+
+    const QString full = QStringLiteral("1101011990A").repeated(stored);
+    PersonsFixture fixture(full);
+    QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
+    fixture.setBirth(QDate(1990, 3, 5));
+    fixture.list({ AddName(QStringLiteral("Max")) });
+    QCOMPARE(fixture.messages, QStringList { kTooLong });
+    QCOMPARE(fixture.window().m_arrPersons.size(), stored + 1);
+    QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
+    QCOMPARE(StoredList(), full);
+}
+
+void TestList::removesChosenPerson_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("confirmed") << int(IDOK) << QStringList { "(Name)", "A", "B", "D", "E" }
+                               << "1101011990A1102021991B1104041993D1105051994E";
+    QTest::newRow("cancelled") << int(IDCANCEL) << QStringList { "(Name)", "A", "B", "Cy", "D", "E" } << kFivePersons;
+}
+
+void TestList::removesChosenPerson()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, names);
+    QFETCH(QString, stored);
+
+    PersonsFixture fixture(kFivePersons);
+    fixture.choose(3);
+    fixture.answer = answer;
+    const QList<ListShown> shown = fixture.list({ Press(IDC_LIST_REMOVE) });
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().name, QStringLiteral("Cy"));
+    QCOMPARE(shown.first().info, QStringLiteral("Birth date: March 3, 1992\n"));
+    QVERIFY(!shown.first().canAdd && shown.first().canRemove && !shown.first().editable);
+    QCOMPARE(fixture.messages, QStringList { "Do you really want  to remove this item from the list?" });
+    QCOMPARE(fixture.captions, QStringList { "Confirmation" });
+    QCOMPARE(Items(fixture.window().m_comboPersons), names);
+    QCOMPARE(StoredList(), stored);
+
+    CBiorhythmDlg& window = fixture.window();
+    if (answer == IDOK) {
+        QCOMPARE(window.m_comboPersons.GetCurSel(), 0);
+        QCOMPARE(window.m_nBirthDay + window.m_nBirthMonth + window.m_nBirthYear, 0);
+        QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
+            QDate(2026, 12, 7));
+        QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date:        "));
+        QVERIFY(!window.m_btnStart.m_bActive && !window.m_btnNextDate.m_bActive);
+    } else {
+        QCOMPARE(window.m_comboPersons.GetCurSel(), 3);
+        QCOMPARE(window.m_nBirthYear, short(1992));
+    }
+}
+
+// Settings that cannot be written (the folder became a file): the user is
+// told, the person stays in the list, and the close saves it once it can.
+void TestList::failedSaveIsReportedAndKept()
+{
+    PersonsFixture fixture(QStringLiteral("1503071975Alice"));
+    const QString folder = QFileInfo(CSettingsStore(QStringLiteral("Work string")).Location()).absolutePath();
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral(".away")));
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    fixture.setBirth(QDate(1990, 3, 5));
+    fixture.list({ AddName(QStringLiteral("Jo")) });
+    QCOMPARE(fixture.captions, QStringList { "Alert" });
+    QVERIFY(fixture.messages.first().contains(QStringLiteral("could not be saved")));
+    QCOMPARE(Items(fixture.window().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+
+    QVERIFY(blocker.remove());
+    QVERIFY(QDir().rename(folder + QStringLiteral(".away"), folder));
+    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice"));
+    fixture.window().reject();
+    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
+    QCOMPARE(fixture.messages.size(), 1);
+}
+
+void TestList::choosingPersonTakesBirthDate_data()
+{
+    QTest::addColumn<bool>("secondDate");
+
+    QTest::newRow("on its own") << false;
+    QTest::newRow("second date of a comparison") << true;
+}
+
+void TestList::choosingPersonTakesBirthDate()
+{
+    QFETCH(bool, secondDate);
+
+    PersonsFixture fixture(QStringLiteral("1503071975Alice1309121980Bob"));
+    CBiorhythmDlg& window = fixture.window();
+    fixture.choose(1);
+    window.OnCommand(IDC_START, BN_CLICKED);
+    QVERIFY(window.IsTimerRunning(IDT_SCAN));
+    window.m_bAwaitSecondDate = secondDate;
+
+    fixture.choose(2);
+    QVERIFY(!window.IsTimerRunning(IDT_SCAN));
+    QCOMPARE(QDate(window.m_nBirthYear, window.m_nBirthMonth, window.m_nBirthDay), QDate(1980, 12, 9));
+    QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
+        QDate(1980, 12, 9));
+    QCOMPARE(GetWindowText(&window.m_staticBirth1), secondDate ? "Birth date: 07.03.1975" : "Birth date: 12.09.1980");
+    QCOMPARE(GetWindowText(&window.m_staticBirth2), secondDate ? "Birth date: 12.09.1980" : "Birth date: ");
+    QCOMPARE(GetWindowText(&window.m_staticHelp),
+        secondDate ? "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison."
+                   : "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
+    QCOMPARE(GetWindowText(&window.m_staticTime), QStringLiteral("(Time)      "));
+    QVERIFY(window.m_btnStart.m_bActive && window.m_btnNextDate.m_bActive && window.m_btnInsert.m_bActive);
+    QVERIFY(window.m_btnCurrentMonth.m_bActive);
+    QVERIFY(!window.m_btnPrevDate.m_bActive && !window.m_btnPrevMonth.m_bActive && !window.m_btnInfo.m_bActive);
+    QCOMPARE(window.m_nCriticalLevel + window.m_nDayOfYear + window.m_nMoonMark, 0);
+    QVERIFY(window.m_strCriticalNote.isEmpty());
+    QVERIFY(!window.m_bCompareMode);
+}
+
+void TestList::choosingNameResets()
+{
+    PersonsFixture fixture(QStringLiteral("1503071975Alice1309121980Bob"));
+    CBiorhythmDlg& window = fixture.window();
+    fixture.choose(2);
+    fixture.choose(0);
+    QCOMPARE(window.m_nBirthDay + window.m_nBirthMonth + window.m_nBirthYear, 0);
+    QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
+        QDate(2026, 12, 7));
+    QCOMPARE(GetWindowText(&window.m_staticHelp),
+        QStringLiteral("        Insert date of birth  [M-Y-D] and press \"< > \" button to start."));
+    QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date: "));
+    QVERIFY(!window.m_btnStart.m_bActive && !window.m_btnPrevDate.m_bActive && !window.m_btnNextDate.m_bActive);
+    QVERIFY(!window.m_btnInsert.m_bActive);
 }
 
 QTEST_MAIN(TestList)
