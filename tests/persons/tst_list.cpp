@@ -19,8 +19,6 @@
 namespace {
 
 const QString kFivePersons = QStringLiteral("1101011990A1102021991B1203031992Cy1104041993D1105051994E");
-const QString kInsertName = QStringLiteral("To add new item into the list,  \n please, insert name.");
-const QString kTooLong = QStringLiteral(" The list is too long! \n Remove unnecessary items \n to add new ones.");
 
 std::optional<QString> StoredList()
 {
@@ -33,6 +31,21 @@ QStringList Items(const CColorComboBox& combo)
     for (int i = 0; i < combo.GetCount(); ++i)
         items << combo.GetLBText(i);
     return items;
+}
+
+// The buttons that need a birth date or a shown day, those active named.
+QString ActiveButtons(const CBiorhythmDlg& window)
+{
+    const std::pair<const CIconButton*, const char*> buttons[] = { { &window.m_btnStart, "Start" },
+        { &window.m_btnPrevMonth, "PrevMonth" }, { &window.m_btnPrevDate, "PrevDate" },
+        { &window.m_btnNextDate, "NextDate" }, { &window.m_btnInsert, "Insert" }, { &window.m_btnRemove, "Remove" },
+        { &window.m_btnCompare, "Compare" }, { &window.m_btnInfo, "Info" }, { &window.m_btnCurrentMonth, "CurrentMonth" } };
+    QStringList active;
+    for (const auto& [button, name] : buttons) {
+        if (button->m_bActive)
+            active << QString::fromLatin1(name);
+    }
+    return active.join(u' ');
 }
 
 QWidget* Control(const CDialog& dialog, int id)
@@ -73,13 +86,12 @@ ListAction Press(int id)
     return [id](CListDlg& list) { Click(list, id); };
 }
 
-// What one run of the list dialog showed.
+// What one run of the list dialog showed; controls names the enabled
+// buttons and "edit" when the name can be typed.
 struct ListShown {
     QString name;
     QString info;
-    bool canAdd;
-    bool canRemove;
-    bool editable;
+    QString controls;
 };
 
 // Answers the list dialogs that open, one action for each run, and keeps
@@ -107,9 +119,15 @@ private:
             return;
         }
         m_nIdle = 0;
+        QStringList controls;
+        for (int id : { IDC_LIST_ADD, IDC_LIST_REMOVE }) {
+            if (Control(*list, id)->isEnabled())
+                controls << GetWindowText(Control(*list, id));
+        }
+        if (!qobject_cast<QLineEdit*>(Control(*list, IDC_LIST_NAME))->isReadOnly())
+            controls << QStringLiteral("edit");
         shown.append({ GetWindowText(Control(*list, IDC_LIST_NAME)), GetWindowText(Control(*list, IDC_LIST_INFO)),
-            Control(*list, IDC_LIST_ADD)->isEnabled(), Control(*list, IDC_LIST_REMOVE)->isEnabled(),
-            !qobject_cast<QLineEdit*>(Control(*list, IDC_LIST_NAME))->isReadOnly() });
+            controls.join(u' ') });
         if (m_actions.isEmpty())
             list->OnCancel();
         else
@@ -328,7 +346,7 @@ void TestList::addsPersonAndSavesAtOnce()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().info, QStringLiteral("Birth date: March 5, 1990\n"));
     QCOMPARE(shown.first().name, QString());
-    QVERIFY(shown.first().canAdd && !shown.first().canRemove && shown.first().editable);
+    QCOMPARE(shown.first().controls, QStringLiteral("Add edit"));
     QCOMPARE(fixture.window().m_arrPersons, (QStringList { "1600000000(Name)", "1503071975Alice", "1205031990Jo" }));
     QCOMPARE(Items(fixture.window().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
     QCOMPARE(fixture.window().m_comboPersons.GetCurSel(), 0);
@@ -359,7 +377,7 @@ void TestList::emptyNameAsksOnce()
     const QList<ListShown> shown = fixture.list(
         { AddName(QString()), second == QLatin1String("cancel") ? Press(IDCANCEL) : AddName(second) });
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(fixture.messages, QStringList { kInsertName });
+    QCOMPARE(fixture.messages, QStringList { "To add new item into the list,  \n please, insert name." });
     QCOMPARE(fixture.captions, QStringList { "Information" });
     QCOMPARE(Items(fixture.window().m_comboPersons), names);
 }
@@ -379,7 +397,7 @@ void TestList::noBirthDateExplainsHowToAdd()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().name, QStringLiteral("(Name)"));
     QCOMPARE(shown.first().info, QStringLiteral("Birth date: 00.00.00"));
-    QVERIFY(!shown.first().canAdd && !shown.first().canRemove && !shown.first().editable);
+    QCOMPARE(shown.first().controls, QString());
     QCOMPARE(fixture.window().m_arrPersons.size(), 1);
 }
 
@@ -401,7 +419,7 @@ void TestList::fullListRefusesAnotherPerson()
     QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
     fixture.setBirth(QDate(1990, 3, 5));
     fixture.list({ AddName(QStringLiteral("Max")) });
-    QCOMPARE(fixture.messages, QStringList { kTooLong });
+    QCOMPARE(fixture.messages, QStringList { " The list is too long! \n Remove unnecessary items \n to add new ones." });
     QCOMPARE(fixture.window().m_arrPersons.size(), stored + 1);
     QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
     QCOMPARE(StoredList(), full);
@@ -432,7 +450,7 @@ void TestList::removesChosenPerson()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().name, QStringLiteral("Cy"));
     QCOMPARE(shown.first().info, QStringLiteral("Birth date: March 3, 1992\n"));
-    QVERIFY(!shown.first().canAdd && shown.first().canRemove && !shown.first().editable);
+    QCOMPARE(shown.first().controls, QStringLiteral("Remove"));
     QCOMPARE(fixture.messages, QStringList { "Do you really want  to remove this item from the list?" });
     QCOMPARE(fixture.captions, QStringList { "Confirmation" });
     QCOMPARE(Items(fixture.window().m_comboPersons), names);
@@ -445,7 +463,7 @@ void TestList::removesChosenPerson()
         QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
             QDate(2026, 12, 7));
         QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date:        "));
-        QVERIFY(!window.m_btnStart.m_bActive && !window.m_btnNextDate.m_bActive);
+        QCOMPARE(ActiveButtons(window), QStringLiteral("PrevMonth"));
     } else {
         QCOMPARE(window.m_comboPersons.GetCurSel(), 3);
         QCOMPARE(window.m_nBirthYear, short(1992));
@@ -494,22 +512,22 @@ void TestList::choosingPersonTakesBirthDate()
     fixture.choose(1);
     window.OnCommand(IDC_START, BN_CLICKED);
     QVERIFY(window.IsTimerRunning(IDT_SCAN));
-    window.m_bAwaitSecondDate = secondDate;
+    if (secondDate)
+        window.OnCommand(IDC_INSERT, BN_CLICKED);
 
     fixture.choose(2);
     QVERIFY(!window.IsTimerRunning(IDT_SCAN));
     QCOMPARE(QDate(window.m_nBirthYear, window.m_nBirthMonth, window.m_nBirthDay), QDate(1980, 12, 9));
     QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
         QDate(1980, 12, 9));
-    QCOMPARE(GetWindowText(&window.m_staticBirth1), secondDate ? "Birth date: 07.03.1975" : "Birth date: 12.09.1980");
+    QCOMPARE(GetWindowText(&window.m_staticBirth1), secondDate ? "Birth date 1: 07.03.1975" : "Birth date: 12.09.1980");
     QCOMPARE(GetWindowText(&window.m_staticBirth2), secondDate ? "Birth date: 12.09.1980" : "Birth date: ");
     QCOMPARE(GetWindowText(&window.m_staticHelp),
         secondDate ? "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison."
                    : "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
     QCOMPARE(GetWindowText(&window.m_staticTime), QStringLiteral("(Time)      "));
-    QVERIFY(window.m_btnStart.m_bActive && window.m_btnNextDate.m_bActive && window.m_btnInsert.m_bActive);
-    QVERIFY(window.m_btnCurrentMonth.m_bActive);
-    QVERIFY(!window.m_btnPrevDate.m_bActive && !window.m_btnPrevMonth.m_bActive && !window.m_btnInfo.m_bActive);
+    QCOMPARE(ActiveButtons(window),
+        secondDate ? "Start NextDate Insert Remove CurrentMonth" : "Start NextDate Insert CurrentMonth");
     QCOMPARE(window.m_nCriticalLevel + window.m_nDayOfYear + window.m_nMoonMark, 0);
     QVERIFY(window.m_strCriticalNote.isEmpty());
     QVERIFY(!window.m_bCompareMode);
@@ -527,8 +545,7 @@ void TestList::choosingNameResets()
     QCOMPARE(GetWindowText(&window.m_staticHelp),
         QStringLiteral("        Insert date of birth  [M-Y-D] and press \"< > \" button to start."));
     QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date: "));
-    QVERIFY(!window.m_btnStart.m_bActive && !window.m_btnPrevDate.m_bActive && !window.m_btnNextDate.m_bActive);
-    QVERIFY(!window.m_btnInsert.m_bActive);
+    QCOMPARE(ActiveButtons(window), QStringLiteral("PrevMonth"));
 }
 
 QTEST_MAIN(TestList)
