@@ -1,0 +1,515 @@
+#include "app/BiorhythmDlg.h"
+#include "calendar/CalendarPanel.h"
+#include "persons/ListDlg.h"
+#include "platform/MessageBox.h"
+#include "res/ResourceIds.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// Whole stories of use, from the window's start to its close, told through
+// the mouse and the keyboard only. Each one checks what its user would see
+// and leaves screenshots in the build folder to look at.
+
+namespace {
+
+const QString kHelpInsert = QStringLiteral(
+    "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start.");
+const QString kHelpInsertShort = QStringLiteral(
+    "        Insert date of birth  [M-Y-D] and press \"< > \" button to start.");
+const QString kHelpStartOrInsert = QStringLiteral(
+    "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
+const QString kHelpStartOrSecond = QStringLiteral(
+    "        Press \"< > \" button  or insert second date of birth to compare biorhythms.");
+const QString kHelpLastOrContinue = QStringLiteral(
+    "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison.");
+const QString kHelpCompareOrSecond = QStringLiteral(
+    "        Press  \"Compare\"  button to start comparison or \"< >\" to study  biorhythms for second birth date.");
+const QString kHelpUseNext = QStringLiteral("        Use  \"> >\"  button to investigate the rest of the month.");
+const QString kHelpStudyMore = QStringLiteral(
+    "        Use Current month tool and the calendar to study biorhythms more carefully.");
+const QString kHelpCurrentMonth = QStringLiteral(
+    "        Click the calendar or unselect Current month button to return to the birth date insertion mode.");
+const QString kHardEnough = QStringLiteral("        The day is hard enough");
+const QString kUnfavourable = QStringLiteral("        The day is unfavorable. ");
+
+const QColor kSelectedCell(0, 0, 144);
+const QColor kYearCurve(80, 233, 80);
+const QColor kLevelMarker(153, 255, 153);
+const QColor kFirstPersonCurve(255, 0, 255);
+const QColor kFirstPersonMarker(255, 135, 255);
+const QColor kMonthBand(5, 20, 144);
+const QColor kDayLine(255, 255, 255);
+const QColor kCaption(255, 204, 51);
+const QColor kPhysicalCurve(0, 0, 255);
+const QColor kEmotionalCurve(255, 0, 0);
+const QColor kIntellectualCurve(0, 225, 0);
+const QColor kIntellectualBar(0, 255, 0);
+
+int CountPixels(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += QColor(image.pixel(x, y)) == colour ? 1 : 0;
+    }
+    return count;
+}
+
+// Clicks an item of a drop-down list as a user does: opens the list, then
+// clicks the item, scrolled into view.
+void Choose(QComboBox& selector, const QString& item)
+{
+    const int row = selector.findText(item);
+    QVERIFY2(row >= 0, qPrintable(item));
+    QTest::mouseClick(&selector, Qt::LeftButton);
+    QAbstractItemView* list = selector.view();
+    QTRY_VERIFY(list->isVisible());
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    const QPoint centre = list->visualRect(index).center();
+    QTest::mouseMove(list->viewport(), centre);
+    // A release that soon after the opening click would count as part of it.
+    QTest::qWait(QApplication::doubleClickInterval());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(selector.currentText(), item);
+}
+
+// Someone at the main window in a settings folder of their own, on the
+// 7th of December 2026. Message boxes are answered with OK and kept.
+class User
+{
+public:
+    User()
+    {
+        SetMessageBoxHandler([this](const QString& text, const QString&, unsigned) {
+            messages << text;
+            return int(IDOK);
+        });
+        start();
+    }
+    ~User()
+    {
+        m_window.reset();
+        SetMessageBoxHandler(nullptr);
+    }
+
+    void start()
+    {
+        m_window = std::make_unique<CBiorhythmDlg>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    // Esc closes the window, which saves the persons list; then it is gone.
+    void close()
+    {
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+        m_window.reset();
+    }
+
+    void restart()
+    {
+        close();
+        start();
+    }
+
+    CBiorhythmDlg& window() { return *m_window; }
+    CCalendarPanel& calendar() { return *m_window->m_pCalendar; }
+
+    // The calendar paged with its own month and year lists.
+    void page(const QString& month, int year)
+    {
+        Choose(selector(IDC_CALENDAR_YEAR), QString::number(year));
+        Choose(selector(IDC_CALENDAR_MONTH), month);
+    }
+
+    // A click on a day of the month the calendar shows; the calendar tells
+    // the window through the event loop.
+    void clickDay(int day)
+    {
+        QTest::mouseClick(&calendar(), Qt::LeftButton, {}, cell(day).center());
+        QCoreApplication::sendPostedEvents(m_window.get(), CPostedMessage::EventType());
+    }
+
+    void enterBirth(const QString& month, int year, int day)
+    {
+        page(month, year);
+        clickDay(day);
+    }
+
+    void press(CIconButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void chooseView(const QString& view) { Choose(m_window->m_comboRhythms, view); }
+    void choosePerson(const QString& name) { Choose(m_window->m_comboPersons, name); }
+
+    bool walking() const { return m_window->IsTimerRunning(IDT_SCAN); }
+
+    // The walk sped up: its ticks come one after another.
+    void tickWalkToItsEnd()
+    {
+        for (int tick = 0; walking() && tick < 40; ++tick)
+            m_window->OnTimer(IDT_SCAN);
+        QVERIFY(!walking());
+    }
+
+    // The walk on its own timer, watched to its end: the days it selected,
+    // in turn.
+    QList<int> watchWalk()
+    {
+        QList<int> days;
+        QElapsedTimer clock;
+        clock.start();
+        while (walking() && clock.elapsed() < 30000) {
+            QTest::qWait(20);
+            const int day = calendar().m_nDay;
+            if (day != 0 && (days.isEmpty() || days.last() != day))
+                days << day;
+        }
+        return days;
+    }
+
+    // Adds the entered birth date to the list under a name: the List button,
+    // then the name typed and Add clicked in the List box.
+    void keepInList(const QString& name)
+    {
+        QTimer::singleShot(0, m_window.get(), [name] {
+            auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget());
+            if (!list)
+                return;
+            QTest::keyClicks(list->GetDlgItem(IDC_LIST_NAME), name);
+            QTest::mouseClick(list->GetDlgItem(IDC_LIST_ADD), Qt::LeftButton);
+        });
+        // Should the box not open as expected, it is closed after a while so
+        // that the story fails instead of waiting for ever.
+        QTimer::singleShot(10000, m_window.get(), [] {
+            if (auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget()))
+                list->OnCancel();
+        });
+        press(m_window->m_btnList);
+    }
+
+    QString help() const { return GetWindowText(&m_window->m_staticHelp); }
+    QString birth1() const { return GetWindowText(&m_window->m_staticBirth1); }
+    QString birth2() const { return GetWindowText(&m_window->m_staticBirth2); }
+    QString time() const { return GetWindowText(&m_window->m_staticTime).trimmed(); }
+
+    // The calendar's month and year as its lists show them.
+    QString shownPage() { return selector(IDC_CALENDAR_MONTH).currentText() + u' ' + selector(IDC_CALENDAR_YEAR).currentText(); }
+
+    // The day whose cell is filled as selected on screen; 0 for none.
+    int selectedDayOnScreen()
+    {
+        const QImage image = calendar().grab().toImage();
+        int selected = 0;
+        for (int day = 1; day <= calendar().GetDaysInMonth(); ++day) {
+            const QRect area = cell(day);
+            if (QColor(image.pixel(area.right() - 4, area.top() + 12)) == kSelectedCell) {
+                if (selected != 0)
+                    return -1;
+                selected = day;
+            }
+        }
+        return selected;
+    }
+
+    // The calendar's marks of a comparison as day numbers; 0 for none shown.
+    QPair<int, int> marks()
+    {
+        int first = 0;
+        int second = 0;
+        if (calendar().ShowMarks())
+            calendar().GetMarkedDays(&first, &second);
+        return { first, second };
+    }
+
+    QStringList views() const { return Items(m_window->m_comboRhythms); }
+    QStringList persons() const { return Items(m_window->m_comboPersons); }
+
+    // The window as it is seen, kept as a PNG under the name.
+    QImage look(const QString& name)
+    {
+        const QImage image = m_window->grab().toImage();
+        const QString folder = QStringLiteral(RYVANTA_JOURNEY_SHOTS "/") + QGuiApplication::platformName();
+        QDir().mkpath(folder);
+        image.save(folder + u'/' + name + QStringLiteral(".png"));
+        return image;
+    }
+
+    // The chart's part of what is seen.
+    QImage chart(const QImage& look) const
+    {
+        const QWidget* chart = m_window->GetDlgItem(IDC_CHART);
+        return look.copy(chart->geometry());
+    }
+
+    QStringList messages;
+
+private:
+    CColorComboBox& selector(int id) { return *qobject_cast<CColorComboBox*>(calendar().GetDlgItem(id)); }
+
+    QRect cell(int day)
+    {
+        const int lead = QDate(calendar().m_nYear, calendar().m_nMonth, 1).dayOfWeek();
+        return CCalendarPanel::CellRect(day + lead - 2).ToQRect();
+    }
+
+    static QStringList Items(const CColorComboBox& selector)
+    {
+        QStringList items;
+        for (int i = 0; i < selector.GetCount(); ++i)
+            items << selector.GetLBText(i);
+        return items;
+    }
+
+    ScopedToday m_today { "2026-12-07" };
+    std::unique_ptr<CBiorhythmDlg> m_window;
+};
+
+} // namespace
+
+class TestJourneys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void walkAMonthAndStepThroughIt();
+    void studyTheMonthInEachView();
+    void compareTwoPersons();
+    void keepAPersonAcrossARestart();
+
+    void init() { m_settings = std::make_unique<ScopedSettingsFolder>(); }
+    void cleanup() { m_settings.reset(); }
+
+private:
+    std::unique_ptr<ScopedSettingsFolder> m_settings;
+};
+
+// Born on 3 July 1975, December 2026 holds three long-cycle boundaries: on
+// the 1st at 14:07, the 19th and the 26th at 11:14; January 2027 holds two,
+// on the 12th and the 23rd.
+void TestJourneys::walkAMonthAndStepThroughIt()
+{
+    User user;
+    CBiorhythmDlg& window = user.window();
+    QCOMPARE(user.help(), kHelpInsert);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date:"));
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QCOMPARE(user.selectedDayOnScreen(), 7);
+    QVERIFY(CountPixels(user.chart(user.look("start")), kCaption) > 0);
+
+    user.enterBirth(QStringLiteral("July"), 1975, 3);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: 07.03.1975"));
+    QCOMPARE(user.help(), kHelpStartOrInsert);
+    QCOMPARE(user.selectedDayOnScreen(), 3);
+
+    // Start charts today's month and walks its boundaries, one a tick.
+    const int beeps = BeepCount();
+    user.press(window.m_btnStart);
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QVERIFY(user.walking());
+    QCOMPARE(user.watchWalk(), (QList<int> { 1, 19, 26, 1 }));
+    QCOMPARE(BeepCount() - beeps, 4);
+    QCOMPARE(user.selectedDayOnScreen(), 1);
+    QCOMPARE(user.time(), QStringLiteral("(Time) 14:07"));
+    QCOMPARE(user.help(), kHardEnough);
+    QImage chart = user.chart(user.look("walked"));
+    QVERIFY(CountPixels(chart, kYearCurve) > 100);
+    QVERIFY(CountPixels(chart, kLevelMarker) > 10);
+
+    // Date by date, into January and back.
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.selectedDayOnScreen(), 19);
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.selectedDayOnScreen(), 26);
+    QCOMPARE(user.time(), QStringLiteral("(Time) 11:14"));
+    QCOMPARE(user.help(), kUnfavourable);
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.shownPage(), QStringLiteral("January 2027"));
+    QCOMPARE(user.selectedDayOnScreen(), 12);
+    user.press(window.m_btnPrevDate);
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QCOMPARE(user.selectedDayOnScreen(), 26);
+    user.press(window.m_btnPrevDate);
+    user.press(window.m_btnPrevDate);
+    QCOMPARE(user.selectedDayOnScreen(), 1);
+    QCOMPARE(user.time(), QStringLiteral("(Time) 14:07"));
+
+    // Month by month, each walked anew.
+    user.press(window.m_btnNextMonth);
+    QCOMPARE(user.shownPage(), QStringLiteral("January 2027"));
+    user.tickWalkToItsEnd();
+    QCOMPARE(user.selectedDayOnScreen(), 12);
+    user.look("next-month");
+    user.press(window.m_btnPrevMonth);
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    user.tickWalkToItsEnd();
+    QCOMPARE(user.selectedDayOnScreen(), 1);
+    QCOMPARE(user.time(), QStringLiteral("(Time) 14:07"));
+
+    user.close();
+    QCOMPARE(user.messages, QStringList());
+}
+
+// Born on 7 May 1985, December 2026 holds one boundary, on the 26th.
+void TestJourneys::studyTheMonthInEachView()
+{
+    User user;
+    CBiorhythmDlg& window = user.window();
+    user.enterBirth(QStringLiteral("May"), 1985, 7);
+    user.press(window.m_btnStart);
+    user.tickWalkToItsEnd();
+    QCOMPARE(user.selectedDayOnScreen(), 26);
+
+    user.chooseView(QStringLiteral("3 rhythms"));
+    QCOMPARE(user.help(), kHelpStudyMore);
+    QCOMPARE(user.selectedDayOnScreen(), 0);
+    QCOMPARE(user.time(), QStringLiteral("(Time)"));
+    QImage chart = user.chart(user.look("rhythms"));
+    for (const QColor& curve : { kPhysicalCurve, kEmotionalCurve, kIntellectualCurve })
+        QVERIFY(CountPixels(chart, curve) > 100);
+
+    // In current-month mode a click studies the day instead of taking a
+    // new birth date.
+    user.press(window.m_btnCurrentMonth);
+    QCOMPARE(user.help(), kHelpCurrentMonth);
+    user.clickDay(10);
+    QCOMPARE(user.selectedDayOnScreen(), 10);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: 05.07.1985"));
+    user.look("rhythms-day");
+
+    user.chooseView(QStringLiteral("Summary"));
+    QCOMPARE(user.help(), QString());
+    QVERIFY(CountPixels(user.chart(user.look("summary")), kIntellectualBar) > 100);
+
+    // Back in the year view the month is walked again; a day studied there
+    // stands in the month's band.
+    user.chooseView(QStringLiteral("(Default)"));
+    user.tickWalkToItsEnd();
+    QCOMPARE(user.selectedDayOnScreen(), 26);
+    user.press(window.m_btnCurrentMonth);
+    user.clickDay(20);
+    QCOMPARE(user.selectedDayOnScreen(), 20);
+    chart = user.chart(user.look("year-day"));
+    QVERIFY(CountPixels(chart, kMonthBand) > 1000);
+    QVERIFY(CountPixels(chart, kDayLine) > 50);
+
+    user.press(window.m_btnReset);
+    QCOMPARE(user.help(), kHelpInsert);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QCOMPARE(user.selectedDayOnScreen(), 7);
+    chart = user.chart(user.look("reset"));
+    QVERIFY(CountPixels(chart, kCaption) > 0);
+    QCOMPARE(CountPixels(chart, kMonthBand), 0);
+
+    user.close();
+    QCOMPARE(user.messages, QStringList());
+}
+
+// In December 2026 the first boundary of someone born on 3 November 1990
+// falls on the 7th, of someone born on 7 May 1985 on the 26th; in January
+// 2027 on the 11th and the 1st, and the latter's next ones on the 9th and
+// the 31st.
+void TestJourneys::compareTwoPersons()
+{
+    User user;
+    CBiorhythmDlg& window = user.window();
+    user.enterBirth(QStringLiteral("May"), 1985, 7);
+    user.press(window.m_btnInsert);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date 1: 05.07.1985"));
+    QCOMPARE(user.help(), kHelpStartOrSecond);
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+
+    user.enterBirth(QStringLiteral("November"), 1990, 3);
+    QCOMPARE(user.birth2(), QStringLiteral("Birth date: 11.03.1990"));
+    QCOMPARE(user.help(), kHelpLastOrContinue);
+    user.press(window.m_btnInsert);
+    QCOMPARE(user.birth2(), QStringLiteral("Birth date 2: 11.03.1990"));
+    QCOMPARE(user.help(), kHelpCompareOrSecond);
+
+    // Mark 1 is the second person's, mark 2 the first one's.
+    user.press(window.m_btnCompare);
+    QCOMPARE(user.help(), kHelpUseNext);
+    QCOMPARE(user.views(), QStringList { "(Default)" });
+    QCOMPARE(user.marks(), qMakePair(7, 26));
+    QImage chart = user.chart(user.look("compared"));
+    QVERIFY(CountPixels(chart, kYearCurve) > 100);
+    QVERIFY(CountPixels(chart, kFirstPersonCurve) > 100);
+    QVERIFY(CountPixels(chart, kLevelMarker) > 10);
+    QVERIFY(CountPixels(chart, kFirstPersonMarker) > 10);
+
+    // Each date step moves the mark that is behind.
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.shownPage(), QStringLiteral("January 2027"));
+    QCOMPARE(user.marks(), qMakePair(11, 1));
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.marks(), qMakePair(11, 9));
+    user.press(window.m_btnNextDate);
+    QCOMPARE(user.marks(), qMakePair(11, 31));
+    user.look("compared-steps");
+    user.press(window.m_btnPrevDate);
+    QCOMPARE(user.marks(), qMakePair(11, 9));
+    user.press(window.m_btnPrevMonth);
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QCOMPARE(user.marks(), qMakePair(7, 26));
+
+    user.press(window.m_btnCompare);
+    QCOMPARE(user.views(), (QStringList { "(Default)", "3 rhythms", "Summary" }));
+    QCOMPARE(user.marks(), qMakePair(0, 0));
+    QCOMPARE(CountPixels(user.chart(user.look("compared-off")), kFirstPersonCurve), 0);
+
+    user.press(window.m_btnReset);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
+    QCOMPARE(user.birth2(), QStringLiteral("Birth date: "));
+    QCOMPARE(user.help(), kHelpInsert);
+
+    user.close();
+    QCOMPARE(user.messages, QStringList());
+}
+
+// Born on 3 November 1990, December 2026 holds one boundary: the 7th at
+// 04:48.
+void TestJourneys::keepAPersonAcrossARestart()
+{
+    User user;
+    user.enterBirth(QStringLiteral("November"), 1990, 3);
+    user.keepInList(QStringLiteral("Mira"));
+    QCOMPARE(user.persons(), (QStringList { "(Name)", "Mira" }));
+
+    user.restart();
+    QCOMPARE(user.persons(), (QStringList { "(Name)", "Mira" }));
+    QCOMPARE(user.help(), kHelpInsert);
+    user.choosePerson(QStringLiteral("Mira"));
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: 11.03.1990"));
+    QCOMPARE(user.shownPage(), QStringLiteral("November 1990"));
+    QCOMPARE(user.selectedDayOnScreen(), 3);
+    QCOMPARE(user.help(), kHelpStartOrInsert);
+
+    user.press(user.window().m_btnStart);
+    user.tickWalkToItsEnd();
+    QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
+    QCOMPARE(user.selectedDayOnScreen(), 7);
+    QCOMPARE(user.time(), QStringLiteral("(Time) 04:48"));
+    user.look("person-walked");
+
+    user.choosePerson(QStringLiteral("(Name)"));
+    QCOMPARE(user.help(), kHelpInsertShort);
+    QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
+    QCOMPARE(user.selectedDayOnScreen(), 7);
+
+    user.close();
+    QCOMPARE(user.messages, QStringList());
+}
+
+QTEST_MAIN(TestJourneys)
+#include "tst_journeys.moc"
