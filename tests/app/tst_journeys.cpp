@@ -203,12 +203,15 @@ public:
             QTest::keyClicks(list->GetDlgItem(IDC_LIST_NAME), name);
             QTest::mouseClick(list->GetDlgItem(IDC_LIST_ADD), Qt::LeftButton);
         });
-        // Should the box not open as expected, it is closed after a while so
-        // that the story fails instead of waiting for ever.
-        QTimer::singleShot(10000, m_window.get(), [] {
+        // Should the box not be answered, it is closed after a while so that
+        // the story fails instead of waiting for ever.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] {
             if (auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget()))
                 list->OnCancel();
         });
+        guard.start(10000);
         press(m_window->m_btnList);
     }
 
