@@ -1,12 +1,11 @@
 #include "platform/Gdi.h"
 
+#include "platform/PictureCache.h"
+
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
-#include <QImageReader>
-#include <QPainter>
 #include <QSet>
-#include <QSvgRenderer>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -41,51 +40,6 @@ QString ResolveResource(QString (*makePath)(int, const char*), int resourceId)
             return path;
     }
     return {};
-}
-
-// Renders an SVG or scales a PNG to the given logical size at the given ratio.
-QPixmap RenderResource(const QString& path, QSize logicalSize, qreal devicePixelRatio)
-{
-    const QSize deviceSize = (QSizeF(logicalSize) * devicePixelRatio).toSize();
-    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    if (path.endsWith(QLatin1String(".svg"))) {
-        QSvgRenderer renderer(path);
-        QPainter painter(&image);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
-    } else {
-        QImage source(path);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), deviceSize), source);
-    }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
-
-struct PixmapKey {
-    QString path;
-    QSize size;
-    qreal devicePixelRatio;
-    bool operator==(const PixmapKey&) const = default;
-};
-
-size_t qHash(const PixmapKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.path, key.size.width(), key.size.height(), key.devicePixelRatio);
-}
-
-QPixmap CachedPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio)
-{
-    static QHash<PixmapKey, QPixmap> cache;
-    const PixmapKey key { path, logicalSize, devicePixelRatio };
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return *found;
-    QPixmap pixmap = RenderResource(path, logicalSize, devicePixelRatio);
-    cache.insert(key, pixmap);
-    return pixmap;
 }
 
 void WarnMissingOnce(const char* kind, int resourceId)
@@ -264,7 +218,7 @@ QPixmap CIcon::Pixmap(qreal devicePixelRatio) const
         WarnMissingOnce("icon", m_nResourceId);
         return {};
     }
-    return CachedPixmap(path, QSize(kIconSize, kIconSize), devicePixelRatio);
+    return CPictureCache::Pixmap(path, QSize(kIconSize, kIconSize), devicePixelRatio);
 }
 
 HICON LoadIconResource(int resourceId)
@@ -281,25 +235,20 @@ HICON LoadIconResource(int resourceId)
 
 bool CBitmap::LoadBitmap(int resourceId)
 {
+    *this = CBitmap();
     const QString path = ResolveResource(BitmapPath, resourceId);
     if (path.isEmpty()) {
         WarnMissingOnce("bitmap", resourceId);
-        m_nResourceId = 0;
-        m_size = {};
         return false;
     }
-    QSize size;
-    if (path.endsWith(QLatin1String(".svg")))
-        size = QSvgRenderer(path).defaultSize();
-    else
-        size = QImageReader(path).size();
+    // Only the size is needed now: the picture is drawn when first painted.
+    const QSize size = CPictureCache::Size(path);
     if (size.isEmpty()) {
         qWarning("platform: bitmap resource %d cannot be read", resourceId);
-        m_nResourceId = 0;
-        m_size = {};
         return false;
     }
     m_nResourceId = resourceId;
+    m_strPath = path;
     m_size = { size.width(), size.height() };
     return true;
 }
@@ -308,6 +257,5 @@ QPixmap CBitmap::Pixmap(qreal devicePixelRatio) const
 {
     if (IsNull())
         return {};
-    const QString path = ResolveResource(BitmapPath, m_nResourceId);
-    return CachedPixmap(path, QSize(m_size.cx, m_size.cy), devicePixelRatio);
+    return CPictureCache::Pixmap(m_strPath, QSize(m_size.cx, m_size.cy), devicePixelRatio);
 }

@@ -154,6 +154,8 @@ private:
 
 HICON LoadIconResource(int resourceId);
 
+// Loading a bitmap learns its size; the picture itself is drawn when it is
+// first painted, and kept.
 class CBitmap
 {
 public:
@@ -164,5 +166,6 @@ public:
 
 private:
     int m_nResourceId = 0;
+    QString m_strPath;
     CSize m_size;
 };

@@ -1,4 +1,5 @@
 #include "platform/Gdi.h"
+#include "platform/PictureCache.h"
 #include "res/ResourceIds.h"
 
 #include <QFontInfo>
@@ -18,6 +19,7 @@ private slots:
     void createFontKeepsHeightWeightAndSlant();
     void penStylesFollowTheOldRules();
     void iconsAreSharedAndRenderedPerRatio();
+    void picturesAreParsedOnceAndDrawnOncePerRatio();
     void missingResourcesAreNull();
 };
 
@@ -143,6 +145,25 @@ void TestGdi::iconsAreSharedAndRenderedPerRatio()
     QCOMPARE(bitmap.GetSize().cx, 120);
     QCOMPARE(bitmap.GetSize().cy, 234);
     QCOMPARE(bitmap.Pixmap(2).size(), QSize(240, 468));
+}
+
+void TestGdi::picturesAreParsedOnceAndDrawnOncePerRatio()
+{
+    // Neither picture is drawn by another case.
+    HICON icon = LoadIconResource(IDI_MARK1);
+    CBitmap bitmap;
+    const int loads = CPictureCache::LoadCount();
+    const int rasters = CPictureCache::RasterCount();
+    // The bitmap's root element states its size.
+    QVERIFY(bitmap.LoadBitmap(IDB_SUMMER));
+    QCOMPARE(CPictureCache::LoadCount(), loads);
+
+    for (qreal ratio : { 1.0, 2.0, 1.0, 2.0, 1.0 }) {
+        QVERIFY(!icon->Pixmap(ratio).isNull());
+        QVERIFY(!bitmap.Pixmap(ratio).isNull());
+    }
+    QCOMPARE(CPictureCache::LoadCount(), loads + 2);
+    QCOMPARE(CPictureCache::RasterCount(), rasters + 4);
 }
 
 void TestGdi::missingResourcesAreNull()

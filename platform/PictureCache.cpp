@@ -1,0 +1,162 @@
+#include "platform/PictureCache.h"
+
+#include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+struct RasterKey {
+    QSize size;
+    qreal devicePixelRatio;
+    bool operator==(const RasterKey&) const = default;
+};
+
+size_t qHash(const RasterKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.size.width(), key.size.height(), key.devicePixelRatio);
+}
+
+struct Picture {
+    // The file's bytes, read once and dropped when they have been parsed.
+    QByteArray data;
+    bool parsed = false;
+    QSize size;
+    // One of the two is set once the picture has been parsed successfully.
+    std::shared_ptr<QSvgRenderer> svg;
+    QImage image;
+    QHash<RasterKey, QPixmap> rasters;
+};
+
+int g_loadCount = 0;
+int g_rasterCount = 0;
+
+bool IsSvg(const QString& path)
+{
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+// A length of the root element in whole pixels ("120" or "120px"), else 0.
+int WholePixels(QStringView length)
+{
+    if (length.endsWith(QLatin1String("px")))
+        length.chop(2);
+    bool ok = false;
+    const int pixels = length.toInt(&ok);
+    return ok && pixels > 0 ? pixels : 0;
+}
+
+// The size the root element states, read without parsing the document.
+QSize StatedSvgSize(const QByteArray& data)
+{
+    QXmlStreamReader reader(data);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() != QLatin1String("svg"))
+            return {};
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QSize size(WholePixels(attributes.value(QLatin1String("width"))),
+            WholePixels(attributes.value(QLatin1String("height"))));
+        return size.isEmpty() ? QSize() : size;
+    }
+    return {};
+}
+
+QHash<QString, Picture>& Pictures()
+{
+    static QHash<QString, Picture> pictures;
+    return pictures;
+}
+
+Picture& Find(const QString& path)
+{
+    auto found = Pictures().find(path);
+    if (found != Pictures().end())
+        return *found;
+    Picture picture;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        picture.data = file.readAll();
+    if (picture.data.isEmpty())
+        picture.parsed = true;
+    else if (IsSvg(path))
+        picture.size = StatedSvgSize(picture.data);
+    return *Pictures().insert(path, picture);
+}
+
+bool Parse(Picture& picture, const QString& path)
+{
+    if (!picture.parsed) {
+        ++g_loadCount;
+        picture.parsed = true;
+        if (IsSvg(path)) {
+            auto svg = std::make_shared<QSvgRenderer>(picture.data);
+            if (svg->isValid())
+                picture.svg = svg;
+            picture.size = picture.svg ? picture.svg->defaultSize() : QSize();
+        } else {
+            picture.image = QImage::fromData(picture.data);
+            picture.size = picture.image.size();
+        }
+        picture.data.clear();
+    }
+    return picture.svg || !picture.image.isNull();
+}
+
+QPixmap Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize deviceSize = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        if (picture.svg) {
+            picture.svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRect(QPoint(0, 0), deviceSize), picture.image);
+        }
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace
+
+QSize CPictureCache::Size(const QString& path)
+{
+    Picture& picture = Find(path);
+    if (picture.size.isEmpty())
+        Parse(picture, path);
+    return picture.size;
+}
+
+QPixmap CPictureCache::Pixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio)
+{
+    Picture& picture = Find(path);
+    const RasterKey key { logicalSize, devicePixelRatio };
+    auto found = picture.rasters.constFind(key);
+    if (found != picture.rasters.constEnd())
+        return *found;
+    if (!Parse(picture, path) || logicalSize.isEmpty())
+        return {};
+    ++g_rasterCount;
+    return *picture.rasters.insert(key, Rasterise(picture, logicalSize, devicePixelRatio));
+}
+
+int CPictureCache::LoadCount()
+{
+    return g_loadCount;
+}
+
+int CPictureCache::RasterCount()
+{
+    return g_rasterCount;
+}
