@@ -51,15 +51,13 @@ void DrawStatusIcon(QWidget* helpLine, int criticalLevel, bool compareMode, HICO
     dc.DrawIcon(kStatusIconPosition.x, kStatusIconPosition.y, warning ? warningIcon : plainIcon);
 }
 
-void DrawSeasonPicture(QWidget* picture, int chartMonth)
+// The picture control shows the season's bitmap as its own rather than
+// having it copied over its face at every paint, so that only the bitmap
+// on show is ever drawn.
+void ShowSeasonPicture(CPictureStatic& picture, int chartMonth)
 {
     const bool summer = chartMonth >= kFirstSummerMonth && chartMonth <= kLastSummerMonth;
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(summer ? IDB_SUMMER : IDB_AUTUMN))
-        return;
-    ClearWindowLayer(picture);
-    CWindowDC dc(picture);
-    dc.DrawBitmap(0, 0, bitmap);
+    picture.SetBitmap(summer ? IDB_SUMMER : IDB_AUTUMN);
 }
 
 } // namespace
@@ -97,10 +95,7 @@ void CBiorhythmDlg::OnPaint()
         DrawStatusIcon(helpLine, m_nCriticalLevel, m_bCompareMode, m_hIcon140, m_hIcon158);
         helpLine->update();
     }
-    if (QWidget* picture = GetDlgItem(IDC_SEASON_PICTURE)) {
-        DrawSeasonPicture(picture, m_nChartMonth);
-        picture->update();
-    }
+    ShowSeasonPicture(m_staticPicture, m_nChartMonth);
 }
 
 void CBiorhythmDlg::PaintChart(CDC& dc)

@@ -85,6 +85,8 @@ bool CPictureStatic::Create(const QRect& rect, QWidget* parent, int id)
 
 bool CPictureStatic::SetBitmap(int resourceId)
 {
+    if (resourceId == m_nBitmapId)
+        return true;
     CBitmap bitmap;
     if (!bitmap.LoadBitmap(resourceId))
         return false;

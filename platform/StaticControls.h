@@ -43,7 +43,8 @@ protected:
 // A bitmap picture with a thin black border and a half-sunken edge. Like
 // the framework's bitmap statics it sizes itself to its bitmap plus the
 // frame, keeping its top-left corner; drawing coordinates of CWindowDC on it
-// count from the inside of the frame.
+// count from the inside of the frame. The picture is drawn only when the
+// control paints, so one replaced before that is never drawn at all.
 class CPictureStatic : public QWidget
 {
     Q_OBJECT

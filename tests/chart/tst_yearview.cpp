@@ -1,5 +1,8 @@
 #include "tests/chart/ChartFixture.h"
 
+#include "platform/PictureCache.h"
+#include "res/ResourceIds.h"
+
 #include <QTest>
 
 namespace {
@@ -36,6 +39,9 @@ private slots:
     void noteBoxShowsForOnePaint();
     void paintResetsDayState_data();
     void paintResetsDayState();
+    void seasonPictureFollowsChartedMonth_data();
+    void seasonPictureFollowsChartedMonth();
+    void repeatedPaintsLoadNoPicture();
 };
 
 void TestYearView::plotAreaAndCentreLine()
@@ -283,6 +289,51 @@ void TestYearView::paintResetsDayState()
     QCOMPARE(dialog.m_nCriticalLevel1, level1);
     QCOMPARE(dialog.m_btnInfo.m_bActive, info);
     QCOMPARE(dialog.m_nMoonMark, moon);
+}
+
+void TestYearView::seasonPictureFollowsChartedMonth_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("bitmap");
+
+    QTest::newRow("February: autumn") << 2 << IDB_AUTUMN;
+    QTest::newRow("March: summer") << 3 << IDB_SUMMER;
+    QTest::newRow("August: summer") << 8 << IDB_SUMMER;
+    QTest::newRow("September: autumn") << 9 << IDB_AUTUMN;
+}
+
+void TestYearView::seasonPictureFollowsChartedMonth()
+{
+    QFETCH(int, month);
+    QFETCH(int, bitmap);
+
+    ChartFixture fixture;
+    fixture.setUp(1985, 5, 7, 2026, month);
+    fixture.paint();
+    const auto* picture = qobject_cast<CPictureStatic*>(fixture.dialog().GetDlgItem(IDC_SEASON_PICTURE));
+    QVERIFY(picture);
+    QCOMPARE(picture->BitmapId(), bitmap);
+}
+
+void TestYearView::repeatedPaintsLoadNoPicture()
+{
+    ChartFixture fixture;
+    const auto grabMonth = [&fixture](int month) {
+        fixture.setUp(1985, 5, 7, 2026, month, 10);
+        return fixture.dialog().grab();
+    };
+    // Autumn and summer: both pictures and the icons on show are drawn once.
+    grabMonth(11);
+    grabMonth(3);
+    const int loads = CPictureCache::LoadCount();
+    const int rasters = CPictureCache::RasterCount();
+    QVERIFY(loads > 0);
+    for (int round = 0; round < 3; ++round) {
+        grabMonth(11);
+        grabMonth(3);
+    }
+    QCOMPARE(CPictureCache::LoadCount(), loads);
+    QCOMPARE(CPictureCache::RasterCount(), rasters);
 }
 
 QTEST_MAIN(TestYearView)
