@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
+#include <QRawFont>
 #include <QSet>
 #include <QtGlobal>
 
@@ -52,6 +53,12 @@ void WarnMissingOnce(const char* kind, int resourceId)
     qWarning("platform: %s resource %d is missing", kind, resourceId);
 }
 
+// Rounded up, unlike QFontMetrics::descent(), so descenders stay inside.
+int RoundedUpDepth(qreal descent)
+{
+    return static_cast<int>(std::ceil(descent - 1e-6));
+}
+
 QFont::Weight ToQFontWeight(int weight)
 {
     if (weight <= 0)
@@ -76,8 +83,7 @@ QFont BaseFont(const QString& family, int weight, bool italic)
 
 int CellDescent(const QFont& font)
 {
-    // Rounded up, unlike QFontMetrics::descent(), so descenders stay inside.
-    return static_cast<int>(std::ceil(QFontMetricsF(font).descent() - 1e-6));
+    return RoundedUpDepth(QFontMetricsF(font).descent());
 }
 
 QColor ToQColor(COLORREF colour)
@@ -144,7 +150,8 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool it
 {
     const QString family = SubstituteFace(face);
     const int stretch = SubstituteStretch(face);
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5").arg(family).arg(cellHeight).arg(weight).arg(italic).arg(stretch);
+    const QString style = QStringLiteral("%1|%2|%3|%4").arg(family).arg(weight).arg(italic).arg(stretch);
+    const QString key = QStringLiteral("%1|%2").arg(style).arg(cellHeight);
     static QHash<QString, QFont> cache;
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
@@ -153,9 +160,26 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool it
     QFont font = BaseFont(family, weight, italic);
     font.setStretch(stretch);
     int pixelSize = std::max(1, cellHeight);
+    font.setPixelSize(pixelSize);
+    // Each size a QFont is measured at loads a font engine of its own, which
+    // asks fontconfig for its settings all over again; a raw font resized
+    // from one engine of the style measures the same face without that.
+    // Font engines must not outlive the font database, so these are never
+    // freed.
+    static auto* measuringFonts = new QHash<QString, QRawFont>;
+    auto measuring = measuringFonts->find(style);
+    if (measuring == measuringFonts->end())
+        measuring = measuringFonts->insert(style, QRawFont::fromFont(font));
     for (; pixelSize > 1; --pixelSize) {
-        font.setPixelSize(pixelSize);
-        if (QFontMetrics(font).ascent() + CellDescent(font) <= cellHeight)
+        int height = 0;
+        if (measuring->isValid()) {
+            measuring->setPixelSize(pixelSize);
+            height = qRound(measuring->ascent()) + RoundedUpDepth(measuring->descent());
+        } else {
+            font.setPixelSize(pixelSize);
+            height = QFontMetrics(font).ascent() + CellDescent(font);
+        }
+        if (height <= cellHeight)
             break;
     }
     font.setPixelSize(pixelSize);
