@@ -109,7 +109,8 @@ class PixelMask
 public:
     explicit PixelMask(const QRect& box)
         : m_box(box)
-        , m_bits(static_cast<size_t>(std::max(0, box.width()) * std::max(0, box.height())), false)
+        , m_nWidth(std::max(0, box.width()))
+        , m_bits(static_cast<size_t>(m_nWidth * std::max(0, box.height())), 0)
     {
     }
 
@@ -117,11 +118,11 @@ public:
 
     void Set(int x, int y)
     {
-        if (m_box.contains(x, y))
-            m_bits[Index(x, y)] = true;
+        if (Inside(x, y))
+            m_bits[Index(x, y)] = 1;
     }
 
-    bool Test(int x, int y) const { return m_box.contains(x, y) && m_bits[Index(x, y)]; }
+    bool Test(int x, int y) const { return Inside(x, y) && m_bits[Index(x, y)]; }
 
     void SetRun(int y, int fromX, int toX)
     {
@@ -156,29 +157,36 @@ public:
 
     void Paint(QPainter& painter, const QColor& colour) const
     {
-        for (int y = m_box.top(); y <= m_box.bottom(); ++y) {
-            int x = m_box.left();
-            while (x <= m_box.right()) {
-                if (!Test(x, y)) {
-                    ++x;
+        for (int row = 0; row < m_box.height(); ++row) {
+            const unsigned char* bits = m_bits.data() + static_cast<size_t>(row * m_nWidth);
+            int column = 0;
+            while (column < m_nWidth) {
+                if (!bits[column]) {
+                    ++column;
                     continue;
                 }
-                const int start = x;
-                while (x <= m_box.right() && Test(x, y))
-                    ++x;
-                painter.fillRect(QRect(start, y, x - start, 1), colour);
+                const int start = column;
+                while (column < m_nWidth && bits[column])
+                    ++column;
+                painter.fillRect(QRect(m_box.left() + start, m_box.top() + row, column - start, 1), colour);
             }
         }
     }
 
 private:
+    bool Inside(int x, int y) const
+    {
+        return x >= m_box.left() && x <= m_box.right() && y >= m_box.top() && y <= m_box.bottom();
+    }
+
     size_t Index(int x, int y) const
     {
-        return static_cast<size_t>((y - m_box.top()) * m_box.width() + (x - m_box.left()));
+        return static_cast<size_t>((y - m_box.top()) * m_nWidth + (x - m_box.left()));
     }
 
     QRect m_box;
-    std::vector<bool> m_bits;
+    int m_nWidth;
+    std::vector<unsigned char> m_bits;
 };
 
 // The first and last column of an ellipse's row, relative to its box; the
@@ -355,11 +363,22 @@ bool CDC::LineTo(int x, int y)
     if (m_pPen->Width() <= 1) {
         // A thin line's pixels are our own, so they are the same everywhere.
         const std::vector<QPoint> pixels = LinePixels(from.x, from.y, x, y);
-        const bool dotted = m_pPen->Style() == PS_DOT;
+        if (m_pPen->Style() != PS_DOT) {
+            // Neighbours along a row are filled as one run.
+            size_t start = 0;
+            for (size_t index = 1; index <= pixels.size(); ++index) {
+                if (index < pixels.size() && pixels[index].y() == pixels[start].y()
+                    && std::abs(pixels[index].x() - pixels[start].x()) == int(index - start))
+                    continue;
+                const int left = std::min(pixels[start].x(), pixels[index - 1].x());
+                m_painter.fillRect(QRect(left, pixels[start].y(), int(index - start), 1), colour);
+                start = index;
+            }
+            return true;
+        }
         const QColor gap = ToQColor(m_clrBack);
         for (size_t index = 0; index < pixels.size(); ++index) {
-            const bool on = !dotted || index % 2 == 0;
-            if (on)
+            if (index % 2 == 0)
                 m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), colour);
             else if (m_nBkMode == OPAQUE)
                 m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), gap);
