@@ -1,10 +1,12 @@
 #include "platform/DeviceContext.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPaintDevice>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -242,6 +244,51 @@ PixelMask RoundRectMask(const QRect& box, int cornerWidth, int cornerHeight)
         mask.SetRun(box.top() + row, box.left() + insetLeft, box.right() - insetRight);
     }
     return mask;
+}
+
+struct LaidOutText {
+    QList<QGlyphRun> runs;
+    // The baseline's distance from the top of the glyph positions.
+    qreal ascent = 0;
+};
+
+struct TextKey {
+    QFont font;
+    QString text;
+    bool operator==(const TextKey& other) const { return text == other.text && font == other.font; }
+};
+
+size_t qHash(const TextKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.text, key.font.family(), key.font.pixelSize(), key.font.weight());
+}
+
+// Laying a text out is most of the work of drawing it, and a window draws
+// the same few texts at every paint, so each text is laid out once per
+// font. What the program writes (numbers, dates, captions) is limited, but
+// the store is emptied should it ever grow large. Its glyphs hold font
+// engines, which must not outlive the font database, so it is never freed.
+const LaidOutText& LayOutText(const QFont& font, const QString& text)
+{
+    constexpr qsizetype kMostTexts = 4096;
+    static auto* texts = new QHash<TextKey, LaidOutText>;
+    const TextKey key { font, text };
+    auto found = texts->constFind(key);
+    if (found != texts->constEnd())
+        return *found;
+    if (texts->size() >= kMostTexts)
+        texts->clear();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    LaidOutText laidOut;
+    if (line.isValid()) {
+        line.setNumColumns(text.size());
+        laidOut.ascent = line.ascent();
+        laidOut.runs = line.glyphRuns();
+    }
+    layout.endLayout();
+    return *texts->insert(key, laidOut);
 }
 
 // The round pen tip of a wide pen, as offsets from the pixel it is put on.
@@ -534,7 +581,10 @@ bool CDC::TextOut(int x, int y, const QString& text)
         m_painter.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
     }
     m_painter.setPen(ToQColor(m_clrText));
-    m_painter.drawText(QPoint(x, y + CellAscent()), text);
+    const LaidOutText& laidOut = LayOutText(m_pFont->ToQFont(), text);
+    const QPointF topLeft(x, y + CellAscent() - laidOut.ascent);
+    for (const QGlyphRun& run : laidOut.runs)
+        m_painter.drawGlyphRun(topLeft, run);
     return true;
 }
 
