@@ -1,0 +1,153 @@
+#include "app/BiorhythmDlg.h"
+#include "app/ProgramSetup.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+// A whole `ryvanta render` process beside a plain Qt dialog of the main
+// window's size and widget count, shown, grabbed and written as PNG in its
+// own process. The time of each run is the CPU time (user and system) the
+// child process used; at the end the two are put side by side.
+
+namespace {
+
+std::string g_outputFolder;
+int g_widgetCount = 0;
+
+// The widgets a user sees in the main window.
+int CountShownWidgets()
+{
+    CBiorhythmDlg dialog;
+    dialog.show();
+    int count = 0;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isWindow() && widget->isVisible())
+            ++count;
+    }
+    return count;
+}
+
+double Seconds(const timeval& time)
+{
+    return double(time.tv_sec) + double(time.tv_usec) / 1e6;
+}
+
+// Runs the program to its end; returns its CPU seconds, or -1 on a failure.
+double RunProcess(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+}
+
+void MeasureProcess(benchmark::State& state, const std::vector<std::string>& arguments)
+{
+    for (auto _ : state) {
+        const double seconds = RunProcess(arguments);
+        if (seconds < 0) {
+            state.SkipWithError("the process failed");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetLabel("Time: the child's CPU time");
+}
+
+void PlainDialog(benchmark::State& state)
+{
+    MeasureProcess(state, { PLAIN_DIALOG_EXECUTABLE, std::to_string(g_widgetCount), g_outputFolder + "/plain.png" });
+}
+
+void RyvantaRender(benchmark::State& state)
+{
+    MeasureProcess(state, { RYVANTA_EXECUTABLE, "render", "--birth", "1985-05-07", "--month", "2026-03", "--day", "10",
+                              "--output", g_outputFolder + "/render.png" });
+}
+
+// The console table, followed by the render's cost in plain dialogs.
+class SideBySideReporter : public benchmark::ConsoleReporter
+{
+public:
+    SideBySideReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular)
+    {
+    }
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            // With repetitions the median comes last and stays.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
+            if (!run.error_occurred)
+                m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto plain = m_seconds.find("PlainDialog");
+        const auto render = m_seconds.find("RyvantaRender");
+        if (plain == m_seconds.end() || render == m_seconds.end() || plain->second <= 0)
+            return;
+        GetOutputStream() << "ryvanta render CPU time: " << render->second / plain->second << " x the plain dialog's ("
+                          << g_widgetCount << " widgets)\n";
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+BENCHMARK(PlainDialog)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RyvantaRender)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    // Both children run offscreen, on a fixed today, with settings and a
+    // runtime folder of their own.
+    SetUpProgram();
+    QTemporaryDir folder;
+    g_outputFolder = folder.path().toStdString();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("RYVANTA_TODAY", "2026-12-07");
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
+    {
+        QApplication application(argc, argv);
+        g_widgetCount = CountShownWidgets();
+    }
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    SideBySideReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
