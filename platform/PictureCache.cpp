@@ -23,13 +23,14 @@ size_t qHash(const RasterKey& key, size_t seed = 0)
 }
 
 struct Picture {
-    // The file's bytes, read once and dropped when they have been parsed.
+    // An SVG's bytes stay, so that drawing it at another ratio reads no
+    // file; its parsed document, many times larger, only until it is drawn.
     QByteArray data;
-    bool parsed = false;
-    QSize size;
-    // One of the two is set once the picture has been parsed successfully.
     std::shared_ptr<QSvgRenderer> svg;
+    // Any other format is decoded once and kept.
     QImage image;
+    bool unreadable = false;
+    QSize size;
     QHash<RasterKey, QPixmap> rasters;
 };
 
@@ -84,7 +85,7 @@ Picture& Find(const QString& path)
     if (file.open(QIODevice::ReadOnly))
         picture.data = file.readAll();
     if (picture.data.isEmpty())
-        picture.parsed = true;
+        picture.unreadable = true;
     else if (IsSvg(path))
         picture.size = StatedSvgSize(picture.data);
     return *Pictures().insert(path, picture);
@@ -92,21 +93,24 @@ Picture& Find(const QString& path)
 
 bool Parse(Picture& picture, const QString& path)
 {
-    if (!picture.parsed) {
-        ++g_loadCount;
-        picture.parsed = true;
-        if (IsSvg(path)) {
-            auto svg = std::make_shared<QSvgRenderer>(picture.data);
-            if (svg->isValid())
-                picture.svg = svg;
-            picture.size = picture.svg ? picture.svg->defaultSize() : QSize();
-        } else {
-            picture.image = QImage::fromData(picture.data);
-            picture.size = picture.image.size();
+    if (picture.unreadable || picture.svg || !picture.image.isNull())
+        return !picture.unreadable;
+    ++g_loadCount;
+    if (IsSvg(path)) {
+        auto svg = std::make_shared<QSvgRenderer>(picture.data);
+        if (svg->isValid()) {
+            picture.svg = svg;
+            picture.size = svg->defaultSize();
         }
+    } else {
+        picture.image = QImage::fromData(picture.data);
+        picture.size = picture.image.size();
         picture.data.clear();
     }
-    return picture.svg || !picture.image.isNull();
+    picture.unreadable = !picture.svg && picture.image.isNull();
+    if (picture.unreadable)
+        picture.size = QSize();
+    return !picture.unreadable;
 }
 
 QPixmap Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRatio)
@@ -145,10 +149,12 @@ QPixmap CPictureCache::Pixmap(const QString& path, QSize logicalSize, qreal devi
     auto found = picture.rasters.constFind(key);
     if (found != picture.rasters.constEnd())
         return *found;
-    if (!Parse(picture, path) || logicalSize.isEmpty())
+    if (logicalSize.isEmpty() || !Parse(picture, path))
         return {};
     ++g_rasterCount;
-    return *picture.rasters.insert(key, Rasterise(picture, logicalSize, devicePixelRatio));
+    const QPixmap pixmap = Rasterise(picture, logicalSize, devicePixelRatio);
+    picture.svg.reset();
+    return *picture.rasters.insert(key, pixmap);
 }
 
 int CPictureCache::LoadCount()

@@ -5,10 +5,10 @@
 #include <QString>
 
 // Pictures from files (SVG, or any image format Qt reads), kept for the
-// whole run: each file is read and parsed at most once, and each picture
-// rasterised once per logical size and device pixel ratio, so that painting
-// never touches a file. The pictures a program draws are few and fixed, so
-// nothing is ever evicted.
+// whole run: each file is read once, and each picture parsed and rasterised
+// once per logical size and device pixel ratio, so that painting never
+// touches a file and a repaint parses nothing. The pictures a program draws
+// are few and fixed, so nothing is ever evicted.
 class CPictureCache
 {
 public:
