@@ -4,10 +4,14 @@
 #include "chart/ChartLayout.h"
 #include "cli/Render.h"
 #include "platform/DeviceContext.h"
+#include "res/ResourceIds.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -56,6 +60,23 @@ void GrabWindow(benchmark::State& state)
     }
 }
 
+// What a process pays once for the summer picture, which a window keeps
+// drawn: parsing its SVG, and drawing it at scale 1.
+void ParseAndDrawSeasonPicture(benchmark::State& state)
+{
+    QFile file(QStringLiteral(":/bitmaps/%1.svg").arg(IDB_SUMMER));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray svg = file.readAll();
+    for (auto _ : state) {
+        QSvgRenderer renderer(svg);
+        QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 } // namespace
 
 BENCHMARK(PaintView)
@@ -63,6 +84,7 @@ BENCHMARK(PaintView)
     ->ArgsProduct({ { 0, 1, 2 }, { 1, 2 } })
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(GrabWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ParseAndDrawSeasonPicture)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
