@@ -4,11 +4,18 @@
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
+#include <algorithm>
+
 
 namespace {
 
 const QString kTimePrefix = QStringLiteral("(Time)");
 constexpr int kTimeDigits = 6;
+
+// The text's left edge and the box's inner right edge.
+constexpr int kTextLeft = 2;
+constexpr int kTextRight = 131;
+constexpr int kNarrowestStretch = 80;
 
 constexpr COLORREF kOuterShadow = RGB(136, 136, 136);
 constexpr COLORREF kOuterLight = RGB(170, 170, 136);
@@ -66,7 +73,16 @@ void CFramedLabel::paintEvent(QPaintEvent*)
     } else {
         if (m_bAlternateColour)
             dc.SetTextColor(m_clrAlternate);
-        dc.TextOut(2, 0, text);
+        // A two-person label ("Birth date 1: 03.05.1980") runs a few pixels
+        // past its box; narrowed a little, it keeps the year whole.
+        const int room = kTextRight - kTextLeft;
+        const int width = dc.GetTextExtent(text).cx;
+        if (width > room) {
+            m_fontNarrow = m_font;
+            m_fontNarrow.SetStretch(std::max(kNarrowestStretch, 100 * room / width));
+            dc.SelectObject(&m_fontNarrow);
+        }
+        dc.TextOut(kTextLeft, 0, text);
     }
 
     if (oldBrush)

@@ -28,6 +28,7 @@ private:
     COLORREF m_clrAlternate = RGB(140, 140, 140);
     CBrush m_brBack { RGB(255, 255, 255) };
     CFont m_font;
+    CFont m_fontNarrow;
     CFont* m_hOldFont = nullptr;
     bool m_bAlternateColour = false;
     HICON m_hIconClock = nullptr;

@@ -112,6 +112,8 @@ public:
     bool Create(const QString& face, int cellHeight, int weight, bool italic = false);
 
     const QFont& ToQFont() const { return m_font; }
+    // Draws the same face narrower or wider, in percent of its width.
+    void SetStretch(int percent) { m_font.setStretch(percent); }
     // The text cell: the height asked for, with the baseline Ascent() pixels
     // below its top. Any pixel the Qt font is shorter by is leading above.
     int CellHeight() const { return m_nCellHeight; }

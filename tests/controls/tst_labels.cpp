@@ -49,6 +49,7 @@ private slots:
     void timeFormShowsHoursAndMinutesInASmallBox();
     void timeFormShowsTheClock();
     void alternateColourGreysTheText();
+    void twoPersonLabelKeepsTheYearInsideTheBox();
     void ordinaryBoxShowsOnlyItsRightAndBottomEdges();
 };
 
@@ -133,6 +134,21 @@ void TestLabels::alternateColourGreysTheText()
 
     label.SetAlternateColour(false);
     QVERIFY(Darkest(Render(label), text) < 40);
+}
+
+void TestLabels::twoPersonLabelKeepsTheYearInsideTheBox()
+{
+    CFramedLabel label;
+    label.Create("Birth date 1: 03.05.1980", CRect { 410, 47, 542, 64 }, nullptr, IDC_BIRTH1);
+    const QImage image = Render(label);
+    int lastInk = -1;
+    for (int x = 0; x < 131; ++x) {
+        if (Darkest(image, QRect(x, 1, 1, 14)) < 100)
+            lastInk = x;
+    }
+    // The last digit ends a few pixels clear of the frame (x 131) instead
+    // of being cut by it.
+    QVERIFY2(lastInk > 110 && lastInk < 127, qPrintable(QString::number(lastInk)));
 }
 
 void TestLabels::ordinaryBoxShowsOnlyItsRightAndBottomEdges()
