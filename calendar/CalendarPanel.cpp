@@ -286,6 +286,7 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
 
     const int lead = LeadWeekday();
     const int days = GetDaysInMonth();
+    const int shownMonth = m_nMonth;
     if (hit < lead - 1) {
         PrevMonth(PreviousMonthLength() - lead + 2 + hit);
     } else if (hit > days + lead - 2) {
@@ -294,6 +295,10 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
         m_rcSelected = CellRect(hit);
         m_nDay = hit - lead + 2;
     }
+    // Paged by the user, as with the selectors: the marks were the days of
+    // the month left behind, and would stand on wrong days of this one.
+    if (m_nMonth != shownMonth)
+        SetMarkedDays(0, 0, m_bShowMarks);
     // Posted even when the month could not be paged at the ends of the range.
     PostMessage(m_pParent, WM_CALENDAR_CLICKED, IDD_CALENDAR, 0);
     Invalidate();

@@ -48,7 +48,7 @@ private slots:
     void clickOutsideCellsOnlyMovesFocus_data();
     void clickOutsideCellsOnlyMovesFocus();
 
-    void selectorPickDropsSelectionAndMarks();
+    void userPagingDropsSelectionAndMarks();
     void pagingDropsDaysNewMonthLacks_data();
     void pagingDropsDaysNewMonthLacks();
     void outOfRangeArgumentsAreIgnored();
@@ -224,7 +224,7 @@ void TestCalendarPanel::clickOutsideCellsOnlyMovesFocus()
     QCOMPARE(QApplication::focusWidget(), m_pParent.get());
 }
 
-void TestCalendarPanel::selectorPickDropsSelectionAndMarks()
+void TestCalendarPanel::userPagingDropsSelectionAndMarks()
 {
     int day1 = -1;
     int day2 = -1;
@@ -261,6 +261,16 @@ void TestCalendarPanel::selectorPickDropsSelectionAndMarks()
     QCOMPARE(m_pPanel->m_nMonth, 11);
     QCoreApplication::processEvents();
     QCOMPARE(m_pParent->m_nClicks, 0);
+
+    // So does a click on a grey day: 1 November 2027 is a Monday, and
+    // cell 30 is the grey 1 of December.
+    m_pPanel->SetMarkedDays(5, 30, true);
+    click(CellCentre(30));
+    QCOMPARE(m_pPanel->m_nMonth, 12);
+    m_pPanel->GetMarkedDays(&day1, &day2);
+    QCOMPARE(day1, 0);
+    QCOMPARE(day2, 0);
+    QVERIFY(m_pPanel->ShowMarks());
 }
 
 void TestCalendarPanel::pagingDropsDaysNewMonthLacks_data()
