@@ -1,9 +1,5 @@
 #include "tests/modes/ModesFixture.h"
 
-#include "model/CalendarArithmetic.h"
-
-#include <QRandomGenerator>
-
 using namespace Expected;
 
 class TestNavigation : public QObject
@@ -25,8 +21,6 @@ private slots:
     void dateStepsFindLeapDayBoundary();
     void prevDateInBirthMonthShowsBirthDay();
     void forwardSearchEndsInDecember2100();
-
-    void randomWalkStaysInCalendar();
 };
 
 void TestNavigation::todayIsAcceptedAsBirthDate()
@@ -267,65 +261,6 @@ void TestNavigation::forwardSearchEndsInDecember2100()
     window.press(IDC_PREV_DATE);
     QCOMPARE(window.calendar().m_nMonth, 11);
     QVERIFY(window.calendar().m_nDay != 0);
-}
-
-// Every handler, in any order, at the calendar's two ends, comparing or
-// not: nothing may hang or crash, and the calendar always shows and marks
-// days that exist.
-void TestNavigation::randomWalkStaysInCalendar()
-{
-    ModesFixture window("2100-12-31");
-    CBiorhythmDlg& dialog = window.dialog();
-    CCalendarPanel& calendar = window.calendar();
-    QRandomGenerator random(20261207);
-    const int buttons[] = { IDC_START, IDC_NEXT_MONTH, IDC_PREV_MONTH, IDC_NEXT_DATE, IDC_PREV_DATE, IDC_RESET,
-        IDC_CURRENT_MONTH, IDC_INFO, IDC_INSERT, IDC_REMOVE, IDC_COMPARE };
-
-    for (int step = 0; step < 4000; ++step) {
-        switch (random.bounded(9)) {
-        case 0:
-            if (random.bounded(2) == 0)
-                window.page(1 + random.bounded(2), 1850);
-            else
-                window.page(11 + random.bounded(2), 2100);
-            break;
-        case 1:
-        case 2:
-            window.clickCell(random.bounded(42));
-            break;
-        case 3:
-            window.chooseView(random.bounded(3));
-            break;
-        case 5:
-            // What a comparison takes, in one go, so that it comes about.
-            window.press(IDC_INSERT);
-            window.clickCell(random.bounded(42));
-            window.press(IDC_INSERT);
-            window.press(IDC_COMPARE);
-            break;
-        case 4:
-            for (int tick = random.bounded(4); tick >= 0; --tick)
-                dialog.OnTimer(IDT_SCAN);
-            break;
-        default:
-            window.press(buttons[random.bounded(int(std::size(buttons)))]);
-            break;
-        }
-        if (step % 200 == 0)
-            QCoreApplication::processEvents();
-
-        QVERIFY2(calendar.m_nYear >= 1850 && calendar.m_nYear <= 2100, qPrintable(QString::number(step)));
-        QVERIFY(calendar.m_nMonth >= 1 && calendar.m_nMonth <= 12);
-        QVERIFY(calendar.m_nDay >= 0 && calendar.m_nDay <= DaysInMonth(calendar.m_nMonth, calendar.m_nYear));
-        QVERIFY(dialog.m_nLongCycleSegment >= -1 && dialog.m_nLongCycleSegment <= 16);
-        int mark1 = 0;
-        int mark2 = 0;
-        calendar.GetMarkedDays(&mark1, &mark2);
-        QVERIFY(mark1 >= 0 && mark2 >= 0 && std::max(mark1, mark2) <= DaysInMonth(calendar.m_nMonth, calendar.m_nYear));
-        if (dialog.m_nBirthYear != 0)
-            QVERIFY(QDate(dialog.m_nBirthYear, dialog.m_nBirthMonth, dialog.m_nBirthDay) <= QDate(2100, 12, 31));
-    }
-    QVERIFY(window.finishScan() < 40);
 }
 
 QTEST_MAIN(TestNavigation)
