@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 #include "app/BiorhythmDlg.h"
+#include "app/SystemMenu.h"
 #include "calendar/CalendarPanel.h"
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
@@ -126,36 +127,40 @@ void Type(QWidget* field, const QString& text)
 
 // Answers the modal dialogs that open while it lives, one answer per turn
 // of their event loop, and keeps the time from its first answer to the end
-// of its last: the user's, not the program's.
+// of its last, less what painting counts meanwhile: the user's time, not
+// the program's.
 class ModalAnswerer : public QObject
 {
 public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer)
-        : m_answer(std::move(answer))
+    ModalAnswerer(const qint64& painting, std::function<void(QWidget*)> answer)
+        : m_painting(painting)
+        , m_answer(std::move(answer))
     {
         m_clock.start();
         Schedule();
     }
 
-    qint64 UserNs() const { return m_nFirstNs < 0 ? 0 : m_nLastNs - m_nFirstNs; }
+    qint64 UserNs() const { return m_nSpanNs; }
 
 private:
     void Schedule() { QTimer::singleShot(0, this, &ModalAnswerer::Answer); }
     void Answer()
     {
         if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            const qint64 start = m_clock.nsecsElapsed() - m_painting;
             if (m_nFirstNs < 0)
-                m_nFirstNs = m_clock.nsecsElapsed();
+                m_nFirstNs = start;
             m_answer(modal);
-            m_nLastNs = m_clock.nsecsElapsed();
+            m_nSpanNs = m_clock.nsecsElapsed() - m_painting - m_nFirstNs;
         }
         Schedule();
     }
 
+    const qint64& m_painting;
     std::function<void(QWidget*)> m_answer;
     QElapsedTimer m_clock;
     qint64 m_nFirstNs = -1;
-    qint64 m_nLastNs = 0;
+    qint64 m_nSpanNs = 0;
 };
 
 // The main window, with the time it spends painting kept apart: a
@@ -171,9 +176,7 @@ protected:
         QElapsedTimer clock;
         clock.start();
         CBiorhythmDlg::paintEvent(event);
-        // Painted behind an open box, it is counted with the user's time.
-        if (!QApplication::activeModalWidget())
-            m_nPaintingNs += clock.nsecsElapsed();
+        m_nPaintingNs += clock.nsecsElapsed();
     }
 };
 
@@ -234,12 +237,13 @@ private:
     QString Pick(CColorComboBox& combo, int item, const char* name);
     QString Tick(bool watch);
     QString List();
-    QString About();
+    QString SystemMenuEntry();
     QString CloseHelpWindow();
     QString Restart();
     void AnswerList(CListDlg& list, QStringList& done);
 
     void EnterRandomBirthDate();
+    void EnterBirthDate(const QDate& birth);
     int RandomYear();
     int RandomMonth();
     CColorComboBox& PanelSelector(int id) const;
@@ -401,9 +405,14 @@ void Monkey::Plan()
     } else if (roll < 800) {
         EnterRandomBirthDate();
     } else if (roll < 830) {
-        // Two dates compared, the second one random.
+        // Two dates compared; a third of the time the same one twice, whose
+        // long cycles run alike.
         m_planned.push_back([this] { return PressButton(IDC_INSERT); });
-        EnterRandomBirthDate();
+        const QDate birth(m_dialog->m_nBirthYear, m_dialog->m_nBirthMonth, m_dialog->m_nBirthDay);
+        if (birth.isValid() && m_random.bounded(3) == 0)
+            EnterBirthDate(birth);
+        else
+            EnterRandomBirthDate();
         m_planned.push_back([this] { return PressButton(IDC_INSERT); });
         m_planned.push_back([this] { return PressButton(IDC_COMPARE); });
     } else if (roll < 930) {
@@ -418,25 +427,40 @@ void Monkey::Plan()
     } else if (roll < 980) {
         m_planned.push_back([this] { return CloseHelpWindow(); });
     } else if (roll < 990) {
-        m_planned.push_back([this] { return About(); });
+        m_planned.push_back([this] { return SystemMenuEntry(); });
     } else if (roll < 993) {
         m_planned.push_back([this] { return Restart(); });
-    } else {
+    } else if (roll < 996) {
         // Now and then the window is painted in whatever state it is in.
         m_planned.push_back([] {
             QCoreApplication::processEvents();
             return QStringLiteral("paint");
         });
+    } else {
+        m_planned.push_back([this] {
+            QTest::keyClick(m_dialog.get(), Qt::Key_Return);
+            return QStringLiteral("Enter on the window");
+        });
     }
 }
 
-// The year and month chosen in the panel's selectors, then a day clicked.
+// A month's first or last day or any, now and then in today's month.
 void Monkey::EnterRandomBirthDate()
 {
-    const int year = RandomYear();
-    const int month = RandomMonth();
+    const bool thisMonth = m_random.bounded(6) == 0;
+    const int year = thisMonth ? m_today.year() : RandomYear();
+    const int month = thisMonth ? m_today.month() : RandomMonth();
     const int length = DaysInMonth(month, year);
     const int day = m_random.bounded(3) == 0 ? (m_random.bounded(2) ? 1 : length) : 1 + m_random.bounded(length);
+    EnterBirthDate(QDate(year, month, day));
+}
+
+// The year and month chosen in the panel's selectors, then the day clicked.
+void Monkey::EnterBirthDate(const QDate& birth)
+{
+    const int year = birth.year();
+    const int month = birth.month();
+    const int day = birth.day();
     m_planned.push_back([this, year] { return Pick(PanelSelector(IDC_CALENDAR_YEAR), year - kFirstYear, "year"); });
     m_planned.push_back([this, month] { return Pick(PanelSelector(IDC_CALENDAR_MONTH), month - 1, "month"); });
     m_planned.push_back([this, day] { return ClickDay(day); });
@@ -542,7 +566,7 @@ QString Monkey::List()
 {
     QStringList done;
     {
-        ModalAnswerer answerer([this, &done](QWidget* modal) {
+        ModalAnswerer answerer(m_dialog->m_nPaintingNs, [this, &done](QWidget* modal) {
             if (auto* list = qobject_cast<CListDlg*>(modal))
                 AnswerList(*list, done);
         });
@@ -598,10 +622,18 @@ void Monkey::AnswerList(CListDlg& list, QStringList& done)
     }
 }
 
-QString Monkey::About()
+// An entry of the window menu: About, Move or Minimize; a minimized
+// window is restored as the desktop would. Close is left to Restart.
+QString Monkey::SystemMenuEntry()
 {
+    QList<QAction*> entries;
+    for (QAction* action : m_dialog->SystemMenu()->actions()) {
+        if (!action->isSeparator() && action->data().toUInt() != SC_CLOSE)
+            entries << action;
+    }
+    QAction* entry = entries.at(m_random.bounded(int(entries.size())));
     const bool escape = m_random.bounded(2) == 0;
-    ModalAnswerer answerer([escape](QWidget* modal) {
+    ModalAnswerer answerer(m_dialog->m_nPaintingNs, [escape](QWidget* modal) {
         if (auto* about = qobject_cast<CAboutDlg*>(modal)) {
             if (escape)
                 QTest::keyClick(about, Qt::Key_Escape);
@@ -609,12 +641,14 @@ QString Monkey::About()
                 QTest::mouseClick(about->OkButton(), Qt::LeftButton);
         }
     });
-    for (QAction* action : m_dialog->SystemMenu()->actions()) {
-        if (!action->isSeparator() && action->data().toUInt() == IDM_ABOUTBOX)
-            action->trigger();
-    }
+    entry->trigger();
     m_nUserNs = answerer.UserNs();
-    return QStringLiteral("About, closed with %1").arg(escape ? "Esc" : "OK");
+    if (m_dialog->isMinimized())
+        m_dialog->showNormal();
+    QString what = QStringLiteral("menu %1").arg(entry->text().remove(u'&'));
+    if (entry->data().toUInt() == IDM_ABOUTBOX)
+        what += QStringLiteral(", closed with %1").arg(escape ? "Esc" : "OK");
+    return what;
 }
 
 QString Monkey::CloseHelpWindow()
@@ -627,19 +661,27 @@ QString Monkey::CloseHelpWindow()
     return QStringLiteral("close Help");
 }
 
-// Esc closes the window; the program starts again with the same settings,
+// Esc or the menu closes the window; the program starts again with the same settings,
 // and must list the same persons.
 QString Monkey::Restart()
 {
     const QStringList persons = m_dialog->m_arrPersons;
-    QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+    const bool escape = m_random.bounded(2) == 0;
+    if (escape) {
+        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+    } else {
+        for (QAction* action : m_dialog->SystemMenu()->actions()) {
+            if (!action->isSeparator() && action->data().toUInt() == SC_CLOSE)
+                action->trigger();
+        }
+    }
     const bool closed = !m_dialog->isVisible();
     OpenWindow();
     if (!closed)
-        m_unexpected << QStringLiteral("Esc did not close the window");
+        m_unexpected << QStringLiteral("the window stayed open");
     if (m_dialog->m_arrPersons != persons)
         m_unexpected << QStringLiteral("after restart the persons are %1, not %2").arg(m_dialog->m_arrPersons.join(u'|'), persons.join(u'|'));
-    return QStringLiteral("restart (Esc, then a new window)");
+    return QStringLiteral("restart (closed with %1, then a new window)").arg(escape ? "Esc" : "the menu");
 }
 
 QString Monkey::BrokenRule() const
@@ -674,11 +716,25 @@ QString Monkey::BrokenRule() const
         if (names.GetLBText(i) != PersonName(persons.at(i)))
             return QStringLiteral("name %1 shows \"%2\" for \"%3\"").arg(i).arg(names.GetLBText(i), persons.at(i));
     }
-    if (names.GetCurSel() < 0 || names.GetCurSel() >= names.GetCount())
-        return QStringLiteral("name %1 is chosen").arg(names.GetCurSel());
+    const int chosen = names.GetCurSel();
+    if (chosen < 0 || chosen >= names.GetCount())
+        return QStringLiteral("name %1 is chosen").arg(chosen);
+    // The List command takes a chosen person's date as the birth date.
+    if (chosen > 0
+        && std::tuple(PersonDay(persons.at(chosen)), PersonMonth(persons.at(chosen)), PersonYear(persons.at(chosen)))
+            != std::tuple(int(dialog.m_nBirthDay), int(dialog.m_nBirthMonth), int(dialog.m_nBirthYear)))
+        return QStringLiteral("\"%1\" is chosen, but another birth date is shown").arg(persons.at(chosen));
 
     if (dialog.m_nCompareStep < 0 || dialog.m_nCompareStep > 2)
         return QStringLiteral("comparison step %1").arg(dialog.m_nCompareStep);
+    if (dialog.m_bAwaitSecondDate != (dialog.m_nCompareStep == 1))
+        return QStringLiteral("comparison step %1, second date awaited: %2").arg(dialog.m_nCompareStep).arg(dialog.m_bAwaitSecondDate);
+    if (dialog.m_bCompareMode && (dialog.m_nCompareStep != 2 || dialog.m_nBirthYear == 0 || dialog.m_nBirthYear1 == 0))
+        return QStringLiteral("comparing at step %1").arg(dialog.m_nCompareStep);
+    if (dialog.IsTimerRunning(IDT_SCAN) && (dialog.m_bCompareMode || dialog.m_nBirthYear == 0))
+        return QStringLiteral("walking while comparing or without a birth date");
+    if (calendar.CurrentMonthMode() != dialog.m_bCurrentMonthMode)
+        return QStringLiteral("current-month mode differs between the window and the panel");
     const int views = dialog.m_comboRhythms.GetCount();
     if (views != (dialog.m_bCompareMode ? 1 : 3))
         return QStringLiteral("%1 views, comparing: %2").arg(views).arg(dialog.m_bCompareMode);
