@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -28,14 +29,7 @@
 #include <tuple>
 #include <utility>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define MONKEY_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MONKEY_SANITIZED 1
-#endif
-#endif
-#ifdef MONKEY_SANITIZED
+#ifdef RYVANTA_SANITIZED
 #include <sanitizer/common_interface_defs.h>
 #endif
 
@@ -60,7 +54,7 @@ constexpr int kRemembered = 20;
 // seed before the run fails, so that a machine busy with something else
 // does not fail the suite.
 constexpr qint64 kHandlerLimitMs = 50;
-#ifdef MONKEY_SANITIZED
+#ifdef RYVANTA_SANITIZED
 constexpr qint64 kSlowdown = 10;
 #else
 constexpr qint64 kSlowdown = 1;
@@ -71,15 +65,11 @@ constexpr int kLongestWalk = 40;
 
 QString ButtonName(int id)
 {
-    static const std::pair<int, const char*> kNames[] = { { IDC_START, "Start" }, { IDC_NEXT_MONTH, "NextMonth" },
+    static const QHash<int, QString> kNames = { { IDC_START, "Start" }, { IDC_NEXT_MONTH, "NextMonth" },
         { IDC_PREV_MONTH, "PrevMonth" }, { IDC_NEXT_DATE, "NextDate" }, { IDC_PREV_DATE, "PrevDate" },
         { IDC_RESET, "Reset" }, { IDC_CURRENT_MONTH, "CurrentMonth" }, { IDC_INFO, "Info" }, { IDC_INSERT, "Insert" },
         { IDC_REMOVE, "Remove" }, { IDC_COMPARE, "Compare" }, { IDC_HELP, "Help" }, { IDC_LIST, "List" } };
-    for (const auto& [known, name] : kNames) {
-        if (known == id)
-            return QString::fromLatin1(name);
-    }
-    return QString::number(id);
+    return kNames.value(id);
 }
 
 int EnvironmentNumber(const char* name, int fallback)
@@ -768,29 +758,12 @@ QString Monkey::State() const
     int mark1 = 0;
     int mark2 = 0;
     calendar.GetMarkedDays(&mark1, &mark2);
-    QStringList modes;
-    if (dialog.m_bCompareMode)
-        modes << QStringLiteral("comparing");
-    if (dialog.m_bCurrentMonthMode)
-        modes << QStringLiteral("current month");
-    if (dialog.IsTimerRunning(IDT_SCAN))
-        modes << QStringLiteral("walking");
-    return QStringLiteral("%1-%2 day %3, marks %4/%5%6, birth %7-%8-%9, saved %10-%11-%12, step %13, view %14, %15")
-        .arg(calendar.m_nYear)
-        .arg(calendar.m_nMonth)
-        .arg(calendar.m_nDay)
-        .arg(mark1)
-        .arg(mark2)
-        .arg(calendar.ShowMarks() ? QString() : QStringLiteral(" hidden"))
-        .arg(dialog.m_nBirthYear)
-        .arg(dialog.m_nBirthMonth)
-        .arg(dialog.m_nBirthDay)
-        .arg(dialog.m_nBirthYear1)
-        .arg(dialog.m_nBirthMonth1)
-        .arg(dialog.m_nBirthDay1)
-        .arg(dialog.m_nCompareStep)
-        .arg(dialog.m_comboRhythms.GetCurSel())
-        .arg(modes.join(u' '));
+    return QString::asprintf("%d-%d day %d, marks %d/%d%s, birth %d-%d-%d, saved %d-%d-%d, step %d, view %d%s%s%s",
+        calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay, mark1, mark2, calendar.ShowMarks() ? "" : " hidden",
+        dialog.m_nBirthYear, dialog.m_nBirthMonth, dialog.m_nBirthDay, dialog.m_nBirthYear1, dialog.m_nBirthMonth1,
+        dialog.m_nBirthDay1, dialog.m_nCompareStep, dialog.m_comboRhythms.GetCurSel(),
+        dialog.m_bCompareMode ? ", comparing" : "", dialog.m_bCurrentMonthMode ? ", current month" : "",
+        dialog.IsTimerRunning(IDT_SCAN) ? ", walking" : "");
 }
 
 QString Monkey::Failure(int index, const QString& what) const
@@ -827,7 +800,7 @@ void CatchWarnings(QtMsgType type, const QMessageLogContext& context, const QStr
     g_previousHandler(type, context, message);
 }
 
-#ifdef MONKEY_SANITIZED
+#ifdef RYVANTA_SANITIZED
 void TellSanitizerDeath()
 {
     if (g_pMonkey)
@@ -850,7 +823,7 @@ private slots:
 void TestMonkey::initTestCase()
 {
     g_previousHandler = qInstallMessageHandler(CatchWarnings);
-#ifdef MONKEY_SANITIZED
+#ifdef RYVANTA_SANITIZED
     __sanitizer_set_death_callback(TellSanitizerDeath);
 #endif
 }
