@@ -11,7 +11,6 @@
 #include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
@@ -511,19 +510,12 @@ QString Monkey::ClickDay(int day)
         + QStringLiteral(" (day %1 of %2-%3)").arg(day).arg(calendar.m_nYear).arg(calendar.m_nMonth);
 }
 
-// One press in four comes from the mouse, and the button paints its
-// pressed look (which turns a toggle's face) at once, before the release;
-// the rest are keyboard-like clicks without that paint, which would
-// otherwise take most of the run.
+// The button paints its pressed look at once, before the release, which
+// turns a toggle's face.
 QString Monkey::PressButton(int id)
 {
-    auto* button = qobject_cast<QAbstractButton*>(m_dialog->GetDlgItem(id));
-    const bool mouse = m_random.bounded(4) == 0;
-    if (mouse)
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        button->click();
-    return QStringLiteral("%1 button %2").arg(mouse ? "click" : "press").arg(ButtonName(id));
+    QTest::mouseClick(m_dialog->GetDlgItem(id), Qt::LeftButton);
+    return QStringLiteral("button %1").arg(ButtonName(id));
 }
 
 // What a user's pick in an opened list does: the item becomes current and
