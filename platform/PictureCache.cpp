@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -75,11 +76,8 @@ QHash<QString, Picture>& Pictures()
     return pictures;
 }
 
-Picture& Find(const QString& path)
+Picture Read(const QString& path)
 {
-    auto found = Pictures().find(path);
-    if (found != Pictures().end())
-        return *found;
     Picture picture;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
@@ -88,7 +86,15 @@ Picture& Find(const QString& path)
         picture.unreadable = true;
     else if (IsSvg(path))
         picture.size = StatedSvgSize(picture.data);
-    return *Pictures().insert(path, picture);
+    return picture;
+}
+
+Picture& Find(const QString& path)
+{
+    auto found = Pictures().find(path);
+    if (found != Pictures().end())
+        return *found;
+    return *Pictures().insert(path, Read(path));
 }
 
 bool Parse(Picture& picture, const QString& path)
@@ -113,9 +119,14 @@ bool Parse(Picture& picture, const QString& path)
     return !picture.unreadable;
 }
 
-QPixmap Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRatio)
+QSize DeviceSize(QSize logicalSize, qreal devicePixelRatio)
 {
-    const QSize deviceSize = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    return (QSizeF(logicalSize) * devicePixelRatio).toSize();
+}
+
+QImage Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize deviceSize = DeviceSize(logicalSize, devicePixelRatio);
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -127,6 +138,36 @@ QPixmap Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRa
             painter.drawImage(QRect(QPoint(0, 0), deviceSize), picture.image);
         }
     }
+    return image;
+}
+
+// "folder/name.svg" drawn ahead of time at a whole ratio:
+// "folder/name@<ratio>x.png".
+QString PreDrawnPath(const QString& path, qreal devicePixelRatio)
+{
+    const int ratio = qRound(devicePixelRatio);
+    if (ratio < 1 || ratio != devicePixelRatio || !IsSvg(path))
+        return {};
+    return path.chopped(4) + QStringLiteral("@%1x.png").arg(ratio);
+}
+
+// The picture drawn ahead of time at exactly this size and ratio, or null.
+QImage ReadPreDrawn(const QString& path, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QString preDrawn = PreDrawnPath(path, devicePixelRatio);
+    if (preDrawn.isEmpty() || !QFile::exists(preDrawn))
+        return {};
+    QImageReader reader(preDrawn);
+    if (reader.size() != DeviceSize(logicalSize, devicePixelRatio))
+        return {};
+    ++g_loadCount;
+    // PNG keeps colours unpremultiplied; back in the format the picture was
+    // drawn in, each pixel is again the one drawn.
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QPixmap ToPixmap(const QImage& image, qreal devicePixelRatio)
+{
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
@@ -149,12 +190,29 @@ QPixmap CPictureCache::Pixmap(const QString& path, QSize logicalSize, qreal devi
     auto found = picture.rasters.constFind(key);
     if (found != picture.rasters.constEnd())
         return *found;
-    if (logicalSize.isEmpty() || !Parse(picture, path))
+    if (logicalSize.isEmpty() || picture.unreadable)
+        return {};
+    const QImage preDrawn = ReadPreDrawn(path, logicalSize, devicePixelRatio);
+    if (!preDrawn.isNull())
+        return *picture.rasters.insert(key, ToPixmap(preDrawn, devicePixelRatio));
+    if (!Parse(picture, path))
         return {};
     ++g_rasterCount;
-    const QPixmap pixmap = Rasterise(picture, logicalSize, devicePixelRatio);
+    const QPixmap pixmap = ToPixmap(Rasterise(picture, logicalSize, devicePixelRatio), devicePixelRatio);
     picture.svg.reset();
     return *picture.rasters.insert(key, pixmap);
+}
+
+QImage CPictureCache::Draw(const QString& path, QSize logicalSize, qreal devicePixelRatio)
+{
+    Picture picture = Read(path);
+    if (!Parse(picture, path))
+        return {};
+    if (logicalSize.isEmpty())
+        logicalSize = picture.size;
+    QImage image = Rasterise(picture, logicalSize, devicePixelRatio);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
 
 int CPictureCache::LoadCount()

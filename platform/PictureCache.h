@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -9,6 +10,12 @@
 // once per logical size and device pixel ratio, so that painting never
 // touches a file and a repaint parses nothing. The pictures a program draws
 // are few and fixed, so nothing is ever evicted.
+//
+// A picture may come drawn ahead of time: beside "folder/name.svg", the PNG
+// "folder/name@2x.png" holds it at ratio 2 (any whole ratio alike), drawn by
+// Draw() when the program was built. When its pixels fit the size asked
+// for, it is decoded instead of parsing and drawing the SVG, which costs
+// many times more; otherwise the SVG is drawn as usual.
 class CPictureCache
 {
 public:
@@ -21,8 +28,13 @@ public:
     // file is missing or unreadable.
     static QPixmap Pixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio);
 
-    // How many files have been parsed, and how many pictures rasterised,
-    // since start-up.
+    // The picture drawn as Pixmap() draws it, at logicalSize (its own size
+    // when empty) and the given ratio, ignoring any picture drawn ahead of
+    // time; null when the file is missing or unreadable. Nothing is kept.
+    static QImage Draw(const QString& path, QSize logicalSize, qreal devicePixelRatio);
+
+    // How many files have been parsed (a picture drawn ahead of time counts
+    // when it is decoded), and how many pictures rasterised, since start-up.
     static int LoadCount();
     static int RasterCount();
 };
