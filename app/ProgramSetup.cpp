@@ -11,6 +11,7 @@
 static void RegisterResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(pictures);
 }
 
 void SetUpProgram()

@@ -1,0 +1,44 @@
+# Every SVG in res/resources.qrc is also drawn at build time at ratios 1 and
+# 2, as the program would draw it, and compiled in beside its alias
+# ("bitmaps/148.svg" gets "bitmaps/148@1x.png" and "bitmaps/148@2x.png"):
+# decoding a PNG costs a fraction of parsing the SVG. The SVGs stay the one
+# source; the PNGs live only in the build folder.
+
+set(RYVANTA_PREDRAWN_RATIOS 1 2)
+set(RYVANTA_PREDRAWN_FOLDER ${CMAKE_CURRENT_BINARY_DIR}/pictures)
+
+add_executable(render_picture res/tools/render_picture.cpp)
+target_link_libraries(render_picture PRIVATE ryvanta_platform)
+
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/resources.qrc)
+file(STRINGS res/resources.qrc RYVANTA_SVG_ENTRIES REGEX "<file alias=\"[^\"]+\\.svg\">[^<]+</file>")
+set(RYVANTA_PREDRAWN_QRC_FILES)
+foreach(entry ${RYVANTA_SVG_ENTRIES})
+  string(REGEX MATCH "alias=\"([^\"]+)\\.svg\">([^<]+)<" entry "${entry}")
+  set(alias ${CMAKE_MATCH_1})
+  set(source ${CMAKE_CURRENT_SOURCE_DIR}/res/${CMAKE_MATCH_2})
+  set(arguments)
+  set(outputs)
+  foreach(ratio ${RYVANTA_PREDRAWN_RATIOS})
+    set(name ${alias}@${ratio}x.png)
+    list(APPEND arguments ${ratio} ${RYVANTA_PREDRAWN_FOLDER}/${name})
+    list(APPEND outputs ${RYVANTA_PREDRAWN_FOLDER}/${name})
+    string(APPEND RYVANTA_PREDRAWN_QRC_FILES "    <file>${name}</file>\n")
+  endforeach()
+  add_custom_command(OUTPUT ${outputs}
+    COMMAND render_picture ${source} ${arguments}
+    DEPENDS render_picture ${source}
+    COMMENT "Drawing ${alias}.svg ahead of time"
+    VERBATIM)
+endforeach()
+
+# Written only when it changes, and before qt_add_resources reads it for the
+# PNGs it depends on.
+file(CONFIGURE OUTPUT ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc CONTENT
+"<!DOCTYPE RCC>
+<RCC version=\"1.0\">
+<qresource prefix=\"/\">
+${RYVANTA_PREDRAWN_QRC_FILES}</qresource>
+</RCC>
+")
+qt_add_resources(RYVANTA_RESOURCES ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc)
