@@ -20,6 +20,8 @@ private slots:
     void penStylesFollowTheOldRules();
     void iconsAreSharedAndRenderedPerRatio();
     void picturesAreParsedAndDrawnOncePerRatio();
+    void preDrawnRatiosAreDecodedNotDrawn_data();
+    void preDrawnRatiosAreDecodedNotDrawn();
     void missingResourcesAreNull();
 };
 
@@ -158,12 +160,45 @@ void TestGdi::picturesAreParsedAndDrawnOncePerRatio()
     QVERIFY(bitmap.LoadBitmap(IDB_SUMMER));
     QCOMPARE(CPictureCache::LoadCount(), loads);
 
-    for (qreal ratio : { 1.0, 2.0, 1.0, 2.0, 1.0 }) {
+    // Ratios that no picture is drawn at ahead of time.
+    for (qreal ratio : { 3.0, 1.5, 3.0, 1.5, 3.0 }) {
         QVERIFY(!icon->Pixmap(ratio).isNull());
         QVERIFY(!bitmap.Pixmap(ratio).isNull());
     }
     QCOMPARE(CPictureCache::LoadCount(), loads + 4);
     QCOMPARE(CPictureCache::RasterCount(), rasters + 4);
+}
+
+void TestGdi::preDrawnRatiosAreDecodedNotDrawn_data()
+{
+    // None of them is drawn by another case.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+    const QString summer = QStringLiteral(":/bitmaps/%1.svg").arg(IDB_SUMMER);
+    const QString faces = QStringLiteral(":/icons/%1.svg").arg(IDI_LIST);
+    QTest::newRow("opaque picture at 1") << summer << QSize(120, 234) << qreal(1);
+    QTest::newRow("opaque picture at 2") << summer << QSize(120, 234) << qreal(2);
+    QTest::newRow("icon with soft edges at 1") << faces << QSize(32, 32) << qreal(1);
+    QTest::newRow("icon with soft edges at 2") << faces << QSize(32, 32) << qreal(2);
+}
+
+void TestGdi::preDrawnRatiosAreDecodedNotDrawn()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    const int loads = CPictureCache::LoadCount();
+    const int rasters = CPictureCache::RasterCount();
+    const QPixmap pixmap = CPictureCache::Pixmap(path, size, ratio);
+    QCOMPARE(CPictureCache::LoadCount(), loads + 1);
+    QCOMPARE(CPictureCache::RasterCount(), rasters);
+    QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    // Every pixel as the SVG draws it now, also where it is partly
+    // transparent.
+    const QImage drawn = CPictureCache::Draw(path, size, ratio);
+    QCOMPARE(drawn.size(), size * ratio);
+    QCOMPARE(pixmap.toImage().convertToFormat(drawn.format()), drawn);
 }
 
 void TestGdi::missingResourcesAreNull()
