@@ -24,6 +24,9 @@ size_t qHash(const RasterKey& key, size_t seed = 0)
 }
 
 struct Picture {
+    // The file is read when first needed: not at all while pictures drawn
+    // ahead of time serve every ratio asked for.
+    bool read = false;
     // An SVG's bytes stay, so that drawing it at another ratio reads no
     // file; its parsed document, many times larger, only until it is drawn.
     QByteArray data;
@@ -76,29 +79,28 @@ QHash<QString, Picture>& Pictures()
     return pictures;
 }
 
-Picture Read(const QString& path)
+Picture& Find(const QString& path)
 {
-    Picture picture;
+    return Pictures()[path];
+}
+
+void Read(Picture& picture, const QString& path)
+{
+    if (picture.read)
+        return;
+    picture.read = true;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         picture.data = file.readAll();
     if (picture.data.isEmpty())
         picture.unreadable = true;
-    else if (IsSvg(path))
+    else if (IsSvg(path) && picture.size.isEmpty())
         picture.size = StatedSvgSize(picture.data);
-    return picture;
-}
-
-Picture& Find(const QString& path)
-{
-    auto found = Pictures().find(path);
-    if (found != Pictures().end())
-        return *found;
-    return *Pictures().insert(path, Read(path));
 }
 
 bool Parse(Picture& picture, const QString& path)
 {
+    Read(picture, path);
     if (picture.unreadable || picture.svg || !picture.image.isNull())
         return !picture.unreadable;
     ++g_loadCount;
@@ -148,14 +150,15 @@ QString PreDrawnPath(const QString& path, qreal devicePixelRatio)
     const int ratio = qRound(devicePixelRatio);
     if (ratio < 1 || ratio != devicePixelRatio || !IsSvg(path))
         return {};
-    return path.chopped(4) + QStringLiteral("@%1x.png").arg(ratio);
+    const QString preDrawn = path.chopped(4) + QStringLiteral("@%1x.png").arg(ratio);
+    return QFile::exists(preDrawn) ? preDrawn : QString();
 }
 
 // The picture drawn ahead of time at exactly this size and ratio, or null.
 QImage ReadPreDrawn(const QString& path, QSize logicalSize, qreal devicePixelRatio)
 {
     const QString preDrawn = PreDrawnPath(path, devicePixelRatio);
-    if (preDrawn.isEmpty() || !QFile::exists(preDrawn))
+    if (preDrawn.isEmpty())
         return {};
     QImageReader reader(preDrawn);
     if (reader.size() != DeviceSize(logicalSize, devicePixelRatio))
@@ -178,6 +181,14 @@ QPixmap ToPixmap(const QImage& image, qreal devicePixelRatio)
 QSize CPictureCache::Size(const QString& path)
 {
     Picture& picture = Find(path);
+    if (picture.size.isEmpty() && !picture.read) {
+        // Drawn ahead of time at ratio 1, a picture has its own size.
+        const QString preDrawn = PreDrawnPath(path, 1);
+        if (!preDrawn.isEmpty())
+            picture.size = QImageReader(preDrawn).size();
+    }
+    if (picture.size.isEmpty())
+        Read(picture, path);
     if (picture.size.isEmpty())
         Parse(picture, path);
     return picture.size;
@@ -190,7 +201,7 @@ QPixmap CPictureCache::Pixmap(const QString& path, QSize logicalSize, qreal devi
     auto found = picture.rasters.constFind(key);
     if (found != picture.rasters.constEnd())
         return *found;
-    if (logicalSize.isEmpty() || picture.unreadable)
+    if (logicalSize.isEmpty())
         return {};
     const QImage preDrawn = ReadPreDrawn(path, logicalSize, devicePixelRatio);
     if (!preDrawn.isNull())
@@ -205,7 +216,7 @@ QPixmap CPictureCache::Pixmap(const QString& path, QSize logicalSize, qreal devi
 
 QImage CPictureCache::Draw(const QString& path, QSize logicalSize, qreal devicePixelRatio)
 {
-    Picture picture = Read(path);
+    Picture picture;
     if (!Parse(picture, path))
         return {};
     if (logicalSize.isEmpty())
