@@ -15,16 +15,6 @@
 
 namespace {
 
-std::optional<QString> StoredList()
-{
-    return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 1000);
-}
-
-void StoreList(const QString& text)
-{
-    QVERIFY(CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), text));
-}
-
 QStringList Items(const CColorComboBox& combo)
 {
     QStringList items;

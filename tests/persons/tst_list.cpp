@@ -20,11 +20,6 @@ namespace {
 
 const QString kFivePersons = QStringLiteral("1101011990A1102021991B1203031992Cy1104041993D1105051994E");
 
-std::optional<QString> StoredList()
-{
-    return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 100000);
-}
-
 QStringList Items(const CColorComboBox& combo)
 {
     QStringList items;

@@ -18,14 +18,6 @@ namespace {
 const QString kKey = QStringLiteral("Work string");
 const QString kName = QStringLiteral("List");
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 } // namespace
 
 class TestSettingsStore : public QObject
@@ -179,7 +171,7 @@ void TestSettingsStore::badFileIsNeitherReadNorWrittenOver()
     if (damaged) {
         QCOMPARE(store.ReadString(kName, 100), std::optional<QString>(QStringLiteral("fresh")));
         QCOMPARE(copies.size(), 1);
-        QCOMPARE(ReadFile(QFileInfo(path).absolutePath() + QLatin1Char('/') + copies.first()), contents);
+        QCOMPARE(ReadFileBytes(QFileInfo(path).absolutePath() + QLatin1Char('/') + copies.first()), contents);
     } else {
         QVERIFY(copies.isEmpty());
         const QFileInfo after(path);
@@ -199,11 +191,11 @@ void TestSettingsStore::damagedFileIsCopiedOnce()
     const std::optional<QString> copy = store.KeepDamagedFile();
     QVERIFY(copy.has_value());
     QCOMPARE(store.KeepDamagedFile(), copy);
-    QCOMPARE(ReadFile(folder.settingsFile()), damaged);
+    QCOMPARE(ReadFileBytes(folder.settingsFile()), damaged);
 
     QVERIFY(store.WriteString(kName, QStringLiteral("fresh")));
     QCOMPARE(store.KeepDamagedFile(), std::nullopt);
-    QCOMPARE(ReadFile(*copy), damaged);
+    QCOMPARE(ReadFileBytes(*copy), damaged);
     QCOMPARE(QDir(folder.path() + QStringLiteral("/Vantrell")).entryList(QDir::Files).size(), 2);
 }
 
@@ -231,7 +223,7 @@ void TestSettingsStore::twoSavesOverADamagedFileKeepItsBytes()
     const QDir settings(folder.path() + QStringLiteral("/Vantrell"));
     const QStringList copies = settings.entryList({ QStringLiteral("Ryvanta.conf.damaged-*") });
     QCOMPARE(copies.size(), 1);
-    QCOMPARE(ReadFile(settings.filePath(copies.first())), damaged);
+    QCOMPARE(ReadFileBytes(settings.filePath(copies.first())), damaged);
 }
 
 void TestSettingsStore::homeConfigIsUsedWithoutXdgFolder()

@@ -1,8 +1,11 @@
 #include "tests/support/TestEnvironment.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QtGlobal>
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
@@ -36,4 +39,20 @@ bool ScopedSettingsFolder::writeSettingsFile(const QByteArray& bytes) const
     QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
     QFile file(settingsFile());
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::optional<QString> StoredList()
+{
+    return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 100000);
+}
+
+void StoreList(const QString& text)
+{
+    QVERIFY(CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), text));
 }

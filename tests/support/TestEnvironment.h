@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QTemporaryDir>
+
+#include <optional>
 
 // Sets an environment variable for the lifetime of the guard and puts the
 // previous value back afterwards.
@@ -41,3 +44,11 @@ private:
     QTemporaryDir m_folder;
     ScopedEnvironment m_environment;
 };
+
+// A file's bytes; none when it cannot be read.
+QByteArray ReadFileBytes(const QString& path);
+
+// The persons list in the settings, as stored; none when there is none.
+std::optional<QString> StoredList();
+// Stores a persons list as the program would.
+void StoreList(const QString& text);
