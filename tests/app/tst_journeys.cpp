@@ -3,7 +3,7 @@
 #include "persons/ListDlg.h"
 #include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,27 +19,9 @@
 // the mouse and the keyboard only. Each one checks what its user would see
 // and leaves screenshots in the build folder to look at.
 
-namespace {
+using namespace Expected;
 
-const QString kHelpInsert = QStringLiteral(
-    "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start.");
-const QString kHelpInsertShort = QStringLiteral(
-    "        Insert date of birth  [M-Y-D] and press \"< > \" button to start.");
-const QString kHelpStartOrInsert = QStringLiteral(
-    "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
-const QString kHelpStartOrSecond = QStringLiteral(
-    "        Press \"< > \" button  or insert second date of birth to compare biorhythms.");
-const QString kHelpLastOrContinue = QStringLiteral(
-    "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison.");
-const QString kHelpCompareOrSecond = QStringLiteral(
-    "        Press  \"Compare\"  button to start comparison or \"< >\" to study  biorhythms for second birth date.");
-const QString kHelpUseNext = QStringLiteral("        Use  \"> >\"  button to investigate the rest of the month.");
-const QString kHelpStudyMore = QStringLiteral(
-    "        Use Current month tool and the calendar to study biorhythms more carefully.");
-const QString kHelpCurrentMonth = QStringLiteral(
-    "        Click the calendar or unselect Current month button to return to the birth date insertion mode.");
-const QString kHardEnough = QStringLiteral("        The day is hard enough");
-const QString kUnfavourable = QStringLiteral("        The day is unfavorable. ");
+namespace {
 
 const QColor kSelectedCell(0, 0, 144);
 const QColor kYearCurve(80, 233, 80);
@@ -98,48 +80,25 @@ void Choose(QComboBox& selector, const QString& item)
     QCOMPARE(selector.currentText(), item);
 }
 
-// Someone at the main window in a settings folder of their own, on the
-// 7th of December 2026. Message boxes are answered with OK and kept.
-class User
+// Someone at the main window, with the mouse and the keyboard only.
+class User : public WindowFixture
 {
 public:
-    User()
-    {
-        SetMessageBoxHandler([this](const QString& text, const QString&, unsigned) {
-            messages << text;
-            return int(IDOK);
-        });
-        start();
-    }
-    ~User()
-    {
-        m_window.reset();
-        SetMessageBoxHandler(nullptr);
-    }
+    User() { QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get())); }
 
-    void start()
-    {
-        m_window = std::make_unique<CBiorhythmDlg>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-
-    // Esc closes the window, which saves the persons list; then it is gone.
+    // Esc closes the window, which saves the persons list.
     void close()
     {
-        QTest::keyClick(m_window.get(), Qt::Key_Escape);
-        QVERIFY(!m_window->isVisible());
-        m_window.reset();
+        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+        QVERIFY(!m_dialog->isVisible());
     }
 
     void restart()
     {
         close();
-        start();
+        reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
-
-    CBiorhythmDlg& window() { return *m_window; }
-    CCalendarPanel& calendar() { return *m_window->m_pCalendar; }
 
     // The calendar paged with its own month and year lists.
     void page(const QString& month, int year)
@@ -153,7 +112,7 @@ public:
     void clickDay(int day)
     {
         QTest::mouseClick(&calendar(), Qt::LeftButton, {}, cell(day).center());
-        QCoreApplication::sendPostedEvents(m_window.get(), CPostedMessage::EventType());
+        QCoreApplication::sendPostedEvents(m_dialog.get(), CPostedMessage::EventType());
     }
 
     void enterBirth(const QString& month, int year, int day)
@@ -163,17 +122,14 @@ public:
     }
 
     void press(CIconButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
-    void chooseView(const QString& view) { Choose(m_window->m_comboRhythms, view); }
-    void choosePerson(const QString& name) { Choose(m_window->m_comboPersons, name); }
-
-    bool walking() const { return m_window->IsTimerRunning(IDT_SCAN); }
+    void chooseView(const QString& view) { Choose(m_dialog->m_comboRhythms, view); }
+    void choosePerson(const QString& name) { Choose(m_dialog->m_comboPersons, name); }
 
     // The walk sped up: its ticks come one after another.
     void tickWalkToItsEnd()
     {
-        for (int tick = 0; walking() && tick < 40; ++tick)
-            m_window->OnTimer(IDT_SCAN);
-        QVERIFY(!walking());
+        finishScan();
+        QVERIFY(!scanning());
     }
 
     // The walk on its own timer, watched to its end: the days it selected,
@@ -183,7 +139,7 @@ public:
         QList<int> days;
         QElapsedTimer clock;
         clock.start();
-        while (walking() && clock.elapsed() < 30000) {
+        while (scanning() && clock.elapsed() < 30000) {
             QTest::qWait(20);
             const int day = calendar().m_nDay;
             if (day != 0 && (days.isEmpty() || days.last() != day))
@@ -196,7 +152,7 @@ public:
     // then the name typed and Add clicked in the List box.
     void keepInList(const QString& name)
     {
-        QTimer::singleShot(0, m_window.get(), [name] {
+        QTimer::singleShot(0, m_dialog.get(), [name] {
             auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget());
             if (!list)
                 return;
@@ -212,13 +168,10 @@ public:
                 list->OnCancel();
         });
         guard.start(10000);
-        press(m_window->m_btnList);
+        press(m_dialog->m_btnList);
     }
 
-    QString help() const { return GetWindowText(&m_window->m_staticHelp); }
-    QString birth1() const { return GetWindowText(&m_window->m_staticBirth1); }
-    QString birth2() const { return GetWindowText(&m_window->m_staticBirth2); }
-    QString time() const { return GetWindowText(&m_window->m_staticTime).trimmed(); }
+    QString time() const { return WindowFixture::time().trimmed(); }
 
     // The calendar's month and year as its lists show them.
     QString shownPage() { return selector(IDC_CALENDAR_MONTH).currentText() + u' ' + selector(IDC_CALENDAR_YEAR).currentText(); }
@@ -249,13 +202,13 @@ public:
         return { first, second };
     }
 
-    QStringList views() const { return Items(m_window->m_comboRhythms); }
-    QStringList persons() const { return Items(m_window->m_comboPersons); }
+    QStringList views() const { return Items(m_dialog->m_comboRhythms); }
+    QStringList persons() const { return Items(m_dialog->m_comboPersons); }
 
     // The window as it is seen, kept as a PNG under the name.
     QImage look(const QString& name)
     {
-        const QImage image = m_window->grab().toImage();
+        const QImage image = m_dialog->grab().toImage();
         const QString folder = QStringLiteral(RYVANTA_JOURNEY_SHOTS "/") + QGuiApplication::platformName();
         QDir().mkpath(folder);
         image.save(folder + u'/' + name + QStringLiteral(".png"));
@@ -265,11 +218,9 @@ public:
     // The chart's part of what is seen.
     QImage chart(const QImage& look) const
     {
-        const QWidget* chart = m_window->GetDlgItem(IDC_CHART);
+        const QWidget* chart = m_dialog->GetDlgItem(IDC_CHART);
         return look.copy(chart->geometry());
     }
-
-    QStringList messages;
 
 private:
     CColorComboBox& selector(int id) { return *qobject_cast<CColorComboBox*>(calendar().GetDlgItem(id)); }
@@ -280,16 +231,6 @@ private:
         return CCalendarPanel::CellRect(day + lead - 2).ToQRect();
     }
 
-    static QStringList Items(const CColorComboBox& selector)
-    {
-        QStringList items;
-        for (int i = 0; i < selector.GetCount(); ++i)
-            items << selector.GetLBText(i);
-        return items;
-    }
-
-    ScopedToday m_today { "2026-12-07" };
-    std::unique_ptr<CBiorhythmDlg> m_window;
 };
 
 } // namespace
@@ -303,12 +244,6 @@ private slots:
     void studyTheMonthInEachView();
     void compareTwoPersons();
     void keepAPersonAcrossARestart();
-
-    void init() { m_settings = std::make_unique<ScopedSettingsFolder>(); }
-    void cleanup() { m_settings.reset(); }
-
-private:
-    std::unique_ptr<ScopedSettingsFolder> m_settings;
 };
 
 // Born on 3 July 1975, December 2026 holds three long-cycle boundaries: on
@@ -317,8 +252,8 @@ private:
 void TestJourneys::walkAMonthAndStepThroughIt()
 {
     User user;
-    CBiorhythmDlg& window = user.window();
-    QCOMPARE(user.help(), kHelpInsert);
+    CBiorhythmDlg& window = user.dialog();
+    QCOMPARE(user.help(), kInsert);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date:"));
     QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
     QCOMPARE(user.selectedDayOnScreen(), 7);
@@ -326,14 +261,14 @@ void TestJourneys::walkAMonthAndStepThroughIt()
 
     user.enterBirth(QStringLiteral("July"), 1975, 3);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: 07.03.1975"));
-    QCOMPARE(user.help(), kHelpStartOrInsert);
+    QCOMPARE(user.help(), kStartOrInsert);
     QCOMPARE(user.selectedDayOnScreen(), 3);
 
     // Start charts today's month and walks its boundaries, one a tick.
     const int beeps = BeepCount();
     user.press(window.m_btnStart);
     QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
-    QVERIFY(user.walking());
+    QVERIFY(user.scanning());
     QCOMPARE(user.watchWalk(), (QList<int> { 1, 19, 26, 1 }));
     QCOMPARE(BeepCount() - beeps, 4);
     QCOMPARE(user.selectedDayOnScreen(), 1);
@@ -381,14 +316,14 @@ void TestJourneys::walkAMonthAndStepThroughIt()
 void TestJourneys::studyTheMonthInEachView()
 {
     User user;
-    CBiorhythmDlg& window = user.window();
+    CBiorhythmDlg& window = user.dialog();
     user.enterBirth(QStringLiteral("May"), 1985, 7);
     user.press(window.m_btnStart);
     user.tickWalkToItsEnd();
     QCOMPARE(user.selectedDayOnScreen(), 26);
 
     user.chooseView(QStringLiteral("3 rhythms"));
-    QCOMPARE(user.help(), kHelpStudyMore);
+    QCOMPARE(user.help(), kStudyMore);
     QCOMPARE(user.selectedDayOnScreen(), 0);
     QCOMPARE(user.time(), QStringLiteral("(Time)"));
     QImage chart = user.chart(user.look("rhythms"));
@@ -398,7 +333,7 @@ void TestJourneys::studyTheMonthInEachView()
     // In current-month mode a click studies the day instead of taking a
     // new birth date.
     user.press(window.m_btnCurrentMonth);
-    QCOMPARE(user.help(), kHelpCurrentMonth);
+    QCOMPARE(user.help(), kCurrentMonth);
     user.clickDay(10);
     QCOMPARE(user.selectedDayOnScreen(), 10);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: 05.07.1985"));
@@ -424,7 +359,7 @@ void TestJourneys::studyTheMonthInEachView()
     QCOMPARE(DayLineColumn(user.chart(user.look("year-day-22"))), line + 2);
 
     user.press(window.m_btnReset);
-    QCOMPARE(user.help(), kHelpInsert);
+    QCOMPARE(user.help(), kInsert);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
     QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
     QCOMPARE(user.selectedDayOnScreen(), 7);
@@ -443,23 +378,23 @@ void TestJourneys::studyTheMonthInEachView()
 void TestJourneys::compareTwoPersons()
 {
     User user;
-    CBiorhythmDlg& window = user.window();
+    CBiorhythmDlg& window = user.dialog();
     user.enterBirth(QStringLiteral("May"), 1985, 7);
     user.press(window.m_btnInsert);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date 1: 05.07.1985"));
-    QCOMPARE(user.help(), kHelpStartOrSecond);
+    QCOMPARE(user.help(), kStartOrSecond);
     QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
 
     user.enterBirth(QStringLiteral("November"), 1990, 3);
     QCOMPARE(user.birth2(), QStringLiteral("Birth date: 11.03.1990"));
-    QCOMPARE(user.help(), kHelpLastOrContinue);
+    QCOMPARE(user.help(), kLastOrContinue);
     user.press(window.m_btnInsert);
     QCOMPARE(user.birth2(), QStringLiteral("Birth date 2: 11.03.1990"));
-    QCOMPARE(user.help(), kHelpCompareOrSecond);
+    QCOMPARE(user.help(), kCompareOrSecond);
 
     // Mark 1 is the second person's, mark 2 the first one's.
     user.press(window.m_btnCompare);
-    QCOMPARE(user.help(), kHelpUseNext);
+    QCOMPARE(user.help(), kUseNext);
     QCOMPARE(user.views(), QStringList { "(Default)" });
     QCOMPARE(user.marks(), qMakePair(7, 26));
     QImage chart = user.chart(user.look("compared"));
@@ -491,7 +426,7 @@ void TestJourneys::compareTwoPersons()
     user.press(window.m_btnReset);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
     QCOMPARE(user.birth2(), QStringLiteral("Birth date: "));
-    QCOMPARE(user.help(), kHelpInsert);
+    QCOMPARE(user.help(), kInsert);
 
     user.close();
     QCOMPARE(user.messages, QStringList());
@@ -508,14 +443,14 @@ void TestJourneys::keepAPersonAcrossARestart()
 
     user.restart();
     QCOMPARE(user.persons(), (QStringList { "(Name)", "Mira" }));
-    QCOMPARE(user.help(), kHelpInsert);
+    QCOMPARE(user.help(), kInsert);
     user.choosePerson(QStringLiteral("Mira"));
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: 11.03.1990"));
     QCOMPARE(user.shownPage(), QStringLiteral("November 1990"));
     QCOMPARE(user.selectedDayOnScreen(), 3);
-    QCOMPARE(user.help(), kHelpStartOrInsert);
+    QCOMPARE(user.help(), kStartOrInsert);
 
-    user.press(user.window().m_btnStart);
+    user.press(user.dialog().m_btnStart);
     user.tickWalkToItsEnd();
     QCOMPARE(user.shownPage(), QStringLiteral("December 2026"));
     QCOMPARE(user.selectedDayOnScreen(), 7);
@@ -523,7 +458,7 @@ void TestJourneys::keepAPersonAcrossARestart()
     user.look("person-walked");
 
     user.choosePerson(QStringLiteral("(Name)"));
-    QCOMPARE(user.help(), kHelpInsertShort);
+    QCOMPARE(user.help(), kInsertShort);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: "));
     QCOMPARE(user.selectedDayOnScreen(), 7);
 

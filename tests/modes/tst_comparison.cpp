@@ -1,10 +1,10 @@
-#include "tests/modes/ModesFixture.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
 using Marks = QPair<int, int>;
 
-Marks MarksOf(ModesFixture& window)
+Marks MarksOf(WindowFixture& window)
 {
     Marks marks;
     window.calendar().GetMarkedDays(&marks.first, &marks.second);
@@ -13,7 +13,7 @@ Marks MarksOf(ModesFixture& window)
 
 // The first date entered and inserted, the second entered and inserted,
 // and comparison switched on.
-void Compare(ModesFixture& window, const QDate& first, const QDate& second)
+void Compare(WindowFixture& window, const QDate& first, const QDate& second)
 {
     window.enterBirth(first);
     window.press(IDC_INSERT);
@@ -42,7 +42,7 @@ private slots:
 // at step 1.
 void TestComparison::insertCompareAndRemove()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.enterBirth(QDate(1985, 5, 7));
     window.press(IDC_START);
@@ -89,7 +89,7 @@ void TestComparison::insertCompareAndRemove()
 // the 1st, 9th and 31st.
 void TestComparison::marksStepAcrossTheYear()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     Compare(window, QDate(1985, 5, 7), QDate(1990, 11, 3));
     QCOMPARE(MarksOf(window), Marks(7, 26));
@@ -142,7 +142,7 @@ void TestComparison::alignedCyclesShareTheirMark()
     QFETCH(QDate, second);
     QFETCH(QList<int>, days);
 
-    ModesFixture window(today);
+    WindowFixture window(today);
     CBiorhythmDlg& dialog = window.dialog();
     Compare(window, first, second);
     QCOMPARE(MarksOf(window), Marks(days.first(), days.first()));
@@ -158,7 +158,7 @@ void TestComparison::alignedCyclesShareTheirMark()
 // boundaries fall on the 21st and the 27th.
 void TestComparison::birthMonthOfOnePersonDropsEarlierMark()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     Compare(window, QDate(1985, 5, 7), QDate(2026, 4, 25));
     for (int press = 0; press < 9; ++press)
@@ -195,7 +195,7 @@ void TestComparison::rangeEndsEndTheSteps()
     QFETCH(QDate, first);
     QFETCH(QDate, second);
 
-    ModesFixture window("2100-12-31");
+    WindowFixture window("2100-12-31");
     Compare(window, first, second);
     if (window.calendar().m_nYear != first.year())
         window.page(first.month(), first.year());

@@ -1,4 +1,4 @@
-#include "tests/modes/ModesFixture.h"
+#include "tests/support/WindowFixture.h"
 
 using namespace Expected;
 
@@ -21,7 +21,7 @@ private slots:
 
 void TestCurrentMonth::viewNeedsBirthDate()
 {
-    ModesFixture window;
+    WindowFixture window;
     window.chooseView(2);
     QCOMPARE(window.dialog().m_comboRhythms.GetCurSel(), 0);
     QCOMPARE(window.help(), kInsert);
@@ -45,7 +45,7 @@ void TestCurrentMonth::monthViewsShowMonthWithoutWalk()
     QFETCH(QString, help);
     QFETCH(bool, studying);
 
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(1985, 4, 17));
     window.press(IDC_CURRENT_MONTH);
@@ -76,7 +76,7 @@ void TestCurrentMonth::monthViewsShowMonthWithoutWalk()
 
 void TestCurrentMonth::defaultViewRechartsSameMonth()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(1985, 4, 17));
     window.chooseView(1);
@@ -96,7 +96,7 @@ void TestCurrentMonth::defaultViewRechartsSameMonth()
 
 void TestCurrentMonth::defaultViewRechartsJanuary1850()
 {
-    ModesFixture window;
+    WindowFixture window;
     window.enterBirth(QDate(1850, 1, 5));
     window.chooseView(0);
     QVERIFY(window.scanning());
@@ -109,7 +109,7 @@ void TestCurrentMonth::defaultViewRechartsJanuary1850()
 
 void TestCurrentMonth::birthMonthDaysBeforeBirthShowBirthDay()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(2026, 3, 10), 3, 2026);
     window.finishScan();
@@ -140,7 +140,7 @@ void TestCurrentMonth::birthMonthDaysBeforeBirthShowBirthDay()
 
 void TestCurrentMonth::studiedDayStepsBackFromFollowingBoundary()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(1985, 4, 17));
     window.press(IDC_CURRENT_MONTH);
@@ -156,7 +156,7 @@ void TestCurrentMonth::studiedDayStepsBackFromFollowingBoundary()
 
 void TestCurrentMonth::leavingModeInMonthViewOnlyClearsDay()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(1985, 4, 17));
     window.chooseView(1);
@@ -174,7 +174,7 @@ void TestCurrentMonth::leavingModeInMonthViewOnlyClearsDay()
 
 void TestCurrentMonth::comparingClickBeforeMarksSelectsEarlierMark()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(2026, 3, 10), 3, 2026);
     window.finishScan();

@@ -1,4 +1,4 @@
-#include "tests/modes/ModesFixture.h"
+#include "tests/support/WindowFixture.h"
 
 using namespace Expected;
 
@@ -25,7 +25,7 @@ private slots:
 
 void TestNavigation::todayIsAcceptedAsBirthDate()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.click(7);
 
@@ -56,7 +56,7 @@ void TestNavigation::todayIsAcceptedAsBirthDate()
 
 void TestNavigation::laterDayIsRefused()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.click(1);
     window.click(8);
@@ -88,7 +88,7 @@ void TestNavigation::birthLabelShowsMonthFirst()
     QFETCH(QDate, birth);
     QFETCH(QString, label);
 
-    ModesFixture window;
+    WindowFixture window;
     window.enterBirth(birth);
     QCOMPARE(GetWindowText(&window.dialog().m_staticBirth1), label);
     QVERIFY(window.dialog().m_btnPrevMonth.m_bActive);
@@ -97,7 +97,7 @@ void TestNavigation::birthLabelShowsMonthFirst()
 
 void TestNavigation::withoutBirthDateMonthButtonsOnlyPage()
 {
-    ModesFixture window;
+    WindowFixture window;
     window.press(IDC_NEXT_MONTH);
     QCOMPARE(window.calendar().m_nMonth, 1);
     QCOMPARE(window.calendar().m_nYear, 2027);
@@ -111,7 +111,7 @@ void TestNavigation::withoutBirthDateMonthButtonsOnlyPage()
 
 void TestNavigation::resetForgetsEverything()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(1985, 4, 17));
     window.press(IDC_CURRENT_MONTH);
@@ -148,7 +148,7 @@ void TestNavigation::boundaryShowsItsTimeOfDay()
     QFETCH(double, fraction);
     QFETCH(QString, time);
 
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.enterBirth(QDate(2026, 3, 10));
     window.page(4, 2026);
@@ -165,7 +165,7 @@ void TestNavigation::boundaryShowsItsTimeOfDay()
 
 void TestNavigation::nextDatePassesMonthWithoutBoundary()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(1985, 4, 17), 2, 2026);
     window.finishScan();
@@ -189,7 +189,7 @@ void TestNavigation::nextDatePassesMonthWithoutBoundary()
 
 void TestNavigation::dateStepsFindLeapDayBoundary()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(2000, 1, 14), 2, 2024);
     window.finishScan();
@@ -220,7 +220,7 @@ void TestNavigation::dateStepsFindLeapDayBoundary()
 
 void TestNavigation::prevDateInBirthMonthShowsBirthDay()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.enterBirth(QDate(2026, 3, 10));
     window.page(4, 2026);
@@ -240,7 +240,7 @@ void TestNavigation::prevDateInBirthMonthShowsBirthDay()
 
 void TestNavigation::forwardSearchEndsInDecember2100()
 {
-    ModesFixture window("2100-12-31");
+    WindowFixture window("2100-12-31");
     CBiorhythmDlg& dialog = window.dialog();
     window.chartToday(QDate(2100, 1, 1));
     QCOMPARE(window.shownDay(), QDate(2100, 12, 15));

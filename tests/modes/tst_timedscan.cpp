@@ -1,4 +1,4 @@
-#include "tests/modes/ModesFixture.h"
+#include "tests/support/WindowFixture.h"
 
 using namespace Expected;
 
@@ -60,7 +60,7 @@ void TestTimedScan::walkVisitsMonthBoundaries()
     QFETCH(int, moon);
     QFETCH(QString, help);
 
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(birth, month.month(), month.year());
     const int beeps = BeepCount();
@@ -99,7 +99,7 @@ void TestTimedScan::walkEndsWhenItsStateChanges()
 {
     QFETCH(int, interruption);
 
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(2000, 1, 14), 2, 2024);
     dialog.OnTimer(IDT_SCAN);
@@ -135,7 +135,7 @@ void TestTimedScan::walkEndsWhenItsStateChanges()
 
 void TestTimedScan::nextDateStepsFromDayOfWalk()
 {
-    ModesFixture window;
+    WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
     window.chartMonth(QDate(2000, 1, 14), 2, 2024);
     dialog.OnTimer(IDT_SCAN);

@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,29 +19,6 @@
 namespace {
 
 const QString kFivePersons = QStringLiteral("1101011990A1102021991B1203031992Cy1104041993D1105051994E");
-
-QStringList Items(const CColorComboBox& combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo.GetCount(); ++i)
-        items << combo.GetLBText(i);
-    return items;
-}
-
-// The buttons that need a birth date or a shown day, those active named.
-QString ActiveButtons(const CBiorhythmDlg& window)
-{
-    const std::pair<const CIconButton*, const char*> buttons[] = { { &window.m_btnStart, "Start" },
-        { &window.m_btnPrevMonth, "PrevMonth" }, { &window.m_btnPrevDate, "PrevDate" },
-        { &window.m_btnNextDate, "NextDate" }, { &window.m_btnInsert, "Insert" }, { &window.m_btnRemove, "Remove" },
-        { &window.m_btnCompare, "Compare" }, { &window.m_btnInfo, "Info" }, { &window.m_btnCurrentMonth, "CurrentMonth" } };
-    QStringList active;
-    for (const auto& [button, name] : buttons) {
-        if (button->m_bActive)
-            active << QString::fromLatin1(name);
-    }
-    return active.join(u' ');
-}
 
 QWidget* Control(const CDialog& dialog, int id)
 {
@@ -134,58 +111,29 @@ private:
     int m_nIdle = 0;
 };
 
-// A shown main window over a stored list, whose message boxes are answered
-// with answer and kept.
-class PersonsFixture
+// The main window with the List command answered by actions, and birth
+// dates set as the calendar leaves them.
+class PersonsFixture : public WindowFixture
 {
 public:
     explicit PersonsFixture(const QString& stored = QString())
+        : WindowFixture("2026-12-07", stored)
     {
-        if (!stored.isEmpty())
-            CSettingsStore(QStringLiteral("Work string")).WriteString(QStringLiteral("List"), stored);
-        SetMessageBoxHandler([this](const QString& text, const QString& caption, unsigned) {
-            messages << text;
-            captions << caption;
-            return answer;
-        });
-        m_window = std::make_unique<CBiorhythmDlg>();
-        m_window->show();
     }
-    ~PersonsFixture()
-    {
-        m_window.reset();
-        SetMessageBoxHandler(nullptr);
-    }
-
-    CBiorhythmDlg& window() { return *m_window; }
 
     void setBirth(const QDate& birth)
     {
-        m_window->m_nBirthDay = static_cast<short>(birth.day());
-        m_window->m_nBirthMonth = static_cast<short>(birth.month());
-        m_window->m_nBirthYear = static_cast<short>(birth.year());
-    }
-
-    void choose(int item)
-    {
-        m_window->m_comboPersons.SetCurSel(item);
-        m_window->OnCommand(IDC_PERSONS, CBN_SELENDOK);
+        dialog().m_nBirthDay = static_cast<short>(birth.day());
+        dialog().m_nBirthMonth = static_cast<short>(birth.month());
+        dialog().m_nBirthYear = static_cast<short>(birth.year());
     }
 
     QList<ListShown> list(QList<ListAction> actions)
     {
         ListAnswers answers(std::move(actions));
-        m_window->OnCommand(IDC_LIST, BN_CLICKED);
+        press(IDC_LIST);
         return answers.shown;
     }
-
-    QStringList messages;
-    QStringList captions;
-    int answer = IDOK;
-
-private:
-    ScopedSettingsFolder m_settings;
-    std::unique_ptr<CBiorhythmDlg> m_window;
 };
 
 } // namespace
@@ -196,11 +144,11 @@ class TestList : public QObject
 
 private slots:
     void dialogLayout();
-    void buttonsAndEnter_data();
-    void buttonsAndEnter();
+    void keysOfTheListBox_data();
+    void keysOfTheListBox();
     void tooLongNameKeepsDialogOpen();
 
-    void addsPersonAndSavesAtOnce();
+    void addsPersonWithTheBirthDate();
     void emptyNameAsksOnce_data();
     void emptyNameAsksOnce();
     void noBirthDateExplainsHowToAdd();
@@ -240,60 +188,40 @@ void TestList::dialogLayout()
     }
 }
 
-void TestList::buttonsAndEnter_data()
+void TestList::keysOfTheListBox_data()
 {
-    QTest::addColumn<bool>("canAdd");
-    QTest::addColumn<bool>("canRemove");
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
-    QTest::addColumn<bool>("added");
-    QTest::addColumn<bool>("removed");
 
-    // Result 0: the dialog is still open.
-    QTest::newRow("adding: Add") << true << false << "Add" << int(IDOK) << true << false;
-    QTest::newRow("adding: Enter") << true << false << "Enter" << int(IDOK) << true << false;
-    QTest::newRow("adding: Cancel") << true << false << "Cancel" << int(IDCANCEL) << false << false;
-    QTest::newRow("removing: Remove") << false << true << "Remove" << int(IDOK) << false << true;
-    QTest::newRow("removing: Enter does nothing") << false << true << "Enter" << 0 << false << false;
-    QTest::newRow("removing: Add is disabled") << false << true << "Add" << 0 << false << false;
-    QTest::newRow("removing: Escape") << false << true << "Escape" << int(IDCANCEL) << false << false;
-    QTest::newRow("no birth date: Enter does nothing") << false << false << "Enter" << 0 << false << false;
-    QTest::newRow("no birth date: Remove is disabled") << false << false << "Remove" << 0 << false << false;
+    // Result 0: the dialog is still open. Removing takes its button.
+    QTest::newRow("adding: Enter adds") << true << int(Qt::Key_Return) << int(IDOK);
+    QTest::newRow("removing: Enter does nothing") << false << int(Qt::Key_Return) << 0;
+    QTest::newRow("removing: Escape cancels") << false << int(Qt::Key_Escape) << int(IDCANCEL);
 }
 
-void TestList::buttonsAndEnter()
+void TestList::keysOfTheListBox()
 {
-    QFETCH(bool, canAdd);
-    QFETCH(bool, canRemove);
-    QFETCH(QString, action);
+    QFETCH(bool, adding);
+    QFETCH(int, key);
     QFETCH(int, result);
-    QFETCH(bool, added);
-    QFETCH(bool, removed);
 
     CListDlg list;
-    list.m_bCanAdd = canAdd;
-    list.m_bCanRemove = canRemove;
-    list.m_strName = canAdd ? QString() : QStringLiteral("Bob");
+    list.m_bCanAdd = adding;
+    list.m_bCanRemove = !adding;
+    list.m_strName = adding ? QString() : QStringLiteral("Bob");
     list.OnInitDialog();
     list.show();
-    // A name can be typed only while adding.
-    QCOMPARE(qobject_cast<QLineEdit*>(Control(list, IDC_LIST_NAME))->isReadOnly(), !canAdd);
-    if (canAdd)
+    if (adding)
         Type(list, QStringLiteral("Jo"));
-
-    if (action == QLatin1String("Enter"))
-        Enter(list);
-    else if (action == QLatin1String("Escape"))
-        QTest::keyClick(Control(list, IDC_LIST_NAME), Qt::Key_Escape);
-    else
-        Click(list, action == QLatin1String("Add") ? IDC_LIST_ADD : action == QLatin1String("Remove") ? IDC_LIST_REMOVE : IDCANCEL);
+    QTest::keyClick(Control(list, IDC_LIST_NAME), Qt::Key(key));
 
     QCOMPARE(list.isVisible(), result == 0);
     if (result != 0)
         QCOMPARE(list.result(), result);
-    QCOMPARE(list.m_bAdd, added);
-    QCOMPARE(list.m_bRemove, removed);
-    if (added)
+    QCOMPARE(list.m_bAdd, adding);
+    QVERIFY(!list.m_bRemove);
+    if (adding)
         QCOMPARE(list.m_strName, QStringLiteral("Jo"));
 }
 
@@ -330,9 +258,7 @@ void TestList::tooLongNameKeepsDialogOpen()
     QCOMPARE(messages.size(), 1);
 }
 
-// The new person is in the stored list before the window closes, so a
-// crash cannot take it.
-void TestList::addsPersonAndSavesAtOnce()
+void TestList::addsPersonWithTheBirthDate()
 {
     PersonsFixture fixture(QStringLiteral("1503071975Alice"));
     fixture.setBirth(QDate(1990, 3, 5));
@@ -342,13 +268,9 @@ void TestList::addsPersonAndSavesAtOnce()
     QCOMPARE(shown.first().info, QStringLiteral("Birth date: March 5, 1990\n"));
     QCOMPARE(shown.first().name, QString());
     QCOMPARE(shown.first().controls, QStringLiteral("Add edit"));
-    QCOMPARE(fixture.window().m_arrPersons, (QStringList { "1600000000(Name)", "1503071975Alice", "1205031990Jo" }));
-    QCOMPARE(Items(fixture.window().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
-    QCOMPARE(fixture.window().m_comboPersons.GetCurSel(), 0);
-    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
-
-    CBiorhythmDlg restarted(nullptr, CPersonsStore::Access::ReadOnly);
-    QCOMPARE(Items(restarted.m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QCOMPARE(fixture.dialog().m_arrPersons, (QStringList { "1600000000(Name)", "1503071975Alice", "1205031990Jo" }));
+    QCOMPARE(Items(fixture.dialog().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QCOMPARE(fixture.dialog().m_comboPersons.GetCurSel(), 0);
     QVERIFY(fixture.messages.isEmpty());
 }
 
@@ -374,7 +296,7 @@ void TestList::emptyNameAsksOnce()
     QCOMPARE(shown.size(), 2);
     QCOMPARE(fixture.messages, QStringList { "To add new item into the list,  \n please, insert name." });
     QCOMPARE(fixture.captions, QStringList { "Information" });
-    QCOMPARE(Items(fixture.window().m_comboPersons), names);
+    QCOMPARE(Items(fixture.dialog().m_comboPersons), names);
 }
 
 // Without a birth date the dialog only shows how to add one.
@@ -393,7 +315,7 @@ void TestList::noBirthDateExplainsHowToAdd()
     QCOMPARE(shown.first().name, QStringLiteral("(Name)"));
     QCOMPARE(shown.first().info, QStringLiteral("Birth date: 00.00.00"));
     QCOMPARE(shown.first().controls, QString());
-    QCOMPARE(fixture.window().m_arrPersons.size(), 1);
+    QCOMPARE(fixture.dialog().m_arrPersons.size(), 1);
 }
 
 void TestList::fullListRefusesAnotherPerson_data()
@@ -411,12 +333,12 @@ void TestList::fullListRefusesAnotherPerson()
 
     const QString full = QStringLiteral("1101011990A").repeated(stored);
     PersonsFixture fixture(full);
-    QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
+    QCOMPARE(fixture.dialog().m_comboPersons.GetCount(), stored + 1);
     fixture.setBirth(QDate(1990, 3, 5));
     fixture.list({ AddName(QStringLiteral("Max")) });
     QCOMPARE(fixture.messages, QStringList { " The list is too long! \n Remove unnecessary items \n to add new ones." });
-    QCOMPARE(fixture.window().m_arrPersons.size(), stored + 1);
-    QCOMPARE(fixture.window().m_comboPersons.GetCount(), stored + 1);
+    QCOMPARE(fixture.dialog().m_arrPersons.size(), stored + 1);
+    QCOMPARE(fixture.dialog().m_comboPersons.GetCount(), stored + 1);
     QCOMPARE(StoredList(), full);
 }
 
@@ -424,21 +346,18 @@ void TestList::removesChosenPerson_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("stored");
 
-    QTest::newRow("confirmed") << int(IDOK) << QStringList { "(Name)", "A", "B", "D", "E" }
-                               << "1101011990A1102021991B1104041993D1105051994E";
-    QTest::newRow("cancelled") << int(IDCANCEL) << QStringList { "(Name)", "A", "B", "Cy", "D", "E" } << kFivePersons;
+    QTest::newRow("confirmed") << int(IDOK) << QStringList { "(Name)", "A", "B", "D", "E" };
+    QTest::newRow("cancelled") << int(IDCANCEL) << QStringList { "(Name)", "A", "B", "Cy", "D", "E" };
 }
 
 void TestList::removesChosenPerson()
 {
     QFETCH(int, answer);
     QFETCH(QStringList, names);
-    QFETCH(QString, stored);
 
     PersonsFixture fixture(kFivePersons);
-    fixture.choose(3);
+    fixture.choosePerson(3);
     fixture.answer = answer;
     const QList<ListShown> shown = fixture.list({ Press(IDC_LIST_REMOVE) });
 
@@ -448,17 +367,15 @@ void TestList::removesChosenPerson()
     QCOMPARE(shown.first().controls, QStringLiteral("Remove"));
     QCOMPARE(fixture.messages, QStringList { "Do you really want  to remove this item from the list?" });
     QCOMPARE(fixture.captions, QStringList { "Confirmation" });
-    QCOMPARE(Items(fixture.window().m_comboPersons), names);
-    QCOMPARE(StoredList(), stored);
+    QCOMPARE(Items(fixture.dialog().m_comboPersons), names);
 
-    CBiorhythmDlg& window = fixture.window();
+    CBiorhythmDlg& window = fixture.dialog();
     if (answer == IDOK) {
         QCOMPARE(window.m_comboPersons.GetCurSel(), 0);
-        QCOMPARE(window.m_nBirthDay + window.m_nBirthMonth + window.m_nBirthYear, 0);
-        QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
-            QDate(2026, 12, 7));
-        QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date:        "));
-        QCOMPARE(ActiveButtons(window), QStringLiteral("PrevMonth"));
+        QCOMPARE(window.m_nBirthYear, short(0));
+        QCOMPARE(fixture.shownDay(), QDate(2026, 12, 7));
+        QCOMPARE(fixture.birth1(), QStringLiteral("Birth date:        "));
+        QCOMPARE(fixture.activeButtons(), QStringLiteral("PrevMonth"));
     } else {
         QCOMPARE(window.m_comboPersons.GetCurSel(), 3);
         QCOMPARE(window.m_nBirthYear, short(1992));
@@ -480,12 +397,12 @@ void TestList::failedSaveIsReportedAndKept()
     fixture.list({ AddName(QStringLiteral("Jo")) });
     QCOMPARE(fixture.captions, QStringList { "Alert" });
     QVERIFY(fixture.messages.first().contains(QStringLiteral("could not be saved")));
-    QCOMPARE(Items(fixture.window().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QCOMPARE(Items(fixture.dialog().m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
 
     QVERIFY(blocker.remove());
     QVERIFY(QDir().rename(folder + QStringLiteral(".away"), folder));
     QCOMPARE(StoredList(), QStringLiteral("1503071975Alice"));
-    fixture.window().reject();
+    fixture.dialog().reject();
     QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
     QCOMPARE(fixture.messages.size(), 1);
 }
@@ -503,25 +420,22 @@ void TestList::choosingPersonTakesBirthDate()
     QFETCH(bool, secondDate);
 
     PersonsFixture fixture(QStringLiteral("1503071975Alice1309121980Bob"));
-    CBiorhythmDlg& window = fixture.window();
-    fixture.choose(1);
-    window.OnCommand(IDC_START, BN_CLICKED);
-    QVERIFY(window.IsTimerRunning(IDT_SCAN));
+    CBiorhythmDlg& window = fixture.dialog();
+    fixture.choosePerson(1);
+    fixture.press(IDC_START);
+    QVERIFY(fixture.scanning());
     if (secondDate)
-        window.OnCommand(IDC_INSERT, BN_CLICKED);
+        fixture.press(IDC_INSERT);
 
-    fixture.choose(2);
-    QVERIFY(!window.IsTimerRunning(IDT_SCAN));
+    fixture.choosePerson(2);
+    QVERIFY(!fixture.scanning());
     QCOMPARE(QDate(window.m_nBirthYear, window.m_nBirthMonth, window.m_nBirthDay), QDate(1980, 12, 9));
-    QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
-        QDate(1980, 12, 9));
-    QCOMPARE(GetWindowText(&window.m_staticBirth1), secondDate ? "Birth date 1: 07.03.1975" : "Birth date: 12.09.1980");
-    QCOMPARE(GetWindowText(&window.m_staticBirth2), secondDate ? "Birth date: 12.09.1980" : "Birth date: ");
-    QCOMPARE(GetWindowText(&window.m_staticHelp),
-        secondDate ? "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison."
-                   : "        Press \"< > \" button to start or \"Insert\"  button to begin comparison procedure.");
-    QCOMPARE(GetWindowText(&window.m_staticTime), QStringLiteral("(Time)      "));
-    QCOMPARE(ActiveButtons(window),
+    QCOMPARE(fixture.shownDay(), QDate(1980, 12, 9));
+    QCOMPARE(fixture.birth1(), secondDate ? "Birth date 1: 07.03.1975" : "Birth date: 12.09.1980");
+    QCOMPARE(fixture.birth2(), secondDate ? "Birth date: 12.09.1980" : "Birth date: ");
+    QCOMPARE(fixture.help(), secondDate ? Expected::kLastOrContinue : Expected::kStartOrInsert);
+    QCOMPARE(fixture.time(), Expected::kNoTime);
+    QCOMPARE(fixture.activeButtons(),
         secondDate ? "Start NextDate Insert Remove CurrentMonth" : "Start NextDate Insert CurrentMonth");
     QCOMPARE(window.m_nCriticalLevel + window.m_nDayOfYear + window.m_nMoonMark, 0);
     QVERIFY(window.m_strCriticalNote.isEmpty());
@@ -531,16 +445,13 @@ void TestList::choosingPersonTakesBirthDate()
 void TestList::choosingNameResets()
 {
     PersonsFixture fixture(QStringLiteral("1503071975Alice1309121980Bob"));
-    CBiorhythmDlg& window = fixture.window();
-    fixture.choose(2);
-    fixture.choose(0);
-    QCOMPARE(window.m_nBirthDay + window.m_nBirthMonth + window.m_nBirthYear, 0);
-    QCOMPARE(QDate(window.m_pCalendar->m_nYear, window.m_pCalendar->m_nMonth, window.m_pCalendar->m_nDay),
-        QDate(2026, 12, 7));
-    QCOMPARE(GetWindowText(&window.m_staticHelp),
-        QStringLiteral("        Insert date of birth  [M-Y-D] and press \"< > \" button to start."));
-    QCOMPARE(GetWindowText(&window.m_staticBirth1), QStringLiteral("Birth date: "));
-    QCOMPARE(ActiveButtons(window), QStringLiteral("PrevMonth"));
+    fixture.choosePerson(2);
+    fixture.choosePerson(0);
+    QCOMPARE(fixture.dialog().m_nBirthYear, short(0));
+    QCOMPARE(fixture.shownDay(), QDate(2026, 12, 7));
+    QCOMPARE(fixture.help(), Expected::kInsertShort);
+    QCOMPARE(fixture.birth1(), QStringLiteral("Birth date: "));
+    QCOMPARE(fixture.activeButtons(), QStringLiteral("PrevMonth"));
 }
 
 QTEST_MAIN(TestList)
