@@ -262,6 +262,7 @@ void TestJourneys::walkAMonthAndStepThroughIt()
     user.enterBirth(QStringLiteral("July"), 1975, 3);
     QCOMPARE(user.birth1(), QStringLiteral("Birth date: 07.03.1975"));
     QCOMPARE(user.help(), kStartOrInsert);
+    QCOMPARE(user.activeButtons(), QStringLiteral("Start PrevMonth PrevDate NextDate Insert CurrentMonth"));
     QCOMPARE(user.selectedDayOnScreen(), 3);
 
     // Start charts today's month and walks its boundaries, one a tick.

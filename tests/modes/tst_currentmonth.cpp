@@ -11,8 +11,8 @@ private slots:
     void viewNeedsBirthDate();
     void monthViewsShowMonthWithoutWalk_data();
     void monthViewsShowMonthWithoutWalk();
+    void defaultViewRechartsSameMonth_data();
     void defaultViewRechartsSameMonth();
-    void defaultViewRechartsJanuary1850();
     void birthMonthDaysBeforeBirthShowBirthDay();
     void studiedDayStepsBackFromFollowingBoundary();
     void leavingModeInMonthViewOnlyClearsDay();
@@ -64,7 +64,6 @@ void TestCurrentMonth::monthViewsShowMonthWithoutWalk()
     QVERIFY(!dialog.m_btnNextDate.m_bActive);
     QCOMPARE(dialog.m_btnCurrentMonth.m_bActive, studying);
     QCOMPARE(dialog.m_bCurrentMonthMode, studying);
-    QCOMPARE(window.calendar().CurrentMonthMode(), studying);
 
     // Month steps show the month views without a walk.
     window.press(IDC_NEXT_MONTH);
@@ -74,37 +73,44 @@ void TestCurrentMonth::monthViewsShowMonthWithoutWalk()
     QCOMPARE(window.help(), studying ? kCurrentMonth : QString());
 }
 
+void TestCurrentMonth::defaultViewRechartsSameMonth_data()
+{
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("level");
+
+    // Back on the month's first boundary, the 6th, where two windows meet.
+    QTest::newRow("December 2026") << QDate(1985, 4, 17) << QDate(2026, 12, 1) << 4 << 6 << "  H1-H2 / F1-F2 " << 15;
+    // Nothing lies before the calendar's first month.
+    QTest::newRow("January 1850") << QDate(1850, 1, 5) << QDate(1850, 1, 1) << 1 << 5 << kAllWindows << 18;
+}
+
 void TestCurrentMonth::defaultViewRechartsSameMonth()
 {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, month);
+    QFETCH(int, ticks);
+    QFETCH(int, day);
+    QFETCH(QString, note);
+    QFETCH(int, level);
+
     WindowFixture window;
     CBiorhythmDlg& dialog = window.dialog();
-    window.chartToday(QDate(1985, 4, 17));
+    window.enterBirth(birth);
+    window.page(month.month(), month.year());
     window.chooseView(1);
 
     window.chooseView(0);
     QVERIFY(window.scanning());
-    QCOMPARE(window.calendar().m_nMonth, 12);
-    QCOMPARE(window.calendar().m_nYear, 2026);
-    QCOMPARE(window.finishScan(), 4);
-    // Back on the month's first boundary, the 6th, where two windows meet.
-    QCOMPARE(window.shownDay(), QDate(2026, 12, 6));
-    QCOMPARE(dialog.m_strCriticalNote, QStringLiteral("  H1-H2 / F1-F2 "));
-    QCOMPARE(dialog.m_nCriticalLevel, 15);
-    QCOMPARE(window.help(), QStringLiteral(
-        "        The day is very unfavorable for you. Be careful, if you are not young and healthy."));
-}
-
-void TestCurrentMonth::defaultViewRechartsJanuary1850()
-{
-    WindowFixture window;
-    window.enterBirth(QDate(1850, 1, 5));
-    window.chooseView(0);
-    QVERIFY(window.scanning());
-    QCOMPARE(window.calendar().m_nMonth, 1);
-    QCOMPARE(window.calendar().m_nYear, 1850);
-    window.finishScan();
-    QCOMPARE(window.shownDay(), QDate(1850, 1, 5));
-    QCOMPARE(window.dialog().m_strCriticalNote, kAllWindows);
+    QCOMPARE(window.calendar().m_nMonth, month.month());
+    QCOMPARE(window.calendar().m_nYear, month.year());
+    QCOMPARE(window.finishScan(), ticks);
+    QCOMPARE(window.shownDay(), QDate(month.year(), month.month(), day));
+    QCOMPARE(dialog.m_strCriticalNote, note);
+    QCOMPARE(dialog.m_nCriticalLevel, level);
 }
 
 void TestCurrentMonth::birthMonthDaysBeforeBirthShowBirthDay()
@@ -132,7 +138,6 @@ void TestCurrentMonth::birthMonthDaysBeforeBirthShowBirthDay()
     // Leaving the mode in the year view charts the month afresh.
     window.press(IDC_CURRENT_MONTH);
     QVERIFY(!dialog.m_bCurrentMonthMode);
-    QVERIFY(!window.calendar().CurrentMonthMode());
     QVERIFY(window.scanning());
     QCOMPARE(window.calendar().m_nMonth, 3);
     QCOMPARE(window.help(), QString());
