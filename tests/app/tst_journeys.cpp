@@ -1,8 +1,8 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
-#include "persons/ListDlg.h"
 #include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
+#include "tests/support/ListAnswers.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QAbstractItemView>
@@ -11,9 +11,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
-#include <QTimer>
 
-#include <memory>
 
 // Whole stories of use, from the window's start to its close, told through
 // the mouse and the keyboard only. Each one checks what its user would see
@@ -152,22 +150,7 @@ public:
     // then the name typed and Add clicked in the List box.
     void keepInList(const QString& name)
     {
-        QTimer::singleShot(0, m_dialog.get(), [name] {
-            auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget());
-            if (!list)
-                return;
-            QTest::keyClicks(list->GetDlgItem(IDC_LIST_NAME), name);
-            QTest::mouseClick(list->GetDlgItem(IDC_LIST_ADD), Qt::LeftButton);
-        });
-        // Should the box not be answered, it is closed after a while so that
-        // the story fails instead of waiting for ever.
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            if (auto* list = qobject_cast<CListDlg*>(QApplication::activeModalWidget()))
-                list->OnCancel();
-        });
-        guard.start(10000);
+        ListAnswers answers({ AddName(name) });
         press(m_dialog->m_btnList);
     }
 

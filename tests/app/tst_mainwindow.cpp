@@ -4,7 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +14,6 @@
 #include <memory>
 
 namespace {
-
-QStringList Items(const CColorComboBox& combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo.GetCount(); ++i)
-        items << combo.GetLBText(i);
-    return items;
-}
 
 struct Message {
     QString text;
