@@ -8,6 +8,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// Narrower than this, a text is harder to read than a line that breaks.
+constexpr int kNarrowestStretch = 80;
+
+} // namespace
+
 CColorLabel::CColorLabel(QWidget* parent)
     : QLabel(parent)
 {
@@ -30,16 +37,29 @@ void CColorLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(m_brBack.Colour()));
-    painter.setFont(m_font.ToQFont());
+    const QString text = GetWindowText(this);
+    QFont font = m_font.ToQFont();
+    const int lineHeight = QFontMetrics(font).height();
+    const int wholeLines = std::max(1, height() / std::max(1, lineHeight));
+    // A few of the help line's texts are a word or two wider than the line;
+    // narrowed a little, they are read whole instead of losing their end.
+    if (wholeLines == 1 && !text.contains(QLatin1Char('\n'))) {
+        const int advance = QFontMetrics(font).horizontalAdvance(text);
+        if (advance > width()) {
+            for (int stretch = std::max(kNarrowestStretch, 100 * width() / advance); stretch >= kNarrowestStretch; --stretch) {
+                font.setStretch(stretch);
+                if (QFontMetrics(font).horizontalAdvance(text) <= width())
+                    break;
+            }
+        }
+    }
+    painter.setFont(font);
     painter.setPen(ToQColor(m_clrText));
     // The text breaks at blanks to fit the width. A line that would be cut
     // by the bottom edge is left out rather than shown as a row of stumps.
-    const int lineHeight = QFontMetrics(m_font.ToQFont()).height();
-    const int wholeLines = std::max(1, height() / std::max(1, lineHeight));
     painter.save();
     painter.setClipRect(QRect(0, 0, width(), std::min(height(), wholeLines * lineHeight)));
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs,
-        GetWindowText(this));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, text);
     painter.restore();
     PaintWindowLayer(this, painter);
 }

@@ -69,10 +69,19 @@ void TestLabels::colourLabelLeavesOutALineCutByItsBottom()
 {
     CColorLabel label;
     label.Create("", CRect { 35, 410, 525, 430 }, nullptr, IDC_HELP_LINE);
+    // A help text some 7 % too wide is narrowed and read to its last word,
+    // "comparison.", which ends near the right edge.
     SetWindowText(&label,
         "        Press \"< > \" button to study biorhythms for last date of birth or \"Insert\" to continue comparison.");
-    const QImage image = Render(label);
+    QImage image = Render(label);
+    QVERIFY(Darkest(image, QRect(0, 0, 490, 14)) < 40);
+    QVERIFY(Darkest(image, QRect(460, 0, 30, 14)) < 40);
+    QCOMPARE(CountPixels(image, QRect(0, 14, 490, 6), kDialogBack), 490 * 6);
 
+    // One far too wide breaks instead, and the line cut by the bottom edge
+    // is left out rather than shown as a row of stumps.
+    SetWindowText(&label, QString("Press the button to study biorhythms. ").repeated(3));
+    image = Render(label);
     QVERIFY(Darkest(image, QRect(0, 0, 490, 14)) < 40);
     QCOMPARE(CountPixels(image, QRect(0, 14, 490, 6), kDialogBack), 490 * 6);
 }
