@@ -141,7 +141,6 @@ bool CBiorhythmDlg::OnInitDialog()
     m_bAwaitSecondDate = false;
     m_nCompareStep = 0;
 
-    m_strListValue = m_personsStore.Read();
     LoadPersons();
     return true;
 }
@@ -154,7 +153,7 @@ void CBiorhythmDlg::OnDestroy()
 
     // No tick of the walk may come after the calendar is gone.
     StopMonthScan();
-    SavePersons(true);
+    SavePendingPersons();
     delete m_pCalendar;
     m_pCalendar = nullptr;
     m_arrPersons.clear();

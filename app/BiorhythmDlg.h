@@ -15,7 +15,9 @@
 #include <QStringList>
 
 class CDC;
+class QFileSystemWatcher;
 class QMenu;
+class QTimer;
 
 // The main window. Its fields are the program's state: every command reads
 // and writes them directly, and the painter rebuilds the chart from them.
@@ -219,13 +221,25 @@ private:
     short m_nScanMonth = 0;
     short m_nScanYear = 0;
 
-    // Persons
+    // Persons (persons/)
+    void RunListCommand();
     void AddPerson(const QString& name);
-    void RemovePerson(int index);
+    void RemovePerson(const QString& entry);
     void ChooseNoPerson();
-    // Saves the list now; on failure the user is told, and the list stays.
-    void SavePersons(bool closing);
+    QString ChosenPersonEntry() const;
+    void FillNameSelector(const QString& chosenEntry);
+    // Shows the list as the store has it now, keeping the chosen person.
+    void ShowStoredPersons();
+    void WatchStoredList();
+    void OnStoredListChanged();
+    void ReportSaveFailure(const QString& reason, bool closing);
+    // Saves what could not be saved before; on failure the user is told.
+    void SavePendingPersons();
     CPersonsStore m_personsStore;
+    QFileSystemWatcher* m_pListWatcher = nullptr;
+    QTimer* m_pListSettle = nullptr;
+    bool m_bListCommandOpen = false;
+    bool m_bStoredListChanged = false;
     // Shown once, when the window is first shown; empty when all is well.
     QString m_strStoredListNotice;
 };

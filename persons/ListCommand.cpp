@@ -6,6 +6,8 @@
 #include "persons/ListDlg.h"
 #include "platform/MessageBox.h"
 
+#include <utility>
+
 namespace {
 
 // "Birth date: March 5, 1990", as the list dialog shows it.
@@ -24,6 +26,15 @@ bool IsNewName(const QString& name)
 // Adds the current birth date under a name, or removes the person chosen
 // in the name selector.
 void CBiorhythmDlg::OnList()
+{
+    m_bListCommandOpen = true;
+    RunListCommand();
+    m_bListCommandOpen = false;
+    if (std::exchange(m_bStoredListChanged, false) && m_personsStore.Refresh())
+        ShowStoredPersons();
+}
+
+void CBiorhythmDlg::RunListCommand()
 {
     CListDlg list(this);
     const int chosen = m_comboPersons.GetCurSel();
@@ -63,29 +74,33 @@ void CBiorhythmDlg::OnList()
     }
     if (list.m_bRemove
         && MessageBox(this, kMsgRemovePerson, kConfirmationCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
-        RemovePerson(chosen);
+        RemovePerson(m_arrPersons.at(chosen));
     Invalidate();
 }
 
+// The limit is checked against the list shown first, and again against the
+// list as stored when the change is applied to it.
 void CBiorhythmDlg::AddPerson(const QString& name)
 {
-    if (m_arrPersons.size() > kMaxPersons) {
+    CPersonsStore::SaveResult result { CPersonsStore::Outcome::Full, QString() };
+    if (m_arrPersons.size() <= kMaxPersons)
+        result = m_personsStore.Add(FormatPersonEntry(name, m_nBirthDay, m_nBirthMonth, m_nBirthYear));
+    ShowStoredPersons();
+    if (result.outcome == CPersonsStore::Outcome::Full)
         MessageBox(this, kMsgTooLong, kInformationCaption, MB_OK | MB_ICONINFORMATION);
-        return;
-    }
-    m_arrPersons.append(FormatPersonEntry(name, m_nBirthDay, m_nBirthMonth, m_nBirthYear));
-    m_comboPersons.InsertString(static_cast<int>(m_arrPersons.size() - 1), name);
-    SavePersons(false);
+    else if (result.outcome == CPersonsStore::Outcome::Failed)
+        ReportSaveFailure(result.reason, false);
 }
 
 // The removed person's birth date goes with it, and with it everything
 // that was charted or compared for it: the window is reset as if "(Name)"
 // had been chosen.
-void CBiorhythmDlg::RemovePerson(int index)
+void CBiorhythmDlg::RemovePerson(const QString& entry)
 {
-    m_arrPersons.removeAt(index);
-    m_comboPersons.DeleteString(index);
+    const CPersonsStore::SaveResult result = m_personsStore.Remove(entry);
+    ShowStoredPersons();
     ChooseNoPerson();
     SetWindowText(&m_staticBirth1, kBirthRemoved);
-    SavePersons(false);
+    if (result.outcome == CPersonsStore::Outcome::Failed)
+        ReportSaveFailure(result.reason, false);
 }

@@ -128,54 +128,154 @@ QString JoinPersons(const QStringList& entries)
     return joined;
 }
 
+namespace {
+
+// What the settings hold under "List", read as far as it can be.
+struct StoredList {
+    ParsedPersons persons;
+    CPersonsStore::StoredValue value = CPersonsStore::StoredValue::Whole;
+    // Every "List" line's text after "=", as written, one line each.
+    QString raw;
+};
+
+StoredList ReadStoredList(const CSettingsStore::Snapshot& snapshot)
+{
+    StoredList list;
+    const QStringList raw = snapshot.RawValues(kListValue);
+    const std::optional<QString> text = snapshot.Text(kListValue);
+    list.persons = ParsePersons(text.value_or(QString()));
+    list.raw = raw.join(u'\n');
+    if (raw.isEmpty())
+        return list;
+    if (!text)
+        list.value = CPersonsStore::StoredValue::NotText;
+    else if (!list.persons.complete || raw.size() > 1)
+        list.value = CPersonsStore::StoredValue::Damaged;
+    return list;
+}
+
+// "List.bak", or the first of "List.bak2", "List.bak3"... that is free or
+// holds the same text already: an earlier backup of something else stays.
+QString BackupNameFor(const CSettingsStore::Snapshot& snapshot, const QString& raw)
+{
+    constexpr int kMaxBackups = 99;
+    for (int number = 1; number < kMaxBackups; ++number) {
+        const QString name = number == 1 ? kBackupValue : kBackupValue + QString::number(number);
+        if (!snapshot.Contains(name) || (snapshot.RawValues(name).size() == 1 && snapshot.Text(name) == raw))
+            return name;
+    }
+    return kBackupValue + QString::number(kMaxBackups);
+}
+
+QStringList ApplyChange(QStringList entries, bool add, const QString& entry)
+{
+    if (add) {
+        entries.append(entry);
+    } else {
+        const qsizetype index = entries.indexOf(entry, 1);
+        if (index > 0)
+            entries.removeAt(index);
+    }
+    return entries;
+}
+
+} // namespace
+
 CPersonsStore::CPersonsStore(Access access)
     : m_access(access)
+    , m_stored { kPlaceholderEntry }
 {
 }
 
-QString CPersonsStore::Read()
+void CPersonsStore::Load()
 {
     CSettingsStore store(kStoreKey);
-    // The settings file itself is bounded, so a value of any length is read.
-    if (const auto value = store.ReadString(kListValue, std::numeric_limits<int>::max()))
-        return *value;
-    // Not text, or not readable at all: either way the list starts empty,
-    // but what is there is kept.
-    const CSettingsStore::FileState state = store.State();
-    m_bKeepStored = state == CSettingsStore::FileState::Damaged || state == CSettingsStore::FileState::Unreadable
-        || store.Contains(kListValue);
+    if (m_access == Access::ReadWrite)
+        store.RemoveLeftovers();
+    const CSettingsStore::Snapshot snapshot = store.Read();
+    const StoredList list = ReadStoredList(snapshot);
+    m_stored = list.persons.entries;
+    m_loadedValue = list.value;
+    m_strLoadedText = snapshot.Text(kListValue).value_or(QString());
+    m_strBackupName = BackupNameFor(snapshot, list.raw);
+    m_unreadable.reset();
+    const CSettingsStore::FileState state = snapshot.State();
     if (state == CSettingsStore::FileState::Damaged || state == CSettingsStore::FileState::Unreadable) {
-        m_unreadable = UnreadableFile { store.Location(), QString() };
+        m_unreadable = UnreadableFile { store.Location(), QString(), state == CSettingsStore::FileState::Unreadable };
         if (m_access == Access::ReadWrite && state == CSettingsStore::FileState::Damaged)
             m_unreadable->copy = store.KeepDamagedFile().value_or(QString());
     }
-    return QString();
+}
+
+bool CPersonsStore::Refresh()
+{
+    const CSettingsStore::Snapshot snapshot = CSettingsStore(kStoreKey).Read();
+    // A file that cannot be read now tells nothing about the list.
+    if (snapshot.State() == CSettingsStore::FileState::Unreadable)
+        return false;
+    const QStringList before = Entries();
+    m_stored = ReadStoredList(snapshot).persons.entries;
+    return Entries() != before;
+}
+
+QStringList CPersonsStore::Entries() const
+{
+    QStringList entries = m_stored;
+    for (const Change& change : m_pending)
+        entries = ApplyChange(entries, change.add, change.entry);
+    return entries;
+}
+
+CPersonsStore::SaveResult CPersonsStore::Add(const QString& entry)
+{
+    m_pending.append(Change { true, entry });
+    return Flush();
+}
+
+CPersonsStore::SaveResult CPersonsStore::Remove(const QString& entry)
+{
+    m_pending.append(Change { false, entry });
+    return Flush();
+}
+
+CPersonsStore::SaveResult CPersonsStore::SavePending()
+{
+    return m_pending.isEmpty() ? SaveResult() : Flush();
+}
+
+CPersonsStore::SaveResult CPersonsStore::Flush()
+{
+    if (m_access == Access::ReadOnly) {
+        m_stored = Entries();
+        m_pending.clear();
+        return {};
+    }
+    bool full = false;
+    QStringList saved;
+    const CSettingsStore::Result result = CSettingsStore(kStoreKey).Update([&](CSettingsStore::Snapshot& snapshot) {
+        const StoredList list = ReadStoredList(snapshot);
+        saved = list.persons.entries;
+        for (const Change& change : std::as_const(m_pending)) {
+            if (change.add && saved.size() > kMaxPersons)
+                full = true;
+            else
+                saved = ApplyChange(saved, change.add, change.entry);
+        }
+        if (saved == list.persons.entries)
+            return false;
+        if (list.value != StoredValue::Whole)
+            snapshot.SetText(BackupNameFor(snapshot, list.raw), list.raw);
+        snapshot.SetText(kListValue, JoinPersons(saved));
+        return true;
+    });
+    if (!result.ok)
+        return { Outcome::Failed, result.reason };
+    m_stored = saved;
+    m_pending.clear();
+    return { full ? Outcome::Full : Outcome::Saved, QString() };
 }
 
 QString CPersonsStore::Location() const
 {
     return CSettingsStore(kStoreKey).Location();
-}
-
-void CPersonsStore::SetLoaded(const ParsedPersons& parsed)
-{
-    m_strLoaded = JoinPersons(parsed.entries);
-    if (!parsed.complete)
-        m_bKeepStored = true;
-}
-
-bool CPersonsStore::Write(const QStringList& entries)
-{
-    if (m_access == Access::ReadOnly)
-        return true;
-    const QString joined = JoinPersons(entries);
-    if (m_bKeepStored && joined == m_strLoaded)
-        return true;
-    if (!CSettingsStore(kStoreKey).WriteString(kListValue, joined, m_bKeepStored ? kBackupValue : QString()))
-        return false;
-    // What could not be read is in the backup now, or in the copy of the
-    // damaged file; from here on the stored list is the program's own.
-    m_bKeepStored = false;
-    m_strLoaded = joined;
-    return true;
 }

@@ -48,49 +48,90 @@ ParsedPersons ParsePersons(const QString& storedList);
 // Entries 1..n joined, the placeholder left out.
 QString JoinPersons(const QStringList& entries);
 
-// Reads and writes the stored list. What is stored but could not be read
-// whole (a damaged list, a value of another kind, a settings file that
-// cannot be read) is left as it is until the persons are changed. The first
-// save after that keeps it as the value "List.bak" beside the new list (a
-// damaged settings file is copied aside whole instead), so nothing the user
-// stored is lost. A list is written only when it differs from what is
-// stored, in one atomic replacement of the file. A store for reading only
-// never writes, whatever happens.
+// The stored list, and the changes the user made in this window. Every
+// change is applied, under the settings lock, to the list as it is stored
+// at that moment, so that two windows, or a list edited by hand meanwhile,
+// lose nothing: an addition adds its entry, a removal removes its entry's
+// text wherever it now stands, or nothing when it is gone already. A change
+// that could not be saved stays pending and is tried again with the next
+// one and when the window closes; nothing else is ever written.
+//
+// What is stored but could not be read whole (a damaged list, a value of
+// another kind, several values) is left as it is until the list is first
+// changed; that save keeps the stored text, exactly as it stands after
+// "List=", as the value "List.bak" beside the new list, or as "List.bak2"
+// and so on when an earlier, different one is there. A settings file that
+// cannot be read whole is copied aside at start-up and written anew with
+// the first change. A store for reading only never writes, whatever
+// happens.
 class CPersonsStore
 {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    // The settings file, when it is there but could not be read, and the
-    // copy of it kept beside it; the copy is empty when none was made (for
-    // reading only, or when the file's bytes could not be had), and then the
-    // file is never written over.
+    // The settings file, when it is there but could not be read whole, and
+    // the copy of it kept beside it; the copy is empty when none was made
+    // (for reading only, or when the file's bytes could not be had), and
+    // then the file is never written over.
     struct UnreadableFile {
         QString path;
         QString copy;
+        // Its bytes could not be had at all.
+        bool unreadable = false;
+    };
+
+    // What the stored list value was found to be when the store was loaded.
+    enum class StoredValue { Whole, Damaged, NotText };
+
+    enum class Outcome { Saved, Full, Failed };
+    struct SaveResult {
+        Outcome outcome = Outcome::Saved;
+        // Why the save failed, for the user.
+        QString reason;
     };
 
     explicit CPersonsStore(Access access = Access::ReadWrite);
 
-    // The stored text to parse, or "" when it is missing or cannot be read.
-    QString Read();
-    // Remembers what the text read gave, so that Write can tell whether the
-    // user changed the list since.
-    void SetLoaded(const ParsedPersons& parsed);
-    // Something is stored that could not be read, and no save has yet put
-    // it aside.
-    bool IsDamaged() const { return m_bKeepStored; }
+    // Reads the stored list. A store that writes first removes what a
+    // killed save left behind and keeps a copy of a damaged file.
+    void Load();
+    // Reads the stored list again; true when Entries() changed with it.
+    bool Refresh();
+    // The placeholder, then the stored persons with the changes not yet
+    // saved applied: what the window shows.
+    QStringList Entries() const;
+
+    // Full when the stored list holds kMaxPersons persons already.
+    SaveResult Add(const QString& entry);
+    SaveResult Remove(const QString& entry);
+    bool HasPending() const { return !m_pending.isEmpty(); }
+    // Tries again to save the changes not saved yet.
+    SaveResult SavePending();
+
     bool IsReadOnly() const { return m_access == Access::ReadOnly; }
     const std::optional<UnreadableFile>& Unreadable() const { return m_unreadable; }
+    StoredValue LoadedValue() const { return m_loadedValue; }
+    // The stored text as loaded, "" when there was none that reads as text.
+    QString LoadedText() const { return m_strLoadedText; }
+    // The name the stored value will be kept under when the list is first
+    // changed.
+    QString BackupName() const { return m_strBackupName; }
     // Where the list is kept, for the user.
     QString Location() const;
 
-    // False when the list could not be saved; what was stored stays.
-    bool Write(const QStringList& entries);
-
 private:
+    struct Change {
+        bool add = true;
+        QString entry;
+    };
+
+    SaveResult Flush();
+
     Access m_access;
-    bool m_bKeepStored = false;
-    QString m_strLoaded;
+    QStringList m_stored;
+    QList<Change> m_pending;
     std::optional<UnreadableFile> m_unreadable;
+    StoredValue m_loadedValue = StoredValue::Whole;
+    QString m_strLoadedText;
+    QString m_strBackupName;
 };

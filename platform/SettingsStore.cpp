@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/FileLock.h"
 #include "platform/ProgramIdentity.h"
 
 #include <QSettings>
@@ -10,16 +11,68 @@
 #    include <QDir>
 #    include <QFile>
 #    include <QFileInfo>
-#    include <QLockFile>
-#    include <QSaveFile>
 #    include <QStringDecoder>
-#    include <QTemporaryDir>
 
 #    include <cerrno>
+#    include <cstring>
 #    include <fcntl.h>
 #    include <sys/stat.h>
 #    include <unistd.h>
 #endif
+
+using FileState = CSettingsStore::FileState;
+
+QStringList CSettingsStore::Snapshot::RawValues(const QString& name) const
+{
+    return m_text.RawValues(Key(name));
+}
+
+std::optional<QString> CSettingsStore::Snapshot::Text(const QString& name) const
+{
+    return m_text.String(Key(name));
+}
+
+QStringList CSettingsStore::Snapshot::Names() const
+{
+    return m_text.Keys(m_strGroup);
+}
+
+void CSettingsStore::Snapshot::SetText(const QString& name, const QString& value)
+{
+    m_text.SetString(Key(name), value);
+}
+
+CSettingsStore::CSettingsStore(const QString& key)
+    : m_strKey(key)
+{
+}
+
+std::optional<QString> CSettingsStore::ReadString(const QString& name, int maxLength) const
+{
+    const Snapshot snapshot = Read();
+    if (snapshot.State() != FileState::Readable)
+        return std::nullopt;
+    const std::optional<QString> text = snapshot.Text(name);
+    if (!text || text->size() > maxLength)
+        return std::nullopt;
+    return text;
+}
+
+bool CSettingsStore::Contains(const QString& name) const
+{
+    const Snapshot snapshot = Read();
+    return snapshot.State() == FileState::Readable && snapshot.Contains(name);
+}
+
+bool CSettingsStore::WriteString(const QString& name, const QString& value)
+{
+    return Update([&](Snapshot& snapshot) {
+        if (snapshot.State() == FileState::Readable && snapshot.RawValues(name).size() == 1 && snapshot.Text(name) == value)
+            return false;
+        snapshot.SetText(name, value);
+        return true;
+    }).ok;
+}
 
 #ifdef Q_OS_WIN
 
@@ -33,49 +86,43 @@ QString RegistryPath(const QString& key)
 
 } // namespace
 
-CSettingsStore::CSettingsStore(const QString& key)
-    : m_strKey(key)
+// The registry keeps typed values, not text: each string value is taken
+// into the snapshot as the line QSettings would write for it.
+CSettingsStore::Snapshot CSettingsStore::Read() const
 {
-}
-
-std::optional<QString> CSettingsStore::ReadString(const QString& name, int maxLength) const
-{
+    Snapshot snapshot;
+    snapshot.m_strGroup = m_strKey;
+    snapshot.m_state = FileState::Readable;
     QSettings settings(RegistryPath(m_strKey), QSettings::NativeFormat);
-    const QVariant value = settings.value(name);
-    if (!value.isValid() || value.typeId() != QMetaType::QString)
-        return std::nullopt;
-    QString text = value.toString();
-    if (text.size() > maxLength)
-        return std::nullopt;
-    return text;
+    for (const QString& name : settings.childKeys()) {
+        const QVariant value = settings.value(name);
+        if (value.typeId() == QMetaType::QString)
+            snapshot.SetText(name, value.toString());
+    }
+    return snapshot;
 }
 
-bool CSettingsStore::Contains(const QString& name) const
+CSettingsStore::Result CSettingsStore::Update(const std::function<bool(Snapshot&)>& change)
 {
-    return QSettings(RegistryPath(m_strKey), QSettings::NativeFormat).contains(name);
-}
-
-bool CSettingsStore::WriteString(const QString& name, const QString& value, const QString& keepAs)
-{
+    Snapshot snapshot = Read();
+    if (!change(snapshot))
+        return {};
     QSettings settings(RegistryPath(m_strKey), QSettings::NativeFormat);
-    const QVariant stored = settings.value(name);
-    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
-        return true;
-    if (!keepAs.isEmpty() && stored.isValid())
-        settings.setValue(keepAs, stored);
-    settings.setValue(name, value);
+    for (const QString& name : snapshot.Names())
+        settings.setValue(name, snapshot.Text(name).value_or(QString()));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() != QSettings::NoError)
+        return { false, QStringLiteral("the registry refused the change") };
+    return {};
+}
+
+void CSettingsStore::RemoveLeftovers()
+{
 }
 
 QString CSettingsStore::Location() const
 {
     return RegistryPath(m_strKey);
-}
-
-CSettingsStore::FileState CSettingsStore::State() const
-{
-    return FileState::Readable;
 }
 
 std::optional<QString> CSettingsStore::KeepDamagedFile()
@@ -87,13 +134,16 @@ std::optional<QString> CSettingsStore::KeepDamagedFile()
 
 namespace {
 
-using FileState = CSettingsStore::FileState;
-
 // Far more than a settings file of ours holds; anything larger is not read.
 constexpr qint64 kMaxFileSize = 1024 * 1024;
-// How long a save waits for another instance's save to finish.
-constexpr int kLockWaitMs = 10000;
+// A save waits this long for another one to finish, then tells the user.
+constexpr int kLockWaitMs = 1000;
 constexpr int kMaxCopiesPerSecond = 1000;
+// What the store writes beside the file before renaming it into place:
+// the only name it ever removes, so that a save killed halfway leaves
+// nothing the next start cannot clean, and no copy of the values elsewhere.
+const QString kSavingSuffix = QStringLiteral(".saving");
+const QString kLockSuffix = QStringLiteral(".lock");
 
 QString SettingsFilePath()
 {
@@ -107,9 +157,15 @@ QString SettingsFilePath()
     return QStringLiteral("%1/%2/%3.conf").arg(base, program.organization, program.application);
 }
 
+QString SystemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 struct FileContents {
     FileState state = FileState::Missing;
     QByteArray bytes;
+    int error = 0;
 };
 
 // Reads a regular file, after following links, of at most kMaxFileSize
@@ -121,15 +177,20 @@ FileContents ReadBoundedFile(const QString& path)
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0) {
+        contents.error = errno;
         contents.state = errno == ENOENT ? FileState::Missing : FileState::Unreadable;
         return contents;
     }
     contents.state = FileState::Unreadable;
-    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize)
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
+        contents.error = S_ISREG(info.st_mode) ? EFBIG : EISDIR;
         return contents;
+    }
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
+    if (descriptor < 0) {
+        contents.error = errno;
         return contents;
+    }
     QByteArray bytes(kMaxFileSize + 1, Qt::Uninitialized);
     qsizetype size = 0;
     bool failed = ::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode);
@@ -142,6 +203,7 @@ FileContents ReadBoundedFile(const QString& path)
         else if (count > 0)
             size += count;
     }
+    contents.error = failed ? errno : 0;
     ::close(descriptor);
     if (failed || size > kMaxFileSize)
         return contents;
@@ -150,44 +212,6 @@ FileContents ReadBoundedFile(const QString& path)
     contents.bytes = bytes;
     return contents;
 }
-
-// QSettings opens its file itself, so it is given a private copy of bytes
-// already read: it then never touches a file that was not checked first.
-class PrivateSettings
-{
-public:
-    explicit PrivateSettings(const QByteArray& bytes)
-    {
-        if (!m_folder.isValid())
-            return;
-        QFile file(FilePath());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-        file.close();
-        m_settings.emplace(FilePath(), QSettings::IniFormat);
-    }
-
-    bool IsValid() const { return m_settings.has_value(); }
-    QSettings& Settings() { return *m_settings; }
-
-    // The file as QSettings wrote it, or nothing when it could not.
-    std::optional<QByteArray> Written()
-    {
-        m_settings->sync();
-        if (m_settings->status() != QSettings::NoError)
-            return std::nullopt;
-        QFile file(FilePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        return file.readAll();
-    }
-
-private:
-    QString FilePath() const { return m_folder.filePath(QStringLiteral("settings.conf")); }
-
-    QTemporaryDir m_folder;
-    std::optional<QSettings> m_settings;
-};
 
 // QSettings takes almost any bytes for settings of some sort, but what it
 // writes itself is UTF-8 text with every control character but the line
@@ -204,35 +228,77 @@ bool LooksLikeSettingsText(const QByteArray& bytes)
     return !decoder.hasError();
 }
 
-// The file read and, when it holds settings, parsed. A file that is not
-// settings text or that QSettings finds fault with is damaged.
-struct LoadedFile {
-    FileContents contents;
-    std::optional<PrivateSettings> settings;
-};
-
-void LoadSettingsFile(const QString& path, LoadedFile& loaded)
+// Where a save goes: the file itself, or the file a link names, so that a
+// link the user made stays a link.
+QString SaveTarget(const QString& path)
 {
-    loaded.contents = ReadBoundedFile(path);
-    if (loaded.contents.state != FileState::Readable)
-        return;
-    loaded.settings.emplace(loaded.contents.bytes);
-    if (!loaded.settings->IsValid()) {
-        // Nowhere to parse it: read as unreadable, for now, not as damaged.
-        loaded.contents.state = FileState::Unreadable;
-        loaded.settings.reset();
-        return;
+    QString target = path;
+    for (int depth = 0; depth < 40 && QFileInfo(target).isSymLink(); ++depth)
+        target = QFileInfo(target).symLinkTarget();
+    return target;
+}
+
+bool SyncFolder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
+}
+
+// Writes the bytes to the saving file beside target and on to the disk;
+// false, with the reason, when it could not.
+bool WriteSavingFile(const QString& target, const QByteArray& bytes, mode_t mode, QString* reason)
+{
+    const QByteArray saving = QFile::encodeName(target + kSavingSuffix);
+    const int descriptor = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, mode);
+    if (descriptor < 0) {
+        *reason = SystemError(errno);
+        return false;
     }
-    if (!LooksLikeSettingsText(loaded.contents.bytes) || loaded.settings->Settings().status() != QSettings::NoError) {
-        loaded.contents.state = FileState::Damaged;
-        loaded.settings.reset();
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        written += count;
     }
+    const bool whole = written == bytes.size() && ::fchmod(descriptor, mode) == 0 && ::fsync(descriptor) == 0;
+    const int error = errno;
+    ::close(descriptor);
+    if (!whole) {
+        *reason = SystemError(error);
+        ::unlink(saving.constData());
+    }
+    return whole;
+}
+
+// Replaces target whole: a kill leaves the old file or the new one.
+bool ReplaceFile(const QString& target, const QByteArray& bytes, QString* reason)
+{
+    struct stat info;
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &info) == 0 ? (info.st_mode & 07777) : 0600;
+    if (!WriteSavingFile(target, bytes, mode, reason))
+        return false;
+    if (::rename(QFile::encodeName(target + kSavingSuffix).constData(), QFile::encodeName(target).constData()) != 0) {
+        *reason = SystemError(errno);
+        ::unlink(QFile::encodeName(target + kSavingSuffix).constData());
+        return false;
+    }
+    SyncFolder(QFileInfo(target).absolutePath());
+    return true;
 }
 
 // Keeps the bytes of a damaged file in a new file beside it, named for the
 // time, that nothing here ever deletes or overwrites. A copy already there
 // with the same bytes is used instead, so that repeated runs over the same
-// damaged file do not pile up copies. The caller holds the save lock.
+// damaged file do not pile up copies. The copy is written whole under the
+// saving name first and then linked to its own name, which never replaces
+// anything; the caller holds the lock.
 std::optional<QString> KeepCopy(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo original(path);
@@ -244,105 +310,82 @@ std::optional<QString> KeepCopy(const QString& path, const QByteArray& bytes)
         if (copy.state == FileState::Readable && copy.bytes == bytes)
             return candidate;
     }
+    QString reason;
+    if (!WriteSavingFile(path, bytes, 0600, &reason))
+        return std::nullopt;
+    const QByteArray saving = QFile::encodeName(path + kSavingSuffix);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int attempt = 0; attempt < kMaxCopiesPerSecond; ++attempt) {
-        QString name = prefix + stamp;
+    std::optional<QString> kept;
+    for (int attempt = 0; attempt < kMaxCopiesPerSecond && !kept; ++attempt) {
+        QString name = folder.filePath(prefix + stamp);
         if (attempt > 0)
             name += QStringLiteral("-%1").arg(attempt);
-        QFile copy(folder.filePath(name));
-        if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (QFileInfo::exists(copy.fileName()) || QFileInfo(copy.fileName()).isSymLink())
-                continue;
-            return std::nullopt;
-        }
-        // On the disk before the original may be replaced.
-        const bool written = copy.write(bytes) == bytes.size() && copy.flush() && ::fsync(copy.handle()) == 0;
-        copy.close();
-        if (!written)
-            return std::nullopt;
-        return copy.fileName();
+        if (::link(saving.constData(), QFile::encodeName(name).constData()) == 0)
+            kept = name;
+        else if (errno != EEXIST)
+            break;
     }
-    return std::nullopt;
+    ::unlink(saving.constData());
+    if (kept)
+        SyncFolder(folder.absolutePath());
+    return kept;
 }
 
 } // namespace
 
-CSettingsStore::CSettingsStore(const QString& key)
-    : m_strKey(key)
+CSettingsStore::Snapshot CSettingsStore::Read() const
 {
+    Snapshot snapshot;
+    snapshot.m_strGroup = m_strKey;
+    const FileContents contents = ReadBoundedFile(SettingsFilePath());
+    snapshot.m_state = contents.state;
+    if (contents.state != FileState::Readable)
+        return snapshot;
+    snapshot.m_text = CIniText(contents.bytes);
+    if (!LooksLikeSettingsText(contents.bytes) || !snapshot.m_text.IsWhole())
+        snapshot.m_state = FileState::Damaged;
+    return snapshot;
 }
 
-std::optional<QString> CSettingsStore::ReadString(const QString& name, int maxLength) const
-{
-    LoadedFile loaded;
-    LoadSettingsFile(SettingsFilePath(), loaded);
-    if (!loaded.settings)
-        return std::nullopt;
-    QSettings& settings = loaded.settings->Settings();
-    settings.beginGroup(m_strKey);
-    const QVariant value = settings.value(name);
-    if (value.typeId() != QMetaType::QString || value.toString().size() > maxLength)
-        return std::nullopt;
-    return value.toString();
-}
-
-bool CSettingsStore::Contains(const QString& name) const
-{
-    LoadedFile loaded;
-    LoadSettingsFile(SettingsFilePath(), loaded);
-    if (!loaded.settings)
-        return false;
-    QSettings& settings = loaded.settings->Settings();
-    settings.beginGroup(m_strKey);
-    return settings.contains(name);
-}
-
-bool CSettingsStore::WriteString(const QString& name, const QString& value, const QString& keepAs)
+CSettingsStore::Result CSettingsStore::Update(const std::function<bool(Snapshot&)>& change)
 {
     const QString path = SettingsFilePath();
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    // The same lock QSettings takes, so that two instances, or a Qt tool
-    // writing the file, never read a file the other is replacing.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
-        return false;
+    if (path.isEmpty())
+        return { false, QStringLiteral("there is no settings folder") };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return { false, QStringLiteral("the folder %1 cannot be made").arg(folder) };
+    CFileLock lock(path + kLockSuffix);
+    if (!lock.Acquire(kLockWaitMs))
+        return { false, lock.Error() };
 
-    LoadedFile loaded;
-    LoadSettingsFile(path, loaded);
-    switch (loaded.contents.state) {
+    Snapshot snapshot = Read();
+    switch (snapshot.State()) {
     case FileState::Unreadable:
-        return false;
+        return { false, QStringLiteral("the file cannot be read: %1").arg(SystemError(ReadBoundedFile(path).error)) };
     case FileState::Damaged:
-        if (!KeepCopy(path, loaded.contents.bytes))
-            return false;
-        break;
     case FileState::Missing:
     case FileState::Readable:
         break;
     }
-    if (!loaded.settings)
-        loaded.settings.emplace(QByteArray());
-    if (!loaded.settings->IsValid())
-        return false;
+    if (!change(snapshot))
+        return {};
+    if (snapshot.State() == FileState::Damaged && !KeepCopy(path, ReadBoundedFile(path).bytes))
+        return { false, QStringLiteral("no copy of the damaged file could be kept beside it") };
+    QString reason;
+    if (!ReplaceFile(SaveTarget(path), snapshot.m_text.Bytes(), &reason))
+        return { false, reason };
+    return {};
+}
 
-    QSettings& settings = loaded.settings->Settings();
-    settings.beginGroup(m_strKey);
-    const QVariant stored = settings.value(name);
-    if (loaded.contents.state == FileState::Readable && stored.typeId() == QMetaType::QString && stored.toString() == value)
-        return true;
-    if (!keepAs.isEmpty() && stored.isValid())
-        settings.setValue(keepAs, stored);
-    settings.setValue(name, value);
-    settings.endGroup();
-    const std::optional<QByteArray> bytes = loaded.settings->Written();
-    if (!bytes)
-        return false;
-
-    // Written beside the file and renamed over it, as QSettings's own
-    // atomic sync does, so a crash never leaves half a file.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
+void CSettingsStore::RemoveLeftovers()
+{
+    const QString path = SettingsFilePath();
+    if (path.isEmpty() || !QFileInfo::exists(QFileInfo(path).absolutePath()))
+        return;
+    CFileLock lock(path + kLockSuffix);
+    if (lock.Acquire(kLockWaitMs))
+        ::unlink(QFile::encodeName(path + kSavingSuffix).constData());
 }
 
 QString CSettingsStore::Location() const
@@ -350,26 +393,15 @@ QString CSettingsStore::Location() const
     return SettingsFilePath();
 }
 
-CSettingsStore::FileState CSettingsStore::State() const
-{
-    LoadedFile loaded;
-    LoadSettingsFile(SettingsFilePath(), loaded);
-    return loaded.contents.state;
-}
-
 std::optional<QString> CSettingsStore::KeepDamagedFile()
 {
     const QString path = SettingsFilePath();
     if (path.isEmpty())
         return std::nullopt;
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
+    CFileLock lock(path + kLockSuffix);
+    if (!lock.Acquire(kLockWaitMs) || Read().State() != FileState::Damaged)
         return std::nullopt;
-    LoadedFile loaded;
-    LoadSettingsFile(path, loaded);
-    if (loaded.contents.state != FileState::Damaged)
-        return std::nullopt;
-    return KeepCopy(path, loaded.contents.bytes);
+    return KeepCopy(path, ReadBoundedFile(path).bytes);
 }
 
 #endif

@@ -162,7 +162,7 @@ void TestAbout::closeEntryClosesWindow()
     CBiorhythmDlg dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+    StoreList(QStringLiteral("1503071975Alice1205031990Jo"));
 
     FindCommand(dialog.SystemMenu(), SC_CLOSE)->trigger();
     QVERIFY(!dialog.isVisible());

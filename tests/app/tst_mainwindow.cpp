@@ -169,6 +169,8 @@ void TestMainWindow::enterDoesNothing()
     QCOMPARE(StoredList(), std::nullopt);
 }
 
+// A window saves only what its user changed: closing it leaves a list
+// changed elsewhere meanwhile as it is, and shows that change while open.
 void TestMainWindow::escapeClosesAndWritesList()
 {
     ScopedSettingsFolder settings;
@@ -176,12 +178,20 @@ void TestMainWindow::escapeClosesAndWritesList()
     CBiorhythmDlg dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+    dialog.m_comboPersons.SetCurSel(1);
+    CPersonsStore elsewhere;
+    elsewhere.Load();
+    QCOMPARE(elsewhere.Add(QStringLiteral("1205031990Jo")).outcome, CPersonsStore::Outcome::Saved);
+    QTRY_COMPARE(Items(dialog.m_comboPersons), (QStringList { "(Name)", "Alice", "Jo" }));
+    QCOMPARE(dialog.m_comboPersons.GetCurSel(), 1);
+    QCOMPARE(elsewhere.Remove(QStringLiteral("1503071975Alice")).outcome, CPersonsStore::Outcome::Saved);
+    QTRY_COMPARE(Items(dialog.m_comboPersons), (QStringList { "(Name)", "Jo" }));
+    QCOMPARE(dialog.m_comboPersons.GetCurSel(), 0);
 
     QTest::keyClick(&dialog.m_comboPersons, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(StoredList(), QStringLiteral("1503071975Alice1205031990Jo"));
+    QCOMPARE(StoredList(), QStringLiteral("1205031990Jo"));
     QCOMPARE(dialog.m_pCalendar, nullptr);
     QVERIFY(dialog.m_arrPersons.isEmpty());
 }
@@ -193,13 +203,14 @@ void TestMainWindow::closeBoxClosesAndWritesList()
     CBiorhythmDlg dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.m_arrPersons.removeAt(1);
+    StoreList(QStringLiteral("1309121980Bob"));
 
     QVERIFY(dialog.close());
     QVERIFY(!dialog.isVisible());
     QCOMPARE(StoredList(), QStringLiteral("1309121980Bob"));
 }
 
+// Nothing changed, nothing written: not even a file, nor a lock.
 void TestMainWindow::noPersonsWritesEmptyValue()
 {
     ScopedSettingsFolder settings;
@@ -209,7 +220,8 @@ void TestMainWindow::noPersonsWritesEmptyValue()
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_Escape);
     }
-    QCOMPARE(StoredList(), QString());
+    QCOMPARE(StoredList(), std::nullopt);
+    QVERIFY(!QFileInfo::exists(QFileInfo(settings.settingsFile()).absolutePath()));
 }
 
 void TestMainWindow::teardownRunsOnce()
@@ -220,7 +232,7 @@ void TestMainWindow::teardownRunsOnce()
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(StoredList(), QString());
+        QCOMPARE(StoredList(), std::nullopt);
         // Whatever happens after the window closed must not write again.
         StoreList(QStringLiteral("1205031990Jo"));
         dialog.reject();
@@ -232,9 +244,10 @@ void TestMainWindow::teardownRunsOnce()
 void TestMainWindow::destroyingUnshownWindowWritesList()
 {
     ScopedSettingsFolder settings;
+    StoreList(QStringLiteral("1503071975Alice"));
     {
         CBiorhythmDlg dialog;
-        dialog.m_arrPersons.append(QStringLiteral("1205031990Jo"));
+        StoreList(QStringLiteral("1205031990Jo"));
     }
     QCOMPARE(StoredList(), QStringLiteral("1205031990Jo"));
 }
@@ -347,6 +360,7 @@ void TestMainWindow::unreadableSettingsFileIsReportedWithItsCopy()
     QCOMPARE(messages.messages.size(), 1);
 }
 
+// Persons added by another window while this one is open survive both.
 void TestMainWindow::personsSurviveRestart()
 {
     ScopedSettingsFolder settings;
@@ -355,8 +369,10 @@ void TestMainWindow::personsSurviveRestart()
         CBiorhythmDlg first;
         first.show();
         QVERIFY(QTest::qWaitForWindowExposed(&first));
-        first.m_arrPersons.append(QStringLiteral("1205031990Jo"));
-        first.m_arrPersons.append(QStringLiteral("1503071975Alice"));
+        CPersonsStore other;
+        other.Load();
+        QCOMPARE(other.Add(QStringLiteral("1205031990Jo")).outcome, CPersonsStore::Outcome::Saved);
+        QCOMPARE(other.Add(QStringLiteral("1503071975Alice")).outcome, CPersonsStore::Outcome::Saved);
         QTest::keyClick(&first, Qt::Key_Escape);
     }
     CBiorhythmDlg second;

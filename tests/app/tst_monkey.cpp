@@ -756,7 +756,7 @@ QString Monkey::BrokenRule() const
     if (QApplication::activeModalWidget())
         return QStringLiteral("a modal box stays open");
     // Each change of the list is saved at once.
-    if (m_bPersonsChanged && ParsePersons(CPersonsStore(CPersonsStore::Access::ReadOnly).Read()).entries != persons)
+    if (m_bPersonsChanged && StoredPersons() != persons)
         return QStringLiteral("the stored list differs from the persons shown");
     return {};
 }

@@ -51,6 +51,8 @@ void TestSettingsStore::valueRoundTrips_data()
     QTest::newRow("control characters") << QString::fromUtf16(u"nul\u0000bell\u0007del\u007f");
     QTest::newRow("non-ASCII") << QStringLiteral("Jürgen;Ольга;李;😀;");
     QTest::newRow("surrounding blanks") << QStringLiteral("  padded  ");
+    QTest::newRow("at sign and list marks") << QStringLiteral("@String(a), b;c");
+    QTest::newRow("escape before a hex digit") << QString::fromUtf16(u"\u0001a\u0000f");
 }
 
 void TestSettingsStore::valueRoundTrips()
@@ -62,6 +64,12 @@ void TestSettingsStore::valueRoundTrips()
     const auto read = CSettingsStore(kKey).ReadString(kName, 10000);
     QVERIFY(read.has_value());
     QCOMPARE(*read, value);
+    // What is written is what QSettings itself reads, and the other way round.
+    QSettings settings(folder.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(settings.value(kKey + QStringLiteral("/") + kName), QVariant(value));
+    settings.setValue(kKey + QStringLiteral("/Other"), value);
+    settings.sync();
+    QCOMPARE(CSettingsStore(kKey).ReadString(QStringLiteral("Other"), 10000), std::optional<QString>(value));
 }
 
 void TestSettingsStore::fileLivesUnderTheConfigFolder()

@@ -1,5 +1,6 @@
 #include "tests/support/TestEnvironment.h"
 
+#include "persons/PersonsStore.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -50,6 +51,13 @@ QByteArray ReadFileBytes(const QString& path)
 std::optional<QString> StoredList()
 {
     return CSettingsStore(QStringLiteral("Work string")).ReadString(QStringLiteral("List"), 100000);
+}
+
+QStringList StoredPersons()
+{
+    CPersonsStore store(CPersonsStore::Access::ReadOnly);
+    store.Load();
+    return store.Entries();
 }
 
 void StoreList(const QString& text)

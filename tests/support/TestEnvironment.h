@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -50,5 +51,7 @@ QByteArray ReadFileBytes(const QString& path);
 
 // The persons list in the settings, as stored; none when there is none.
 std::optional<QString> StoredList();
+// The stored persons, as a window would show them, "(Name)" first.
+QStringList StoredPersons();
 // Stores a persons list as the program would.
 void StoreList(const QString& text);
