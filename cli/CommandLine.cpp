@@ -2,6 +2,7 @@
 
 #include "app/BiorhythmApp.h"
 #include "cli/Arguments.h"
+#include "cli/CommandOptions.h"
 #include "cli/HeadlessMessages.h"
 #include "cli/Render.h"
 #include "cli/Report.h"
@@ -61,7 +62,10 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     QCommandLineParser parser;
     parser.addOptions({ helpOption, versionOption });
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const bool parsed = parser.parse(QStringList { QStringLiteral("ryvanta") } + arguments);
+    QStringList known = arguments;
+    const QString unknownShort
+        = TakeOutUnknownShortOptions({ helpOption, versionOption }, known, QCommandLineParser::ParseAsPositionalArguments);
+    const bool parsed = parser.parse(QStringList { QStringLiteral("ryvanta") } + known);
     if (parser.isSet(helpOption)) {
         WriteHelp(out);
         return 0;
@@ -71,10 +75,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
         return 0;
     }
     const QStringList command = parser.positionalArguments();
-    if (!parsed || command.isEmpty()) {
-        const QString unknown = parser.unknownOptionNames().value(0);
-        return Fail(err, QStringLiteral("unknown option '%1%2' (see ryvanta --help)")
-                             .arg(unknown.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), PrintableText(unknown)));
+    if (!unknownShort.isEmpty() || !parsed || command.isEmpty()) {
+        const QString unknown = unknownShort.isEmpty() ? QStringLiteral("--") + parser.unknownOptionNames().value(0) : unknownShort;
+        return Fail(err, QStringLiteral("unknown option '%1' (see ryvanta --help)").arg(PrintableText(unknown)));
     }
 
     HeadlessMessages quiet;

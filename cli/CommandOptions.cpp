@@ -35,30 +35,56 @@ bool CheckForgottenValues(const QList<QCommandLineOption>& options, const QStrin
     return true;
 }
 
-QString OptionWithDashes(const QString& name)
-{
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
-
 } // namespace
+
+QString TakeOutUnknownShortOptions(const QList<QCommandLineOption>& options, QStringList& arguments,
+    QCommandLineParser::OptionsAfterPositionalArgumentsMode mode)
+{
+    QString first;
+    qsizetype index = 0;
+    while (index < arguments.size() && arguments[index] != QLatin1String("--")) {
+        const QString& argument = arguments[index];
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
+            if (mode == QCommandLineParser::ParseAsPositionalArguments)
+                break;
+            ++index;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            index += TakesValue(options, argument.mid(2)) ? 2 : 1;
+        } else if (argument == QLatin1String("-h")) {
+            ++index;
+        } else {
+            if (first.isEmpty())
+                first = argument;
+            arguments.removeAt(index);
+        }
+    }
+    return first;
+}
 
 bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, const QList<QCommandLineOption>& options,
     const QStringList& arguments, QString* error)
 {
     parser.addOptions(options);
     parser.addOption(QCommandLineOption(QStringList { QStringLiteral("h"), kHelpOption }));
+    QStringList known = arguments;
+    const QString unknownShort = TakeOutUnknownShortOptions(options, known, QCommandLineParser::ParseAsOptions);
     // The first argument stands where Qt expects the program's name.
-    const bool parsed = parser.parse(QStringList { command } + arguments);
+    const bool parsed = parser.parse(QStringList { command } + known);
     if (parser.isSet(kHelpOption))
         return true;
     if (!CheckForgottenValues(options, arguments, error))
         return false;
+    if (!unknownShort.isEmpty()) {
+        *error = QStringLiteral("%1: unknown option '%2'").arg(command, PrintableText(unknownShort));
+        return false;
+    }
     if (!parsed) {
-        // The parser's own text names an unknown option without its dashes.
+        // The parser's own text names an unknown option without its dashes;
+        // Qt is left only long ones to find.
         const QStringList unknown = parser.unknownOptionNames();
         *error = unknown.isEmpty()
             ? QStringLiteral("%1: %2").arg(command, PrintableText(parser.errorText()))
-            : QStringLiteral("%1: unknown option '%2'").arg(command, PrintableText(OptionWithDashes(unknown.first())));
+            : QStringLiteral("%1: unknown option '--%2'").arg(command, PrintableText(unknown.first()));
         return false;
     }
     if (!parser.positionalArguments().isEmpty()) {

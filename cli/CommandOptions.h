@@ -14,3 +14,12 @@
 // is false.
 bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, const QList<QCommandLineOption>& options,
     const QStringList& arguments, QString* error);
+
+// Qt's parser reads a single-dash word such as -birth as the short options
+// -b -i -r -t -h, one of them a request for help. The only short option is
+// -h, so every other single-dash word that is not an option's value is not
+// ours. Takes those words out of arguments, so that Qt never sees them, and
+// returns the first, or nothing. The options end at "--" and, with
+// ParseAsPositionalArguments, at the first argument that is not an option.
+QString TakeOutUnknownShortOptions(const QList<QCommandLineOption>& options, QStringList& arguments,
+    QCommandLineParser::OptionsAfterPositionalArgumentsMode mode);

@@ -255,6 +255,10 @@ void TestRender::commandLineKeepsItsContract_data()
     QTest::newRow("screen scaled by the environment") << render + " --output w.png"
         << QStringList { "QT_SCREEN_SCALE_FACTORS=3", "QT_FONT_DPI=192", "QT_SCALE_FACTOR=2", "QT_USE_PHYSICAL_DPI=1" } << 0
         << QByteArray("w.png") << QSize(582, 458);
+    QTest::newRow("single-dash word holding h") << render + " --output a.png -chart" << none << 2 << QByteArray() << QSize();
+    QTest::newRow("program's single-dash word") << QByteArray("-hx") << none << 2 << QByteArray() << QSize();
+    QTest::newRow("value starting with a dash") << render + " --output -odd.png" << none << 0 << QByteArray("-odd.png")
+        << QSize(582, 458);
     QTest::newRow("name that is not UTF-8") << render + " --chart --scale 2 --output \"$(printf 'caf\\351.png')\"" << none << 0
         << QByteArray("caf\351.png") << QSize(780, 316);
 }

@@ -189,6 +189,9 @@ void TestReport::faultsExitWithStatusTwo_data()
     QTest::newRow("month in 2101") << today << QStringList{"--birth", "1975-07-03", "--month", "2101-01"} << "";
     QTest::newRow("month 13") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-13"} << "";
     QTest::newRow("unknown option") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "--colour", "red"} << "";
+    QTest::newRow("single-dash word holding h") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "-birth"}
+        << "ryvanta: report: unknown option '-birth'";
+    QTest::newRow("h with another letter") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "-hx"} << "";
     QTest::newRow("missing value") << today << QStringList{"--month", "2026-12", "--birth"} << "";
     QTest::newRow("option as value") << today << QStringList{"--birth", "--month", "2026-12"} << "";
     QTest::newRow("no month") << today << QStringList{"--birth", "1975-07-03"} << "";
