@@ -16,8 +16,10 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <ostream>
 
@@ -312,6 +314,16 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
         return WriteImage(*options, err);
     }
     SetUpHeadlessScreen(options->scale);
+    // Qt looks into the runtime folder as it starts, for a sandbox's
+    // flatpak-info. Unless XDG_RUNTIME_DIR names a folder it accepts (the
+    // user's own directory, no link, mode 0700 exactly), it makes one, there
+    // or as runtime-<user> in the temporary folder, and leaves it behind. No
+    // such folder is sure to exist outside a desktop session, and a render
+    // needs nothing from a session's, so it brings a private one for as long
+    // as Qt runs and takes it away after.
+    const QTemporaryDir runtimeFolder;
+    if (runtimeFolder.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     static char programName[] = "ryvanta";
     static char* programArguments[] = { programName, nullptr };
     int argumentCount = 1;

@@ -275,8 +275,10 @@ void TestRender::commandLineKeepsItsContract()
     QTemporaryDir settings;
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
-    // Outside a desktop session Qt has a notice of its own to print.
+    // Outside a desktop session Qt has a notice of its own to print, and a
+    // folder of its own to leave in the temporary folder, here the run's.
     variables.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    variables.insert(QStringLiteral("TMPDIR"), folder.path());
     variables.insert(QStringLiteral("RYVANTA"), QCoreApplication::applicationDirPath() + QStringLiteral("/../ryvanta"));
     for (const QString& variable : environment)
         variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
