@@ -109,6 +109,13 @@ void CPictureStatic::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int right = width() - 1;
     const int bottom = height() - 1;
+    // Above a device pixel ratio of 1 the lines are centred on their
+    // coordinates, half a pixel up and left of the pixels they stand for,
+    // and miss the inner device pixels of the shadow and the outer ones of
+    // the border on the right and bottom. Nothing is painted under an opaque
+    // control, so both rings are filled whole first.
+    painter.fillRect(rect(), kBorder);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), kShadow);
     painter.setPen(kBorder);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, right, bottom);

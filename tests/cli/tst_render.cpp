@@ -148,11 +148,19 @@ void TestRender::writesImageOfWindow()
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.insert(QStringLiteral("MALLOC_PERTURB_"), QStringLiteral("90"));
         process.setProcessEnvironment(environment);
         process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../ryvanta"), QStringList { "render" } + arguments);
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(process.readAllStandardError(), QByteArray());
+        // Memory handed out holding other bytes changes no pixel.
+        const QByteArray drawn = ReadFileBytes(file);
+        environment.insert(QStringLiteral("MALLOC_PERTURB_"), QStringLiteral("165"));
+        process.setProcessEnvironment(environment);
+        process.start();
+        QVERIFY(process.waitForFinished(60000) && process.exitCode() == 0);
+        QCOMPARE(ReadFileBytes(file), drawn);
     } else {
         std::ostringstream out;
         std::ostringstream err;
