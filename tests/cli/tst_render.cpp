@@ -1,6 +1,8 @@
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
 #include "cli/Render.h"
+#include "cli/RenderOptions.h"
+#include "cli/RenderWindow.h"
 #include "res/ResourceIds.h"
 #include "tests/support/TestEnvironment.h"
 

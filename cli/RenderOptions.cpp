@@ -1,0 +1,143 @@
+#include "cli/RenderOptions.h"
+
+#include "cli/CommandOptions.h"
+#include "cli/DateOptions.h"
+#include "model/CalendarArithmetic.h"
+#include "platform/PrintableText.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kLargestScale = 4;
+
+// One or two ASCII digits and nothing else.
+bool ParseNumber(const QString& text, int* number)
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,2}")));
+    if (!pattern.match(text).hasMatch())
+        return false;
+    *number = text.toInt();
+    return true;
+}
+
+std::optional<RenderView> ReadView(const QString& text)
+{
+    static const std::pair<const char*, RenderView> kViews[] = {
+        { "year", RenderView::Year }, { "rhythms", RenderView::Rhythms }, { "summary", RenderView::Summary } };
+    for (const auto& [name, view] : kViews) {
+        if (text == QLatin1String(name))
+            return view;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
+{
+    const QCommandLineOption birthOption(QStringLiteral("birth"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption compareOption(QStringLiteral("compare"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption monthOption(QStringLiteral("month"), QString(), QStringLiteral("YYYY-MM"));
+    const QCommandLineOption dayOption(QStringLiteral("day"), QString(), QStringLiteral("D"));
+    const QCommandLineOption viewOption(QStringLiteral("view"), QString(), QStringLiteral("year|rhythms|summary"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QString(), QStringLiteral("N"));
+    const QCommandLineOption chartOption(QStringLiteral("chart"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE.png"));
+    QCommandLineParser parser;
+    if (!ParseCommandOptions(parser, QStringLiteral("render"),
+            { birthOption, compareOption, monthOption, dayOption, viewOption, scaleOption, chartOption, outputOption }, arguments, error))
+        return std::nullopt;
+
+    RenderOptions options;
+    options.helpRequested = parser.isSet(QStringLiteral("help"));
+    if (options.helpRequested)
+        return options;
+
+    if (!parser.isSet(birthOption)) {
+        *error = QStringLiteral("render needs --birth YYYY-MM-DD");
+        return std::nullopt;
+    }
+    const std::optional<QDate> birth = ReadBirthOption(parser.value(birthOption), error);
+    if (!birth)
+        return std::nullopt;
+    options.birth = *birth;
+    if (parser.isSet(compareOption)) {
+        const std::optional<QDate> compare = ReadBirthOption(parser.value(compareOption), error, QStringLiteral("--compare"));
+        if (!compare)
+            return std::nullopt;
+        options.compare = *compare;
+    }
+    if (parser.isSet(monthOption)) {
+        const std::optional<QDate> month = ReadMonthOption(parser.value(monthOption), error);
+        if (!month)
+            return std::nullopt;
+        options.month = month->month();
+        options.year = month->year();
+    }
+    if (parser.isSet(dayOption) && (!ParseNumber(parser.value(dayOption), &options.day) || options.day < 1)) {
+        *error = QStringLiteral("--day needs a day of the month, not '%1'").arg(PrintableText(parser.value(dayOption)));
+        return std::nullopt;
+    }
+    if (parser.isSet(viewOption)) {
+        const std::optional<RenderView> view = ReadView(parser.value(viewOption));
+        if (!view) {
+            *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(parser.value(viewOption)));
+            return std::nullopt;
+        }
+        options.view = *view;
+    }
+    if (parser.isSet(scaleOption)
+        && (!ParseNumber(parser.value(scaleOption), &options.scale) || options.scale < 1 || options.scale > kLargestScale)) {
+        *error = QStringLiteral("--scale must be 1, 2, 3 or 4, not '%1'").arg(PrintableText(parser.value(scaleOption)));
+        return std::nullopt;
+    }
+    options.chartOnly = parser.isSet(chartOption);
+    if (!parser.isSet(outputOption)) {
+        *error = QStringLiteral("render needs --output FILE.png");
+        return std::nullopt;
+    }
+    options.output = parser.value(outputOption);
+    if (options.output.isEmpty()) {
+        *error = QStringLiteral("--output needs a file name");
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* error)
+{
+    if (options.month == 0) {
+        options.month = today.month();
+        options.year = today.year();
+    }
+    if (!CheckChartedMonth(options.birth, QDate(options.year, options.month, 1), today, error))
+        return false;
+    if (options.compare.isValid()) {
+        if (!CheckChartedMonth(options.compare, QDate(options.year, options.month, 1), today, error)) {
+            error->prepend(QStringLiteral("--compare: "));
+            return false;
+        }
+        // A comparison is drawn on the yearly curves alone.
+        if (options.view != RenderView::Year) {
+            *error = QStringLiteral("--compare draws the year view only, not --view %1")
+                         .arg(options.view == RenderView::Rhythms ? QStringLiteral("rhythms") : QStringLiteral("summary"));
+            return false;
+        }
+    }
+    const int monthLength = DaysInMonth(options.month, options.year);
+    if (options.day > monthLength) {
+        *error = QStringLiteral("--day must lie between 1 and %1 in %2-%3, not %4")
+                     .arg(monthLength)
+                     .arg(options.year, 4, 10, QLatin1Char('0'))
+                     .arg(options.month, 2, 10, QLatin1Char('0'))
+                     .arg(options.day);
+        return false;
+    }
+    // "Summary" ends current-month mode, so no day can be picked there.
+    if (options.day != 0 && options.view == RenderView::Summary) {
+        *error = QStringLiteral("--day cannot be used with --view summary");
+        return false;
+    }
+    return true;
+}
