@@ -2,6 +2,7 @@
 #include "app/ProgramSetup.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
+#include "chart/ChartView.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderWindow.h"
 #include "platform/DeviceContext.h"
@@ -25,20 +26,20 @@ namespace {
 
 CBiorhythmDlg* g_dialog = nullptr;
 
-void ShowView(RenderView view)
+void ShowView(ChartView view)
 {
     RenderOptions options;
     options.birth = QDate(1985, 5, 7);
     options.year = 2026;
     options.month = 3;
-    options.day = view == RenderView::Summary ? 0 : 10;
+    options.day = view == ChartView::Summary ? 0 : 10;
     options.view = view;
     ChartMonthAsUser(*g_dialog, options);
 }
 
 void PaintView(benchmark::State& state)
 {
-    const auto view = static_cast<RenderView>(state.range(0));
+    const auto view = static_cast<ChartView>(state.range(0));
     const int scale = static_cast<int>(state.range(1));
     ShowView(view);
     QImage image(ChartExtent() * scale, QImage::Format_ARGB32_Premultiplied);
@@ -53,7 +54,7 @@ void PaintView(benchmark::State& state)
 
 void GrabWindow(benchmark::State& state)
 {
-    ShowView(RenderView::Year);
+    ShowView(ChartView::Year);
     for (auto _ : state) {
         QPixmap window = g_dialog->grab();
         benchmark::DoNotOptimize(window.cacheKey());

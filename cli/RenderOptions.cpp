@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace {
 
 constexpr int kLargestScale = 4;
@@ -21,15 +23,26 @@ bool ParseNumber(const QString& text, int* number)
     return true;
 }
 
-std::optional<RenderView> ReadView(const QString& text)
+// The views by the names --view takes.
+constexpr std::pair<const char*, ChartView> kViewNames[] = {
+    { "year", ChartView::Year }, { "rhythms", ChartView::Rhythms }, { "summary", ChartView::Summary } };
+
+std::optional<ChartView> ReadView(const QString& text)
 {
-    static const std::pair<const char*, RenderView> kViews[] = {
-        { "year", RenderView::Year }, { "rhythms", RenderView::Rhythms }, { "summary", RenderView::Summary } };
-    for (const auto& [name, view] : kViews) {
+    for (const auto& [name, view] : kViewNames) {
         if (text == QLatin1String(name))
             return view;
     }
     return std::nullopt;
+}
+
+QString ViewName(ChartView view)
+{
+    for (const auto& [name, named] : kViewNames) {
+        if (named == view)
+            return QLatin1String(name);
+    }
+    return {};
 }
 
 } // namespace
@@ -80,7 +93,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         return std::nullopt;
     }
     if (parser.isSet(viewOption)) {
-        const std::optional<RenderView> view = ReadView(parser.value(viewOption));
+        const std::optional<ChartView> view = ReadView(parser.value(viewOption));
         if (!view) {
             *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(parser.value(viewOption)));
             return std::nullopt;
@@ -119,9 +132,8 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
             return false;
         }
         // A comparison is drawn on the yearly curves alone.
-        if (options.view != RenderView::Year) {
-            *error = QStringLiteral("--compare draws the year view only, not --view %1")
-                         .arg(options.view == RenderView::Rhythms ? QStringLiteral("rhythms") : QStringLiteral("summary"));
+        if (options.view != ChartView::Year) {
+            *error = QStringLiteral("--compare draws the year view only, not --view %1").arg(ViewName(options.view));
             return false;
         }
     }
@@ -135,7 +147,7 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
         return false;
     }
     // "Summary" ends current-month mode, so no day can be picked there.
-    if (options.day != 0 && options.view == RenderView::Summary) {
+    if (options.day != 0 && options.view == ChartView::Summary) {
         *error = QStringLiteral("--day cannot be used with --view summary");
         return false;
     }

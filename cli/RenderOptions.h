@@ -1,12 +1,12 @@
 #pragma once
 
+#include "chart/ChartView.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-enum class RenderView { Year = 0, Rhythms = 1, Summary = 2 };
 
 struct RenderOptions
 {
@@ -15,7 +15,7 @@ struct RenderOptions
     int month = 0;      // 0: today's month
     int year = 0;
     int day = 0;        // 0: no day picked
-    RenderView view = RenderView::Year;
+    ChartView view = ChartView::Year;
     int scale = 1;
     bool chartOnly = false;
     QString output;

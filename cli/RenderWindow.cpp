@@ -65,7 +65,7 @@ void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options)
     for (int tick = 0; tick <= LongCycleBoundaries.size() && dialog.IsTimerRunning(IDT_SCAN); ++tick)
         dialog.OnTimer(IDT_SCAN);
 
-    if (options.view != RenderView::Year) {
+    if (options.view != ChartView::Year) {
         dialog.m_comboRhythms.SetCurSel(static_cast<int>(options.view));
         dialog.OnSelEndOkRhythms();
     }
