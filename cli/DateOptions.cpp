@@ -1,5 +1,6 @@
 #include "cli/DateOptions.h"
 
+#include "cli/IsoDateText.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/IsoDate.h"
 #include "platform/PrintableText.h"
@@ -9,11 +10,6 @@ namespace {
 bool InCalendarYears(const QDate& date)
 {
     return date.year() >= kFirstYear && date.year() <= kLastYear;
-}
-
-QString MonthText(const QDate& month)
-{
-    return QStringLiteral("%1-%2").arg(month.year(), 4, 10, QLatin1Char('0')).arg(month.month(), 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -47,7 +43,9 @@ bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& toda
 {
     if (!InCalendarYears(month)) {
         *error = QStringLiteral("--month must lie between %1-01 and %2-12, not %3")
-                     .arg(kFirstYear).arg(kLastYear).arg(MonthText(month));
+                     .arg(kFirstYear)
+                     .arg(kLastYear)
+                     .arg(QString::fromStdString(FormatIsoMonth(month.year(), month.month())));
         return false;
     }
     if (birth > today) {

@@ -2,6 +2,7 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
+#include "cli/IsoDateText.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/PrintableText.h"
 
@@ -139,10 +140,9 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
     }
     const int monthLength = DaysInMonth(options.month, options.year);
     if (options.day > monthLength) {
-        *error = QStringLiteral("--day must lie between 1 and %1 in %2-%3, not %4")
+        *error = QStringLiteral("--day must lie between 1 and %1 in %2, not %3")
                      .arg(monthLength)
-                     .arg(options.year, 4, 10, QLatin1Char('0'))
-                     .arg(options.month, 2, 10, QLatin1Char('0'))
+                     .arg(QString::fromStdString(FormatIsoMonth(options.year, options.month)))
                      .arg(options.day);
         return false;
     }

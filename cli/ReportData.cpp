@@ -4,7 +4,6 @@
 #include "model/LongCycle.h"
 #include "model/Moon.h"
 
-#include <cstdio>
 #include <string_view>
 
 MonthReport BuildMonthReport(const ReportOptions& options)
@@ -20,20 +19,6 @@ MonthReport BuildMonthReport(const ReportOptions& options)
     report.days = ReadMonthDays(report.period);
     report.boundaries = ReadMonthBoundaries(report.period);
     return report;
-}
-
-std::string FormatIsoDate(int year, int month, int day)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-    return text;
-}
-
-std::string FormatIsoMonth(int year, int month)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d", year, month);
-    return text;
 }
 
 const char* MoonWord(int moonMark)

@@ -19,10 +19,6 @@ struct MonthReport
 
 MonthReport BuildMonthReport(const ReportOptions& options);
 
-// "2026-12-05" and "2026-12".
-std::string FormatIsoDate(int year, int month, int day);
-std::string FormatIsoMonth(int year, int month);
-
 // "new", "full" or "none" for a MoonPhaseMark.
 const char* MoonWord(int moonMark);
 

@@ -1,5 +1,6 @@
 #include "cli/ReportJson.h"
 
+#include "cli/IsoDateText.h"
 #include "cli/ReportData.h"
 
 #include <QJsonArray>

@@ -1,5 +1,6 @@
 #include "cli/ReportText.h"
 
+#include "cli/IsoDateText.h"
 #include "cli/ReportData.h"
 
 #include <cstdio>
