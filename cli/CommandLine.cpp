@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kUsageFault = 2;
-
 void WriteUsage(std::ostream& out)
 {
     out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage;
@@ -37,12 +35,6 @@ void WriteHelp(std::ostream& out)
            "  --version  show the version and exit\n"
            "\nThe date taken as today is the machine's, or RYVANTA_TODAY (YYYY-MM-DD)\n"
            "when that variable is set.\n";
-}
-
-int Fail(std::ostream& err, const QString& message)
-{
-    err << "ryvanta: " << message.toStdString() << '\n';
-    return kUsageFault;
 }
 
 QStringList ArgumentsAfterProgram(int argc, char** argv)

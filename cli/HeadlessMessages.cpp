@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 
 namespace {
 
-constexpr int kFatalStatus = 2;
+// Every fault ends a headless command with the same status, the fatal ones too.
+constexpr int kFaultStatus = 2;
 
 QString g_lastMessage;
 
@@ -19,7 +21,7 @@ void KeepMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "ryvanta: %s\n", qUtf8Printable(g_lastMessage));
         std::fflush(stderr);
-        std::_Exit(kFatalStatus);
+        std::_Exit(kFaultStatus);
     }
 }
 
@@ -39,4 +41,10 @@ HeadlessMessages::~HeadlessMessages()
 QString HeadlessMessages::LastMessage()
 {
     return g_lastMessage;
+}
+
+int Fail(std::ostream& err, const QString& message)
+{
+    err << "ryvanta: " << message.toStdString() << '\n';
+    return kFaultStatus;
 }

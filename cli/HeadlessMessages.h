@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <iosfwd>
+
 // While it lives, Qt's own messages, and libpng's that Qt's image writer
 // passes on, stay off stderr: a headless command prints nothing on success
 // and exactly one line of its own on a fault. The last warning is kept so
@@ -23,3 +25,7 @@ public:
 private:
     QtMessageHandler m_previous = nullptr;
 };
+
+// A headless command's fault: writes "ryvanta: " and the message as one line
+// on err, and returns the status the command then exits with.
+int Fail(std::ostream& err, const QString& message);

@@ -1,5 +1,6 @@
 #include "cli/Render.h"
 
+#include "cli/HeadlessMessages.h"
 #include "cli/RenderImage.h"
 #include "cli/RenderOptions.h"
 #include "platform/Today.h"
@@ -16,14 +17,6 @@ const char kRenderUsage[] =
     "                      --output FILE.png\n";
 
 namespace {
-
-constexpr int kUsageFault = 2;
-
-int Fail(std::ostream& err, const QString& message)
-{
-    err << "ryvanta: " << message.toStdString() << '\n';
-    return kUsageFault;
-}
 
 // Qt would multiply the scale by what these ask of the screen, and change
 // the fonts' size with the screen's dots per inch; a render has no screen.

@@ -1,6 +1,7 @@
 #include "cli/Report.h"
 
 #include "cli/DateOptions.h"
+#include "cli/HeadlessMessages.h"
 #include "cli/ReportData.h"
 #include "cli/ReportJson.h"
 #include "cli/ReportOptions.h"
@@ -11,18 +12,6 @@
 
 const char kReportUsage[] =
     "       ryvanta report --birth YYYY-MM-DD --month YYYY-MM [--format text|json]\n";
-
-namespace {
-
-constexpr int kUsageFault = 2;
-
-int Fail(std::ostream& err, const QString& message)
-{
-    err << "ryvanta: " << message.toStdString() << '\n';
-    return kUsageFault;
-}
-
-} // namespace
 
 int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
