@@ -3,23 +3,13 @@
 #include "app/BiorhythmDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/Today.h"
+#include "platform/XDisplayProbe.h"
 
 #include <QApplication>
 #include <QList>
-#include <QRegularExpression>
 
-#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
-#    define RYVANTA_X11_SOCKETS
-#    include <cerrno>
-#    include <sys/socket.h>
-#    include <sys/un.h>
-#    include <unistd.h>
-#endif
 
 namespace {
 
@@ -29,51 +19,6 @@ bool IsSet(const char* name)
 {
     const char* value = std::getenv(name);
     return value && *value;
-}
-
-#ifdef RYVANTA_X11_SOCKETS
-// Whether something accepts a connection on the Unix socket, in the file
-// system or, on Linux, in the abstract namespace. The connection is closed
-// at once; it never blocks.
-bool SocketAnswers(const QByteArray& path, bool abstract)
-{
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    const std::size_t offset = abstract ? 1 : 0;
-    if (offset + static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
-        return false;
-    std::memcpy(address.sun_path + offset, path.constData(), static_cast<std::size_t>(path.size()));
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstract ? 0 : 1));
-    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (descriptor < 0)
-        return true; // cannot tell: let the window system try
-    // A full backlog (EAGAIN) is a server that is there but busy.
-    const bool answered = ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), length) == 0 || errno == EAGAIN;
-    ::close(descriptor);
-    return answered;
-}
-#endif
-
-// A local X display ":N" or ":N.S" listens on /tmp/.X11-unix/XN (on Linux
-// also in the abstract namespace). A socket file that is missing, or left
-// behind by a server that is gone, means nothing answers at that display.
-bool LocalXDisplayIsSilent(const QString& display)
-{
-#ifdef RYVANTA_X11_SOCKETS
-    static const QRegularExpression local(QStringLiteral("^(?:unix)?:([0-9]+)(?:\\.[0-9]+)?$"));
-    const QRegularExpressionMatch match = local.match(display);
-    if (!match.hasMatch())
-        return false;
-    const QByteArray socket = "/tmp/.X11-unix/X" + match.captured(1).toLatin1();
-#    ifdef Q_OS_LINUX
-    if (SocketAnswers(socket, true))
-        return false;
-#    endif
-    return !SocketAnswers(socket, false);
-#else
-    Q_UNUSED(display);
-    return false;
-#endif
 }
 
 // Qt aborts when it cannot open a display, so find out first. The result is
