@@ -39,17 +39,3 @@ inline const QString kMsgNotBorn = QStringLiteral("The person was not born yet \
 inline const QString kViewDefault = QStringLiteral("(Default)");
 inline const QString kViewRhythms = QStringLiteral("3 rhythms");
 inline const QString kViewSummary = QStringLiteral("Summary");
-
-// The persons list: its dialog's birth-date line, and what the List
-// command and the name selector say.
-inline const QString kListInfoFormat = QStringLiteral("Birth date: %1 %2, %3\n");
-inline const QString kListInfoEmpty = QStringLiteral("Birth date: 00.00.00");
-inline const QString kBirthRemoved = QStringLiteral("Birth date:        ");
-inline const QString kHelpInsertShort = QStringLiteral(
-    "        Insert date of birth  [M-Y-D] and press \"< > \" button to start.");
-inline const QString kConfirmationCaption = QStringLiteral("Confirmation");
-inline const QString kMsgInsertBirth = QStringLiteral(
-    "To add new item into the list (Name) \n insert date of birth into the calendar  \n  [M-Y-D] and press button \"List\" again ");
-inline const QString kMsgInsertName = QStringLiteral("To add new item into the list,  \n please, insert name.");
-inline const QString kMsgTooLong = QStringLiteral(" The list is too long! \n Remove unnecessary items \n to add new ones.");
-inline const QString kMsgRemovePerson = QStringLiteral("Do you really want  to remove this item from the list?");

@@ -4,6 +4,7 @@
 #include "modes/Areas.h"
 #include "modes/Texts.h"
 #include "persons/ListDlg.h"
+#include "persons/PersonsTexts.h"
 #include "platform/MessageBox.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 #include "app/BiorhythmDlg.h"
 
 #include "modes/ButtonFlags.h"
-#include "modes/Texts.h"
+#include "persons/PersonsTexts.h"
 
 // A person chosen in the name selector becomes the current birth date, shown
 // on the calendar; "(Name)" takes the birth date away.
