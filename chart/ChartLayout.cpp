@@ -67,5 +67,5 @@ QStringList DayAxisLabels(int monthLength)
 
 void CreateChartFont(CFont& font, const QString& face, int height, int weight)
 {
-    font.CreateFont(height, 0, 0, 0, weight, false, false, false, 0, 0, 0, 0, kSwissFamily, face);
+    font.CreateFont(height, weight, false, kSwissFamily, face);
 }

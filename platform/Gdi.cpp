@@ -187,19 +187,8 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool it
     return font;
 }
 
-bool CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
-    bool italic, bool underline, bool strikeOut, int charSet, int outPrecision,
-    int clipPrecision, int quality, int pitchAndFamily, const QString& face)
+bool CFont::CreateFont(int height, int weight, bool italic, int pitchAndFamily, const QString& face)
 {
-    Q_UNUSED(charSet);
-    Q_UNUSED(outPrecision);
-    Q_UNUSED(clipPrecision);
-    Q_UNUSED(quality);
-    if (width != 0)
-        qWarning("platform: font width %d is not supported, using the natural width", width);
-    if (escapement != 0 || orientation != 0)
-        qWarning("platform: rotated fonts are not supported");
-
     QString chosenFace = face;
     if (chosenFace.isEmpty())
         chosenFace = (pitchAndFamily & kFamilyMask) == kFamilyModern ? QStringLiteral("Courier") : QStringLiteral("Arial");
@@ -212,8 +201,6 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
         m_font.setStretch(SubstituteStretch(chosenFace));
         m_font.setPixelSize(std::max(1, std::abs(height)));
     }
-    m_font.setUnderline(underline);
-    m_font.setStrikeOut(strikeOut);
 
     m_nCellHeight = height > 0 ? height : QFontMetrics(m_font).ascent() + CellDescent(m_font);
     m_nAscent = m_nCellHeight - CellDescent(m_font);
@@ -222,7 +209,7 @@ bool CFont::CreateFont(int height, int width, int escapement, int orientation, i
 
 bool CFont::Create(const QString& face, int cellHeight, int weight, bool italic)
 {
-    return CreateFont(cellHeight, 0, 0, 0, weight, italic, false, false, 0, 0, 0, 0, 0, face);
+    return CreateFont(cellHeight, weight, italic, 0, face);
 }
 
 CIcon::CIcon(int resourceId)

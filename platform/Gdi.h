@@ -105,9 +105,10 @@ class CFont
 {
 public:
     CFont() = default;
-    bool CreateFont(int height, int width, int escapement, int orientation, int weight,
-        bool italic, bool underline, bool strikeOut, int charSet, int outPrecision,
-        int clipPrecision, int quality, int pitchAndFamily, const QString& face);
+    // A negative height is the height of the letters themselves, and 0 a
+    // default cell height. Without a face, the family in the high nibble of
+    // pitchAndFamily picks one.
+    bool CreateFont(int height, int weight, bool italic, int pitchAndFamily, const QString& face);
     // Shorthand for the common case.
     bool Create(const QString& face, int cellHeight, int weight, bool italic = false);
 

@@ -91,21 +91,21 @@ void TestGdi::cellHeightFontIsTheLargestThatFits()
 void TestGdi::createFontKeepsHeightWeightAndSlant()
 {
     CFont title;
-    title.CreateFont(18, 0, 0, 0, FW_BOLD, true, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
+    title.CreateFont(18, FW_BOLD, true, 0x20, QStringLiteral("Arial"));
     QCOMPARE(title.ToQFont().weight(), QFont::Bold);
     QVERIFY(title.ToQFont().italic());
     QCOMPARE(title.CellHeight(), 18);
 
     // A negative height is the size of the letters themselves.
     CFont letters;
-    letters.CreateFont(-11, 0, 0, 0, FW_NORMAL, false, false, false, 0, 0, 0, 0, 0x20, QStringLiteral("Arial"));
+    letters.CreateFont(-11, FW_NORMAL, false, 0x20, QStringLiteral("Arial"));
     QCOMPARE(letters.ToQFont().pixelSize(), 11);
     QVERIFY(!letters.ToQFont().italic());
     QCOMPARE(letters.CellHeight(), QFontMetrics(letters.ToQFont()).ascent() + CellDescent(letters.ToQFont()));
 
     // Without a face the family decides: fixed pitch is Courier's stand-in.
     CFont modern;
-    modern.CreateFont(12, 0, 0, 0, FW_NORMAL, false, false, false, 0, 0, 0, 0, 0x30, QString());
+    modern.CreateFont(12, FW_NORMAL, false, 0x30, QString());
     QCOMPARE(QFontInfo(modern.ToQFont()).family(), QStringLiteral("Liberation Mono"));
 }
 
