@@ -115,8 +115,6 @@ bool CBiorhythmDlg::OnInitDialog()
     m_pCalendar = new CCalendarPanel(this);
     m_pCalendar->SetDayWarning(false);
 
-    m_hbrDialog.CreateSolidBrush(RGB(219, 227, 235));
-
     CreateTemplateControls();
     CreateRunTimeControls();
     for (CIconButton* button : { &m_btnStart, &m_btnPrevDate, &m_btnNextDate, &m_btnInfo, &m_btnInsert,

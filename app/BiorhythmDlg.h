@@ -3,6 +3,7 @@
 #include "calendar/CalendarPanel.h"
 #include "controls/ColorComboBox.h"
 #include "controls/ColorLabel.h"
+#include "controls/DialogColour.h"
 #include "controls/FramedLabel.h"
 #include "controls/IconButton.h"
 #include "persons/PersonsStore.h"
@@ -94,7 +95,7 @@ public:
 
     // State record
     QString m_strListValue;
-    CBrush m_hbrDialog { RGB(219, 227, 235) };
+    CBrush m_hbrDialog { kDialogBackColour };
     CToolTipCtrl m_ToolTip;
     short m_nBirthDay = 0;
     short m_nBirthDay1 = 0;

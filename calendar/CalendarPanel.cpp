@@ -1,5 +1,6 @@
 #include "calendar/CalendarPanel.h"
 
+#include "controls/DialogColour.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/DeviceContext.h"
 #include "platform/Today.h"
@@ -19,7 +20,7 @@ constexpr int kSelectorItemHeight = 14;
 constexpr int kPanelWidthUnits = 203;
 constexpr int kPanelHeightUnits = 111;
 
-constexpr COLORREF kBackColour = RGB(219, 227, 235);
+constexpr COLORREF kBackColour = kDialogBackColour;
 constexpr COLORREF kTintColour = RGB(190, 255, 235);
 constexpr COLORREF kFrameLightColour = RGB(250, 253, 255);
 constexpr COLORREF kFrameShadowColour = RGB(102, 102, 102);

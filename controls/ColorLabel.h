@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/DialogColour.h"
 #include "platform/Gdi.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ protected:
 
 private:
     COLORREF m_clrText = RGB(0, 0, 0);
-    COLORREF m_clrBack = RGB(219, 227, 235);
-    CBrush m_brBack { RGB(219, 227, 235) };
+    COLORREF m_clrBack = kDialogBackColour;
+    CBrush m_brBack { kDialogBackColour };
     CFont m_font;
 };
