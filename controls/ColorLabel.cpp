@@ -1,5 +1,6 @@
 #include "controls/ColorLabel.h"
 
+#include "controls/Narrowing.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
 
@@ -7,13 +8,6 @@
 #include <QPainter>
 
 #include <algorithm>
-
-namespace {
-
-// Narrower than this, a text is harder to read than a line that breaks.
-constexpr int kNarrowestStretch = 80;
-
-} // namespace
 
 CColorLabel::CColorLabel(QWidget* parent)
     : QLabel(parent)
@@ -44,14 +38,8 @@ void CColorLabel::paintEvent(QPaintEvent*)
     // A few of the help line's texts are a word or two wider than the line;
     // narrowed a little, they are read whole instead of losing their end.
     if (wholeLines == 1 && !text.contains(QLatin1Char('\n'))) {
-        const int advance = QFontMetrics(font).horizontalAdvance(text);
-        if (advance > width()) {
-            for (int stretch = std::max(kNarrowestStretch, 100 * width() / advance); stretch >= kNarrowestStretch; --stretch) {
-                font.setStretch(stretch);
-                if (QFontMetrics(font).horizontalAdvance(text) <= width())
-                    break;
-            }
-        }
+        if (const std::optional<int> stretch = StretchToFit(font, text, width()))
+            font.setStretch(*stretch);
     }
     painter.setFont(font);
     painter.setPen(ToQColor(m_clrText));

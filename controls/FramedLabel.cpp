@@ -1,11 +1,9 @@
 #include "controls/FramedLabel.h"
 
+#include "controls/Narrowing.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
-
-#include <algorithm>
-
 
 namespace {
 
@@ -15,7 +13,6 @@ constexpr int kTimeDigits = 6;
 // The text's left edge and the box's inner right edge.
 constexpr int kTextLeft = 2;
 constexpr int kTextRight = 131;
-constexpr int kNarrowestStretch = 80;
 
 constexpr COLORREF kOuterShadow = RGB(136, 136, 136);
 constexpr COLORREF kOuterLight = RGB(170, 170, 136);
@@ -75,11 +72,9 @@ void CFramedLabel::paintEvent(QPaintEvent*)
             dc.SetTextColor(m_clrAlternate);
         // A two-person label ("Birth date 1: 03.05.1980") runs a few pixels
         // past its box; narrowed a little, it keeps the year whole.
-        const int room = kTextRight - kTextLeft;
-        const int width = dc.GetTextExtent(text).cx;
-        if (width > room) {
+        if (const std::optional<int> stretch = StretchToFit(m_font.ToQFont(), text, kTextRight - kTextLeft)) {
             m_fontNarrow = m_font;
-            m_fontNarrow.SetStretch(std::max(kNarrowestStretch, 100 * room / width));
+            m_fontNarrow.SetStretch(*stretch);
             dc.SelectObject(&m_fontNarrow);
         }
         dc.TextOut(kTextLeft, 0, text);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+// A label's one-line text that is a little too wide for its room is drawn
+// narrower rather than losing its end: the widest stretch (percent) of font
+// at which text fits in room pixels, though never narrower than still reads
+// well; nothing when the text fits as it is.
+std::optional<int> StretchToFit(const QFont& font, const QString& text, int room);
