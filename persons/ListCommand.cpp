@@ -44,9 +44,10 @@ void CBiorhythmDlg::RunListCommand()
     if (personChosen) {
         const QString& entry = m_arrPersons.at(chosen);
         list.m_strName = m_comboPersons.GetLBText(chosen);
-        m_nBirthDay = static_cast<short>(PersonDay(entry));
-        m_nBirthMonth = static_cast<short>(PersonMonth(entry));
-        m_nBirthYear = static_cast<short>(PersonYear(entry));
+        const PersonBirthDate birth = ReadBirthDate(entry);
+        m_nBirthDay = static_cast<short>(birth.day);
+        m_nBirthMonth = static_cast<short>(birth.month);
+        m_nBirthYear = static_cast<short>(birth.year);
         dateMissing = m_nBirthMonth == 0 || m_nBirthYear == 0;
         list.m_bCanRemove = true;
     } else {

@@ -17,9 +17,10 @@ void CBiorhythmDlg::OnSelEndOkPersons()
     }
 
     const QString& entry = m_arrPersons.at(chosen);
-    m_nBirthDay = static_cast<short>(PersonDay(entry));
-    m_nBirthMonth = static_cast<short>(PersonMonth(entry));
-    m_nBirthYear = static_cast<short>(PersonYear(entry));
+    const PersonBirthDate birth = ReadBirthDate(entry);
+    m_nBirthDay = static_cast<short>(birth.day);
+    m_nBirthMonth = static_cast<short>(birth.month);
+    m_nBirthYear = static_cast<short>(birth.year);
     CCalendarPanel& calendar = *m_pCalendar;
     calendar.SetDayWarning(false);
     calendar.SetMonth(m_nBirthMonth);

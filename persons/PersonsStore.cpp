@@ -53,11 +53,11 @@ int ReadDigits(const QString& text, qsizetype start, qsizetype width)
 
 bool IsWellFormedEntry(const QString& entry)
 {
-    const int day = ReadDigits(entry, 2, 2);
-    const int month = ReadDigits(entry, 4, 2);
-    const int year = ReadDigits(entry, 6, 4);
-    // DaysInMonth is 0 for a month outside 1..12.
-    return year >= kFirstYear && year <= kLastYear && day >= 1 && day <= DaysInMonth(month, year);
+    // A field that is not all digits reads 0, which is out of range like
+    // any other wrong value; DaysInMonth is 0 for a month outside 1..12.
+    const PersonBirthDate birth = ReadBirthDate(entry);
+    return birth.year >= kFirstYear && birth.year <= kLastYear && birth.day >= 1
+        && birth.day <= DaysInMonth(birth.month, birth.year);
 }
 
 } // namespace
@@ -85,19 +85,9 @@ QString PersonName(const QString& entry)
     return entry.mid(kNameStart);
 }
 
-int PersonDay(const QString& entry)
+PersonBirthDate ReadBirthDate(const QString& entry)
 {
-    return qMax(0, ReadDigits(entry, 2, 2));
-}
-
-int PersonMonth(const QString& entry)
-{
-    return qMax(0, ReadDigits(entry, 4, 2));
-}
-
-int PersonYear(const QString& entry)
-{
-    return qMax(0, ReadDigits(entry, 6, 4));
+    return { qMax(0, ReadDigits(entry, 2, 2)), qMax(0, ReadDigits(entry, 4, 2)), qMax(0, ReadDigits(entry, 6, 4)) };
 }
 
 ParsedPersons ParsePersons(const QString& storedList)

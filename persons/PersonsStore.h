@@ -29,10 +29,16 @@ int CharacterCount(const QString& text);
 // name has 1..89 characters, so that the length field keeps its two digits.
 QString FormatPersonEntry(const QString& name, int day, int month, int year);
 QString PersonName(const QString& entry);
-// The date fields as decimal numbers; a field that is not all digits reads 0.
-int PersonDay(const QString& entry);
-int PersonMonth(const QString& entry);
-int PersonYear(const QString& entry);
+
+struct PersonBirthDate {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+// The entry's date fields as decimal numbers; a field that is not all
+// digits reads 0.
+PersonBirthDate ReadBirthDate(const QString& entry);
 
 struct ParsedPersons {
     // The placeholder, then every well-formed entry up to the first bad one,

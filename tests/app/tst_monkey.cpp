@@ -720,10 +720,12 @@ QString Monkey::BrokenRule() const
     if (chosen < 0 || chosen >= names.GetCount())
         return QStringLiteral("name %1 is chosen").arg(chosen);
     // The List command takes a chosen person's date as the birth date.
-    if (chosen > 0
-        && std::tuple(PersonDay(persons.at(chosen)), PersonMonth(persons.at(chosen)), PersonYear(persons.at(chosen)))
+    if (chosen > 0) {
+        const PersonBirthDate birth = ReadBirthDate(persons.at(chosen));
+        if (std::tuple(birth.day, birth.month, birth.year)
             != std::tuple(int(dialog.m_nBirthDay), int(dialog.m_nBirthMonth), int(dialog.m_nBirthYear)))
-        return QStringLiteral("\"%1\" is chosen, but another birth date is shown").arg(persons.at(chosen));
+            return QStringLiteral("\"%1\" is chosen, but another birth date is shown").arg(persons.at(chosen));
+    }
 
     if (dialog.m_nCompareStep < 0 || dialog.m_nCompareStep > 2)
         return QStringLiteral("comparison step %1").arg(dialog.m_nCompareStep);

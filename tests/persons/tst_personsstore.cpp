@@ -222,7 +222,8 @@ void TestPersonsStore::parserKeepsValidPrefixOfMutatedLists()
         }
         for (qsizetype i = 1; i < parsed.entries.size(); ++i) {
             const QString& entry = parsed.entries.at(i);
-            const QDate birth(PersonYear(entry), PersonMonth(entry), PersonDay(entry));
+            const PersonBirthDate stored = ReadBirthDate(entry);
+            const QDate birth(stored.year, stored.month, stored.day);
             QVERIFY2(birth.isValid() && birth.year() >= 1850 && birth.year() <= 2100, qPrintable(entry));
             QCOMPARE(FormatPersonEntry(PersonName(entry), birth.day(), birth.month(), birth.year()), entry);
         }
