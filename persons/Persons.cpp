@@ -143,7 +143,7 @@ void CBiorhythmDlg::OnStoredListChanged()
 
 void CBiorhythmDlg::ReportStoredListProblem(const QString& notice)
 {
-    MessageBox(this, notice, QStringLiteral("Information"), MB_OK | MB_ICONINFORMATION);
+    MessageBox(this, notice, kInformationCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 void CBiorhythmDlg::ReportSaveFailure(const QString& reason, bool closing)
