@@ -2,6 +2,7 @@
 
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
+#include "chart/ChartView.h"
 #include "platform/DeviceContext.h"
 #include "res/ResourceIds.h"
 
@@ -9,8 +10,6 @@
 #include <QPainter>
 
 namespace {
-
-enum ChartView { kYearView = 0, kRhythmCurvesView = 1 };
 
 // Three bevels, the outer one in a faded rose, the inner two white over black.
 constexpr COLORREF kFrameRose = RGB(187, 170, 170);
@@ -103,15 +102,14 @@ void CBiorhythmDlg::PaintChart(CDC& dc)
     DrawFrame(dc);
     if (!m_pCalendar)
         return;
-    switch (m_comboRhythms.GetCurSel()) {
-    case kYearView:
+    switch (ChosenChartView(m_comboRhythms)) {
+    case ChartView::Year:
         DrawYearView(dc);
         break;
-    case kRhythmCurvesView:
+    case ChartView::Rhythms:
         DrawRhythmCurves(dc);
         break;
-    default:
-        // "Summary", and also no selection at all.
+    case ChartView::Summary:
         DrawSummaryBars(dc);
         break;
     }

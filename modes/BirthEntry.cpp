@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 #include "platform/MessageBox.h"
@@ -56,7 +57,7 @@ void CBiorhythmDlg::EnterBirthDate()
     }
 
     StopMonthScan();
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
     SetButton(m_btnCurrentMonth, true);
     calendar.SetDayWarning(false);
     calendar.SetMarkedDays(0, 0, false);
@@ -110,7 +111,7 @@ void CBiorhythmDlg::OnReset()
 {
     StopMonthScan();
     PutBackChartViews();
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
 
     CCalendarPanel& calendar = *m_pCalendar;
     calendar.SetMarkedDays(0, 0, false);
@@ -154,6 +155,5 @@ void CBiorhythmDlg::PutBackChartViews()
 {
     if (m_comboRhythms.GetCount() != 1)
         return;
-    m_comboRhythms.InsertString(1, kViewRhythms);
-    m_comboRhythms.InsertString(2, kViewSummary);
+    ListChartViews(m_comboRhythms, ChartView::Rhythms);
 }

@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 #include "platform/Today.h"
@@ -26,7 +27,7 @@ void CBiorhythmDlg::OnInsert()
         return;
     StopMonthScan();
 
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
     m_pCalendar->SetDayWarning(false);
     ClearReadouts();
     m_bCurrentMonthMode = false;
@@ -133,7 +134,7 @@ void CBiorhythmDlg::OnCompare()
 
     ClearTimeOfDay();
     SetButton(m_btnInfo, false);
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
 
     const QDate today = Today();
     m_pCalendar->SetMonth(today.month());
@@ -151,7 +152,7 @@ void CBiorhythmDlg::OnCompare()
         SetButton(m_btnStart, false, false);
     } else {
         PutBackChartViews();
-        m_comboRhythms.SetCurSel(0);
+        ChooseChartView(m_comboRhythms, ChartView::Year);
         SetButton(m_btnStart, true, true);
     }
 

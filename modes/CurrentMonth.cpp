@@ -1,15 +1,10 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 
 #include <algorithm>
-
-namespace {
-
-enum ChartView { kDefaultView = 0, kRhythmsView = 1, kSummaryView = 2 };
-
-} // namespace
 
 // The chart view was chosen: the year view recharts the month with a new
 // walk, the month views show it without one.
@@ -17,13 +12,13 @@ void CBiorhythmDlg::OnSelEndOkRhythms()
 {
     StopMonthScan();
     if (!HasBirthDate()) {
-        m_comboRhythms.SetCurSel(kDefaultView);
+        ChooseChartView(m_comboRhythms, ChartView::Year);
         Invalidate();
         return;
     }
 
-    const int view = m_comboRhythms.GetCurSel();
-    if (view == kDefaultView) {
+    const ChartView view = ChosenChartView(m_comboRhythms);
+    if (view == ChartView::Year) {
         SetButton(m_btnCurrentMonth, true);
         ClearDayInfo();
         ChartShownMonthAgain();
@@ -36,7 +31,7 @@ void CBiorhythmDlg::OnSelEndOkRhythms()
     ClearDayInfo();
     m_pCalendar->SelectDay(0);
     m_pCalendar->SetSavedWarning(false);
-    if (view == kRhythmsView) {
+    if (view == ChartView::Rhythms) {
         SetButton(m_btnCurrentMonth, true);
         SetWindowText(&m_staticHelp, kHelpStudyMore);
     } else {
@@ -68,7 +63,7 @@ void CBiorhythmDlg::OnCurrentMonth()
     m_pCalendar->SelectDay(0);
     SetWindowText(&m_staticHelp, QString());
     m_pCalendar->SetCurrentMonthMode(false);
-    if (m_comboRhythms.GetCurSel() == kDefaultView) {
+    if (ChosenChartView(m_comboRhythms) == ChartView::Year) {
         SetButton(m_btnCurrentMonth, true);
         ClearDayInfo();
         ChartShownMonthAgain();
@@ -107,7 +102,7 @@ void CBiorhythmDlg::StudyDay()
     if (!m_bCompareMode) {
         if (clicked > m_nBirthDay) {
             calendar.SelectDay(clicked);
-            if (m_comboRhythms.GetCurSel() == kDefaultView)
+            if (ChosenChartView(m_comboRhythms) == ChartView::Year)
                 m_btnPrevDate.m_bActive = true;
             Invalidate();
         } else {

@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 #include "platform/MessageBox.h"
@@ -26,7 +27,7 @@ void CBiorhythmDlg::OnStart()
     if (!m_btnStart.m_bActive)
         return;
 
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
     m_bCompareMode = false;
     m_btnCompare.m_bLit = false;
     InvalidateWindow(&m_btnCompare);
@@ -84,7 +85,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
         return;
     }
 
-    if (m_comboRhythms.GetCurSel() == 0) {
+    if (ChosenChartView(m_comboRhythms) == ChartView::Year) {
         if (limits == 0)
             SetButton(m_btnPrevDate, true, true);
         SetButton(m_btnNextDate, true);
@@ -144,7 +145,7 @@ void CBiorhythmDlg::OnPrevMonth()
     m_pCalendar->SelectDay(0);
     SetWindowText(&m_staticHelp, QString());
 
-    if (m_comboRhythms.GetCurSel() != 0) {
+    if (ChosenChartView(m_comboRhythms) != ChartView::Year) {
         ClearDayInfo();
         m_nChartMonth = static_cast<short>(month);
         if (m_bCurrentMonthMode)

@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/Texts.h"
 #include "platform/MessageBox.h"
 
@@ -72,9 +73,7 @@ void CBiorhythmDlg::LoadPersons()
 
     FillNameSelector(QString());
 
-    m_comboRhythms.InsertString(0, kViewDefault);
-    m_comboRhythms.InsertString(1, kViewRhythms);
-    m_comboRhythms.InsertString(2, kViewSummary);
+    ListChartViews(m_comboRhythms);
     m_comboRhythms.SetCurSel(0);
 }
 

@@ -1,0 +1,43 @@
+#include "chart/ChartView.h"
+
+#include "controls/ColorComboBox.h"
+#include "modes/Texts.h"
+
+namespace {
+
+const QString& ViewName(ChartView view)
+{
+    switch (view) {
+    case ChartView::Year:
+        return kViewDefault;
+    case ChartView::Rhythms:
+        return kViewRhythms;
+    case ChartView::Summary:
+        break;
+    }
+    return kViewSummary;
+}
+
+} // namespace
+
+void ListChartViews(CColorComboBox& selector, ChartView first)
+{
+    for (int view = static_cast<int>(first); view <= static_cast<int>(ChartView::Summary); ++view)
+        selector.InsertString(view, ViewName(static_cast<ChartView>(view)));
+}
+
+ChartView ChosenChartView(const CColorComboBox& selector)
+{
+    switch (selector.GetCurSel()) {
+    case static_cast<int>(ChartView::Year):
+        return ChartView::Year;
+    case static_cast<int>(ChartView::Rhythms):
+        return ChartView::Rhythms;
+    }
+    return ChartView::Summary;
+}
+
+void ChooseChartView(CColorComboBox& selector, ChartView view)
+{
+    selector.SetCurSel(static_cast<int>(view));
+}
