@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CDC;
 class QFileSystemWatcher;
 class QMenu;
@@ -76,10 +78,13 @@ public:
     void OnCompare();
     // Also stores the index in m_nLongCycleSegment.
     int LocateBoundary(double phase);
-    // 0, or 1 when the calendar shows the birth month, 2 when it showed an
-    // earlier month and was moved to the birth month, 3 the same for the
-    // first of two compared birth dates.
-    int CheckBirthLimits();
+    // None when the calendar shows a month after the birth month,
+    // BirthMonth when it shows the birth month, MovedToBirthMonth when it
+    // showed an earlier month and was moved to the birth month,
+    // MovedToSavedBirthMonth the same for the saved birth date, the first
+    // of two compared.
+    enum class BirthLimit { None, BirthMonth, MovedToBirthMonth, MovedToSavedBirthMonth };
+    BirthLimit CheckBirthLimits();
     void ClearDayInfo();
     void MarkFirstBirthLabel();
     void StartMonthScan(int month, int year);
@@ -202,7 +207,7 @@ private:
     void FillMonthWithLastMarks();
     void CompareNextDate();
     void ComparePrevDate();
-    int BeginCompareDateStep();
+    std::optional<BirthLimit> BeginCompareDateStep();
     void CatchUpMark(int mark, int month, int year);
     // Move a mark from its day to its person's next or previous long-cycle
     // boundary in the month and read that day out. Where none is left, a

@@ -242,9 +242,9 @@ void CBiorhythmDlg::CompareShownMonthAgain()
 
 // What both date steps start with: no day read out, no day selected
 // outside a birth month, and a month before either birth charted afresh
-// as that birth month, which ends the step. Answers -1 when the step ends,
-// else what CheckBirthLimits answered.
-int CBiorhythmDlg::BeginCompareDateStep()
+// as that birth month, which ends the step. Answers nothing when the step
+// ends, else what CheckBirthLimits answered.
+std::optional<CBiorhythmDlg::BirthLimit> CBiorhythmDlg::BeginCompareDateStep()
 {
     CCalendarPanel& calendar = *m_pCalendar;
     SetButton(m_btnInfo, false);
@@ -254,11 +254,11 @@ int CBiorhythmDlg::BeginCompareDateStep()
     if (!IsBirthMonth(OwnerOf(*this, 1), month, year) && !IsBirthMonth(OwnerOf(*this, 2), month, year))
         calendar.SelectDay(0);
     if (!HasBirthDate() || !HasSavedBirthDate())
-        return -1;
-    const int limits = CheckBirthLimits();
-    if (limits == 2 || limits == 3) {
+        return std::nullopt;
+    const BirthLimit limits = CheckBirthLimits();
+    if (limits == BirthLimit::MovedToBirthMonth || limits == BirthLimit::MovedToSavedBirthMonth) {
         CompareShownMonthAgain();
-        return -1;
+        return std::nullopt;
     }
     return limits;
 }
@@ -270,11 +270,11 @@ void CBiorhythmDlg::CompareNextDate()
     CCalendarPanel& calendar = *m_pCalendar;
     const int month = calendar.m_nMonth;
     const int year = calendar.m_nYear;
-    const int limits = BeginCompareDateStep();
-    if (limits < 0)
+    const std::optional<BirthLimit> limits = BeginCompareDateStep();
+    if (!limits)
         return;
     Marks marks = ReadMarks(calendar);
-    if (limits == 1 && marks.first == 0 && marks.second == 0) {
+    if (limits == BirthLimit::BirthMonth && marks.first == 0 && marks.second == 0) {
         CompareShownMonthAgain();
         marks = {};
     }
@@ -286,7 +286,7 @@ void CBiorhythmDlg::CompareNextDate()
         const int behind = marks.second < marks.first ? 2 : 1;
         if (!NextMark(behind, year, month, marks.first, marks.second, true)) {
             NextMark(3 - behind, year, month, marks.first, marks.second, false);
-        } else if (limits == 1) {
+        } else if (limits == BirthLimit::BirthMonth) {
             CatchUpMark(behind, month, year);
             return;
         }
@@ -317,8 +317,8 @@ void CBiorhythmDlg::ComparePrevDate()
     CCalendarPanel& calendar = *m_pCalendar;
     const int month = calendar.m_nMonth;
     const int year = calendar.m_nYear;
-    const int limits = BeginCompareDateStep();
-    if (limits < 0)
+    const std::optional<BirthLimit> limits = BeginCompareDateStep();
+    if (!limits)
         return;
     const Marks marks = ReadMarks(calendar);
     if (CyclesAlign(*this, month, year)) {
@@ -331,7 +331,7 @@ void CBiorhythmDlg::ComparePrevDate()
             // In a birth month the mark going back may not pass the other:
             // the step is taken back, with the read-outs it changed.
             const Marks now = ReadMarks(calendar);
-            if (limits != 0 && now[ahead] < now[3 - ahead]) {
+            if (limits != BirthLimit::None && now[ahead] < now[3 - ahead]) {
                 calendar.SetMarkedDays(before.marks.first, before.marks.second, true);
                 m_nDayOfYear = before.dayOfYear;
                 m_nCriticalLevel = before.criticalLevel;

@@ -62,7 +62,7 @@ void CBiorhythmDlg::OnInsert()
     m_pCalendar->SetYear(today.year());
     m_pCalendar->SelectDay(today.day());
 
-    if (CheckBirthLimits() != 0) {
+    if (CheckBirthLimits() != BirthLimit::None) {
         SetButton(m_btnNextDate, true);
     } else {
         SetButton(m_btnPrevDate, true);
@@ -113,7 +113,7 @@ void CBiorhythmDlg::OnRemove()
     // Today shows no boundary: nothing of the day charted before stays.
     ClearReadouts();
 
-    if (CheckBirthLimits() == 0) {
+    if (CheckBirthLimits() == BirthLimit::None) {
         SetButton(m_btnPrevDate, true);
         SetButton(m_btnNextDate, true);
         SetButton(m_btnPrevMonth, true, true);

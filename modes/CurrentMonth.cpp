@@ -94,7 +94,7 @@ void CBiorhythmDlg::StudyDay()
     m_strCriticalNote.clear();
     SetButton(m_btnInfo, false);
 
-    if (CheckBirthLimits() == 0) {
+    if (CheckBirthLimits() == BirthLimit::None) {
         Invalidate();
         return;
     }

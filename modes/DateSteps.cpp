@@ -74,7 +74,7 @@ void CBiorhythmDlg::OnNextDate()
     StopMonthScan();
     MarkFirstBirthLabel();
     m_nMoonMark = 0;
-    if (CheckBirthLimits() == 2) {
+    if (CheckBirthLimits() == BirthLimit::MovedToBirthMonth) {
         ShowBirthDay();
         return;
     }
@@ -144,8 +144,8 @@ void CBiorhythmDlg::OnPrevDate()
     StopMonthScan();
     SetWindowText(&m_staticHelp, QString());
     m_nMoonMark = 0;
-    const int limits = CheckBirthLimits();
-    if (limits == 1 || limits == 2) {
+    const BirthLimit limits = CheckBirthLimits();
+    if (limits == BirthLimit::BirthMonth || limits == BirthLimit::MovedToBirthMonth) {
         ShowBirthDay();
         return;
     }

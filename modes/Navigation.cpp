@@ -39,7 +39,7 @@ void CBiorhythmDlg::OnStart()
     m_pCalendar->SetYear(today.year());
     m_pCalendar->SetMarkedDays(0, 0, false);
 
-    if (CheckBirthLimits() == 0) {
+    if (CheckBirthLimits() == BirthLimit::None) {
         SetButton(m_btnPrevDate, true);
         SetButton(m_btnNextDate, true);
         SetButton(m_btnPrevMonth, true, true);
@@ -73,7 +73,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
     if (advancePanel)
         m_pCalendar->NextMonth(0);
 
-    const int limits = CheckBirthLimits();
+    const BirthLimit limits = CheckBirthLimits();
     const int month = m_pCalendar->m_nMonth;
     const int year = m_pCalendar->m_nYear;
     m_pCalendar->SelectDay(0);
@@ -86,7 +86,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
     }
 
     if (ChosenChartView(m_comboRhythms) == ChartView::Year) {
-        if (limits == 0)
+        if (limits == BirthLimit::None)
             SetButton(m_btnPrevDate, true, true);
         SetButton(m_btnNextDate, true);
         SetButton(m_btnCurrentMonth, true);
@@ -113,7 +113,7 @@ void CBiorhythmDlg::OnPrevMonth()
     // the birth month again instead of leaving it; in December 2100 there
     // is no forward, and the month stays.
     bool stepBack = true;
-    if (CheckBirthLimits() != 0) {
+    if (CheckBirthLimits() != BirthLimit::None) {
         const int month = m_pCalendar->m_nMonth;
         m_pCalendar->NextMonth(0);
         stepBack = m_pCalendar->m_nMonth != month;
@@ -159,27 +159,27 @@ void CBiorhythmDlg::OnPrevMonth()
     CheckBirthLimits();
 }
 
-int CBiorhythmDlg::CheckBirthLimits()
+CBiorhythmDlg::BirthLimit CBiorhythmDlg::CheckBirthLimits()
 {
     CCalendarPanel& calendar = *m_pCalendar;
-    auto keepFromMonthsBefore = [&](int birthMonth, int birthYear, int movedResult) {
+    auto keepFromMonthsBefore = [&](int birthMonth, int birthYear, BirthLimit movedResult) {
         SetButton(m_btnPrevMonth, false, false);
         SetButton(m_btnPrevDate, false, false);
         if (calendar.m_nYear == birthYear && calendar.m_nMonth == birthMonth)
-            return 1;
+            return BirthLimit::BirthMonth;
         MessageBox(this, kMsgNotBorn, kInformationCaption, MB_OK | MB_ICONINFORMATION);
         calendar.SetYear(birthYear);
         calendar.SetMonth(birthMonth);
         return movedResult;
     };
 
-    int result = 0;
+    BirthLimit result = BirthLimit::None;
     if (NotAfterBirthMonth(m_nBirthMonth, m_nBirthYear, calendar.m_nMonth, calendar.m_nYear))
-        result = keepFromMonthsBefore(m_nBirthMonth, m_nBirthYear, 2);
+        result = keepFromMonthsBefore(m_nBirthMonth, m_nBirthYear, BirthLimit::MovedToBirthMonth);
     if (!m_bCompareMode)
         return result;
     if (NotAfterBirthMonth(m_nBirthMonth1, m_nBirthYear1, calendar.m_nMonth, calendar.m_nYear))
-        return keepFromMonthsBefore(m_nBirthMonth1, m_nBirthYear1, 3);
+        return keepFromMonthsBefore(m_nBirthMonth1, m_nBirthYear1, BirthLimit::MovedToSavedBirthMonth);
     return result;
 }
 
