@@ -137,7 +137,7 @@ bool CBiorhythmDlg::OnInitDialog()
     AddToolTips();
 
     m_bAwaitSecondDate = false;
-    m_nCompareStep = 0;
+    m_nCompareStep = CompareStep::None;
 
     LoadPersons();
     return true;

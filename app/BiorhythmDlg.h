@@ -98,6 +98,10 @@ public:
     void OnList();
     void OnSelEndOkPersons();
 
+    // How far Insert has gone towards a comparison: no date saved, the
+    // first one saved while the second is awaited, or both fixed.
+    enum class CompareStep { None, FirstSaved, BothFixed };
+
     // State record
     QString m_strListValue;
     CBrush m_hbrDialog { kDialogBackColour };
@@ -125,7 +129,7 @@ public:
     int m_nLongCycleSegment = -1;
     int m_nDayOfYear = 0;
     int m_nCriticalLevel = 1;
-    int m_nCompareStep = 0;
+    CompareStep m_nCompareStep = CompareStep::None;
     int m_nDayOfYear1 = 0;
     int m_nCriticalLevel1 = 0;
     CColorLabel m_staticHelp;

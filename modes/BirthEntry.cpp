@@ -130,7 +130,7 @@ void CBiorhythmDlg::OnReset()
     calendar.SelectDay(today.day());
 
     m_bAwaitSecondDate = false;
-    m_nCompareStep = 0;
+    m_nCompareStep = CompareStep::None;
     SetWindowText(&m_staticHelp, kHelpInsert);
 
     SetButton(m_btnInsert, false);

@@ -38,7 +38,7 @@ void CBiorhythmDlg::OnInsert()
     if (m_bAwaitSecondDate) {
         NumberBirthLabel(&m_staticBirth2, " 2");
         m_staticBirth1.SetAlternateColour(false);
-        m_nCompareStep = 2;
+        m_nCompareStep = CompareStep::BothFixed;
         m_bAwaitSecondDate = false;
         SetButton(m_btnInsert, false);
         SetButton(m_btnCompare, true);
@@ -50,7 +50,7 @@ void CBiorhythmDlg::OnInsert()
         m_nBirthYear1 = m_nBirthYear;
         NumberBirthLabel(&m_staticBirth1, " 1");
         m_comboPersons.SetCurSel(0);
-        m_nCompareStep = 1;
+        m_nCompareStep = CompareStep::FirstSaved;
         m_bAwaitSecondDate = true;
         SetButton(m_btnRemove, true);
         SetButton(m_btnInsert, false);
@@ -77,11 +77,11 @@ void CBiorhythmDlg::OnInsert()
 void CBiorhythmDlg::OnRemove()
 {
     ClearTimeOfDay();
-    if ((!HasBirthDate() && !HasSavedBirthDate()) || !m_btnRemove.m_bActive || m_nCompareStep == 0)
+    if ((!HasBirthDate() && !HasSavedBirthDate()) || !m_btnRemove.m_bActive || m_nCompareStep == CompareStep::None)
         return;
     StopMonthScan();
 
-    if (m_nCompareStep == 2) {
+    if (m_nCompareStep == CompareStep::BothFixed) {
         m_nBirthDay = m_nBirthDay1;
         m_nBirthMonth = m_nBirthMonth1;
         m_nBirthYear = m_nBirthYear1;
@@ -99,7 +99,7 @@ void CBiorhythmDlg::OnRemove()
         m_bCompareMode = false;
         SetWindowText(&m_staticHelp, QString());
     }
-    if (m_nCompareStep == 1) {
+    if (m_nCompareStep == CompareStep::FirstSaved) {
         OnReset();
         return;
     }
@@ -120,7 +120,7 @@ void CBiorhythmDlg::OnRemove()
     } else if (!m_bCurrentMonthMode) {
         SetButton(m_btnNextDate, true);
     }
-    --m_nCompareStep;
+    m_nCompareStep = CompareStep::FirstSaved;
     Invalidate();
 }
 

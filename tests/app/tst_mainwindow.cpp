@@ -76,7 +76,7 @@ void TestMainWindow::startsWithNothingEntered()
     QCOMPARE(dialog.m_nChartMonth, short(0));
     QCOMPARE(dialog.m_nLongCycleSegment, -1);
     QCOMPARE(dialog.m_nCriticalLevel, 1);
-    QCOMPARE(dialog.m_nCompareStep, 0);
+    QCOMPARE(dialog.m_nCompareStep, CBiorhythmDlg::CompareStep::None);
     QVERIFY(!dialog.m_bShowDayInfo);
     QVERIFY(!dialog.m_bAwaitSecondDate);
     QVERIFY(dialog.m_strCriticalNote.isEmpty());

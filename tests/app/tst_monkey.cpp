@@ -727,12 +727,14 @@ QString Monkey::BrokenRule() const
             return QStringLiteral("\"%1\" is chosen, but another birth date is shown").arg(persons.at(chosen));
     }
 
-    if (dialog.m_nCompareStep < 0 || dialog.m_nCompareStep > 2)
-        return QStringLiteral("comparison step %1").arg(dialog.m_nCompareStep);
-    if (dialog.m_bAwaitSecondDate != (dialog.m_nCompareStep == 1))
-        return QStringLiteral("comparison step %1, second date awaited: %2").arg(dialog.m_nCompareStep).arg(dialog.m_bAwaitSecondDate);
-    if (dialog.m_bCompareMode && (dialog.m_nCompareStep != 2 || dialog.m_nBirthYear == 0 || dialog.m_nBirthYear1 == 0))
-        return QStringLiteral("comparing at step %1").arg(dialog.m_nCompareStep);
+    using CompareStep = CBiorhythmDlg::CompareStep;
+    const CompareStep step = dialog.m_nCompareStep;
+    if (step != CompareStep::None && step != CompareStep::FirstSaved && step != CompareStep::BothFixed)
+        return QStringLiteral("comparison step %1").arg(int(step));
+    if (dialog.m_bAwaitSecondDate != (step == CompareStep::FirstSaved))
+        return QStringLiteral("comparison step %1, second date awaited: %2").arg(int(step)).arg(dialog.m_bAwaitSecondDate);
+    if (dialog.m_bCompareMode && (step != CompareStep::BothFixed || dialog.m_nBirthYear == 0 || dialog.m_nBirthYear1 == 0))
+        return QStringLiteral("comparing at step %1").arg(int(step));
     if (dialog.IsTimerRunning(IDT_SCAN) && (dialog.m_bCompareMode || dialog.m_nBirthYear == 0))
         return QStringLiteral("walking while comparing or without a birth date");
     if (calendar.CurrentMonthMode() != dialog.m_bCurrentMonthMode)
@@ -773,7 +775,7 @@ QString Monkey::State() const
     return QString::asprintf("%d-%d day %d, marks %d/%d%s, birth %d-%d-%d, saved %d-%d-%d, step %d, view %d%s%s%s",
         calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay, mark1, mark2, calendar.ShowMarks() ? "" : " hidden",
         dialog.m_nBirthYear, dialog.m_nBirthMonth, dialog.m_nBirthDay, dialog.m_nBirthYear1, dialog.m_nBirthMonth1,
-        dialog.m_nBirthDay1, dialog.m_nCompareStep, dialog.m_comboRhythms.GetCurSel(),
+        dialog.m_nBirthDay1, int(dialog.m_nCompareStep), dialog.m_comboRhythms.GetCurSel(),
         dialog.m_bCompareMode ? ", comparing" : "", dialog.m_bCurrentMonthMode ? ", current month" : "",
         dialog.IsTimerRunning(IDT_SCAN) ? ", walking" : "");
 }
