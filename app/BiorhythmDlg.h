@@ -76,6 +76,9 @@ public:
     void OnInsert();
     void OnRemove();
     void OnCompare();
+    // The calendar's two marks while comparing: mark 1 stands on the current
+    // birth date's days, mark 2 on the saved one's.
+    enum class CalendarMark { Current = 1, Saved = 2 };
     // Also stores the index in m_nLongCycleSegment.
     int LocateBoundary(double phase);
     // None when the calendar shows a month after the birth month,
@@ -103,6 +106,7 @@ public:
     enum class CompareStep { None, FirstSaved, BothFixed };
 
     // State record
+    // A name ending in 1 (m_nBirthDay1 ...) is the saved, first inserted person's; calendar mark 1 is the current person's.
     QString m_strListValue;
     CBrush m_hbrDialog { kDialogBackColour };
     CToolTipCtrl m_ToolTip;
@@ -202,8 +206,7 @@ private:
     void EndScanOnFirstBoundary();
     void EndDateSearchAtRangeEnd();
     bool HasSavedBirthDate() const { return m_nBirthDay1 != 0 && m_nBirthMonth1 != 0 && m_nBirthYear1 != 0; }
-    // The month and date steps of comparison mode. Calendar mark 1 belongs
-    // to the current birth date, mark 2 to the saved one.
+    // The month and date steps of comparison mode.
     void CompareNextMonth();
     void CompareMonth(bool advancePanel);
     void CompareShownMonthAgain();
@@ -212,17 +215,17 @@ private:
     void CompareNextDate();
     void ComparePrevDate();
     std::optional<BirthLimit> BeginCompareDateStep();
-    void CatchUpMark(int mark, int month, int year);
+    void CatchUpMark(CalendarMark mark, int month, int year);
     // Move a mark from its day to its person's next or previous long-cycle
     // boundary in the month and read that day out. Where none is left, a
     // quiet search answers false; any other charts the next or the previous
     // month.
-    bool NextMark1(int year, int month, int day1, int day2, bool quiet) { return NextMark(1, year, month, day1, day2, quiet); }
-    bool NextMark2(int year, int month, int day1, int day2, bool quiet) { return NextMark(2, year, month, day1, day2, quiet); }
-    bool PrevMark1(int year, int month, int day1, int day2, bool quiet) { return PrevMark(1, year, month, day1, day2, quiet); }
-    bool PrevMark2(int year, int month, int day1, int day2, bool quiet) { return PrevMark(2, year, month, day1, day2, quiet); }
-    bool NextMark(int mark, int year, int month, int day1, int day2, bool quiet);
-    bool PrevMark(int mark, int year, int month, int day1, int day2, bool quiet);
+    bool NextMark1(int year, int month, int day1, int day2, bool quiet) { return NextMark(CalendarMark::Current, year, month, day1, day2, quiet); }
+    bool NextMark2(int year, int month, int day1, int day2, bool quiet) { return NextMark(CalendarMark::Saved, year, month, day1, day2, quiet); }
+    bool PrevMark1(int year, int month, int day1, int day2, bool quiet) { return PrevMark(CalendarMark::Current, year, month, day1, day2, quiet); }
+    bool PrevMark2(int year, int month, int day1, int day2, bool quiet) { return PrevMark(CalendarMark::Saved, year, month, day1, day2, quiet); }
+    bool NextMark(CalendarMark mark, int year, int month, int day1, int day2, bool quiet);
+    bool PrevMark(CalendarMark mark, int year, int month, int day1, int day2, bool quiet);
     // In a birth month, drops a mark lying before the other one, unless
     // its own person alone was born in that month.
     void TrimMarksToBirth(int year, int month, int day1, int day2);

@@ -11,16 +11,23 @@
 
 namespace {
 
+using CalendarMark = CBiorhythmDlg::CalendarMark;
+
+CalendarMark OtherMark(CalendarMark mark)
+{
+    return mark == CalendarMark::Current ? CalendarMark::Saved : CalendarMark::Current;
+}
+
 // A mark moves at least one day a step and never past the month's end, so
 // no run of steps within one month takes more than this.
 constexpr int kMostMarkSteps = 31;
 
-// The calendar's two marks, 0 where there is none; mark 1 or 2 by number.
+// The days of the calendar's two marks, 0 where there is none.
 struct Marks
 {
     int first = 0;
     int second = 0;
-    int operator[](int mark) const { return mark == 1 ? first : second; }
+    int operator[](CalendarMark mark) const { return mark == CalendarMark::Current ? first : second; }
 };
 
 Marks ReadMarks(const CCalendarPanel& calendar)
@@ -37,10 +44,9 @@ struct BirthDate
     std::int16_t year = 0;
 };
 
-// Mark 1 belongs to the current birth date, mark 2 to the saved one.
-BirthDate OwnerOf(const CBiorhythmDlg& dialog, int mark)
+BirthDate OwnerOf(const CBiorhythmDlg& dialog, CalendarMark mark)
 {
-    if (mark == 1)
+    if (mark == CalendarMark::Current)
         return { dialog.m_nBirthDay, dialog.m_nBirthMonth, dialog.m_nBirthYear };
     return { dialog.m_nBirthDay1, dialog.m_nBirthMonth1, dialog.m_nBirthYear1 };
 }
@@ -67,7 +73,8 @@ bool IsBirthMonth(const BirthDate& birth, int month, int year)
 // both persons reach every boundary on the same day.
 bool CyclesAlign(const CBiorhythmDlg& dialog, int month, int year)
 {
-    const double apart = MonthPhase(OwnerOf(dialog, 1), month, year) - MonthPhase(OwnerOf(dialog, 2), month, year);
+    const double apart = MonthPhase(OwnerOf(dialog, CalendarMark::Current), month, year)
+        - MonthPhase(OwnerOf(dialog, CalendarMark::Saved), month, year);
     return std::abs(std::remainder(apart, kLongCycleWrapLength)) < 1.0;
 }
 
@@ -87,17 +94,18 @@ struct MarkReadouts
 };
 
 // Puts the mark on the day and reads that day out for its person.
-void PlaceMark(CBiorhythmDlg& dialog, int mark, int day, int day1, int day2)
+void PlaceMark(CBiorhythmDlg& dialog, CalendarMark mark, int day, int day1, int day2)
 {
     CCalendarPanel& calendar = *dialog.m_pCalendar;
-    calendar.SetMarkedDays(mark == 1 ? day : day1, mark == 2 ? day : day2, true);
+    const bool current = mark == CalendarMark::Current;
+    calendar.SetMarkedDays(current ? day : day1, current ? day2 : day, true);
     const auto month = static_cast<std::int16_t>(calendar.m_nMonth);
     const auto year = static_cast<std::int16_t>(calendar.m_nYear);
     const auto marked = static_cast<std::int16_t>(ReadMarks(calendar)[mark]);
     const BirthDate birth = OwnerOf(dialog, mark);
     dialog.m_dLongCyclePhase = DaysBetween(birth.day, birth.month, birth.year, month, year, marked);
-    (mark == 1 ? dialog.m_nDayOfYear : dialog.m_nDayOfYear1) = DayOfYear(marked, month, year);
-    (mark == 1 ? dialog.m_nCriticalLevel : dialog.m_nCriticalLevel1) = CriticalDayLevel(dialog.m_dLongCyclePhase);
+    (current ? dialog.m_nDayOfYear : dialog.m_nDayOfYear1) = DayOfYear(marked, month, year);
+    (current ? dialog.m_nCriticalLevel : dialog.m_nCriticalLevel1) = CriticalDayLevel(dialog.m_dLongCyclePhase);
 }
 
 // Persons whose cycles align share one mark's day and its read-outs.
@@ -111,10 +119,10 @@ void CopyFirstMarkToSecond(CBiorhythmDlg& dialog)
 
 } // namespace
 
-bool CBiorhythmDlg::NextMark(int mark, int year, int month, int day1, int day2, bool quiet)
+bool CBiorhythmDlg::NextMark(CalendarMark mark, int year, int month, int day1, int day2, bool quiet)
 {
     const BirthDate birth = OwnerOf(*this, mark);
-    const int from = mark == 1 ? day1 : day2;
+    const int from = mark == CalendarMark::Current ? day1 : day2;
     const double phase = PhaseAtEndOf(birth, from, month, year);
     m_dLongCyclePhase = phase;
     const int next = LocateBoundary(phase) + 1;
@@ -134,10 +142,10 @@ bool CBiorhythmDlg::NextMark(int mark, int year, int month, int day1, int day2, 
     return false;
 }
 
-bool CBiorhythmDlg::PrevMark(int mark, int year, int month, int day1, int day2, bool quiet)
+bool CBiorhythmDlg::PrevMark(CalendarMark mark, int year, int month, int day1, int day2, bool quiet)
 {
     const BirthDate birth = OwnerOf(*this, mark);
-    const int from = mark == 1 ? day1 : day2;
+    const int from = mark == CalendarMark::Current ? day1 : day2;
     const double phase = PhaseAtEndOf(birth, from, month, year);
     m_dLongCyclePhase = phase;
     // The mark stands on the boundary of this segment; the one before it
@@ -161,8 +169,8 @@ bool CBiorhythmDlg::PrevMark(int mark, int year, int month, int day1, int day2, 
 
 void CBiorhythmDlg::TrimMarksToBirth(int year, int month, int day1, int day2)
 {
-    const bool firstBorn = IsBirthMonth(OwnerOf(*this, 1), month, year);
-    const bool secondBorn = IsBirthMonth(OwnerOf(*this, 2), month, year);
+    const bool firstBorn = IsBirthMonth(OwnerOf(*this, CalendarMark::Current), month, year);
+    const bool secondBorn = IsBirthMonth(OwnerOf(*this, CalendarMark::Saved), month, year);
     CCalendarPanel& calendar = *m_pCalendar;
     if (secondBorn && day1 < day2) {
         calendar.SetMarkedDays(0, day2, true);
@@ -200,7 +208,7 @@ void CBiorhythmDlg::FillMonthWithLastMarks()
     CCalendarPanel& calendar = *m_pCalendar;
     const int month = calendar.m_nMonth;
     const int year = calendar.m_nYear;
-    for (int mark : { 1, 2 }) {
+    for (CalendarMark mark : { CalendarMark::Current, CalendarMark::Saved }) {
         for (int step = 0; step < kMostMarkSteps; ++step) {
             const Marks marks = ReadMarks(calendar);
             if (!NextMark(mark, year, month, marks.first, marks.second, true))
@@ -251,7 +259,8 @@ std::optional<CBiorhythmDlg::BirthLimit> CBiorhythmDlg::BeginCompareDateStep()
     m_nMoonMark = 0;
     const int month = calendar.m_nMonth;
     const int year = calendar.m_nYear;
-    if (!IsBirthMonth(OwnerOf(*this, 1), month, year) && !IsBirthMonth(OwnerOf(*this, 2), month, year))
+    if (!IsBirthMonth(OwnerOf(*this, CalendarMark::Current), month, year)
+        && !IsBirthMonth(OwnerOf(*this, CalendarMark::Saved), month, year))
         calendar.SelectDay(0);
     if (!HasBirthDate() || !HasSavedBirthDate())
         return std::nullopt;
@@ -283,9 +292,9 @@ void CBiorhythmDlg::CompareNextDate()
         NextMark1(year, month, marks.first, 0, false);
         CopyFirstMarkToSecond(*this);
     } else {
-        const int behind = marks.second < marks.first ? 2 : 1;
+        const CalendarMark behind = marks.second < marks.first ? CalendarMark::Saved : CalendarMark::Current;
         if (!NextMark(behind, year, month, marks.first, marks.second, true)) {
-            NextMark(3 - behind, year, month, marks.first, marks.second, false);
+            NextMark(OtherMark(behind), year, month, marks.first, marks.second, false);
         } else if (limits == BirthLimit::BirthMonth) {
             CatchUpMark(behind, month, year);
             return;
@@ -298,9 +307,9 @@ void CBiorhythmDlg::CompareNextDate()
 // the other one. The calendar may stand still in December 2100, where a
 // search that finds nothing charts the same month again; such a search
 // ends the run.
-void CBiorhythmDlg::CatchUpMark(int mark, int month, int year)
+void CBiorhythmDlg::CatchUpMark(CalendarMark mark, int month, int year)
 {
-    const int other = 3 - mark;
+    const CalendarMark other = OtherMark(mark);
     for (int step = 0; step < kMostMarkSteps; ++step) {
         const Marks marks = ReadMarks(*m_pCalendar);
         if (marks[mark] >= marks[other] || !ShowsMonth(*m_pCalendar, month, year))
@@ -325,13 +334,13 @@ void CBiorhythmDlg::ComparePrevDate()
         PrevMark1(year, month, marks.first, 0, false);
         CopyFirstMarkToSecond(*this);
     } else {
-        const int ahead = marks.first < marks.second ? 2 : 1;
+        const CalendarMark ahead = marks.first < marks.second ? CalendarMark::Saved : CalendarMark::Current;
         const MarkReadouts before { marks, m_nDayOfYear, m_nCriticalLevel, m_nDayOfYear1, m_nCriticalLevel1 };
         if (PrevMark(ahead, year, month, marks.first, marks.second, true)) {
             // In a birth month the mark going back may not pass the other:
             // the step is taken back, with the read-outs it changed.
             const Marks now = ReadMarks(calendar);
-            if (limits != BirthLimit::None && now[ahead] < now[3 - ahead]) {
+            if (limits != BirthLimit::None && now[ahead] < now[OtherMark(ahead)]) {
                 calendar.SetMarkedDays(before.marks.first, before.marks.second, true);
                 m_nDayOfYear = before.dayOfYear;
                 m_nCriticalLevel = before.criticalLevel;
@@ -341,7 +350,7 @@ void CBiorhythmDlg::ComparePrevDate()
             }
             SetButton(m_btnPrevDate, true, true);
         } else {
-            PrevMark(3 - ahead, year, month, marks.first, marks.second, false);
+            PrevMark(OtherMark(ahead), year, month, marks.first, marks.second, false);
         }
     }
     InvalidateRect(kLowerChartRect);
