@@ -346,7 +346,7 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
     }
 
     if (day == 0)
-        m_nMoonMark = 0;
+        m_nMoonMark = kNoMoonMark;
     const int moonShift = band.right > kMoonShiftThreshold ? kMoonShift : 0;
     DrawMoon(dc, m_nMoonMark, moonShift, moonOnBand ? &monthBand : brushBefore, background, newMoonRing, ivory);
 

@@ -2,6 +2,7 @@
 
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
+#include "model/Moon.h"
 #include "model/Rhythms.h"
 #include "modes/Areas.h"
 #include "modes/ButtonFlags.h"
@@ -256,7 +257,7 @@ std::optional<CBiorhythmDlg::BirthLimit> CBiorhythmDlg::BeginCompareDateStep()
 {
     CCalendarPanel& calendar = *m_pCalendar;
     SetButton(m_btnInfo, false);
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     const int month = calendar.m_nMonth;
     const int year = calendar.m_nYear;
     if (!IsBirthMonth(OwnerOf(*this, CalendarMark::Current), month, year)

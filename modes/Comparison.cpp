@@ -1,6 +1,7 @@
 #include "app/BiorhythmDlg.h"
 
 #include "chart/ChartView.h"
+#include "model/Moon.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 #include "platform/Today.h"
@@ -157,7 +158,7 @@ void CBiorhythmDlg::OnCompare()
     }
 
     SetWindowText(&m_staticHelp, kHelpUseNext);
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     FillMonthWithFirstMarks();
     if (!m_bCompareMode) {
         m_pCalendar->SetMarkedDays(0, 0, false);

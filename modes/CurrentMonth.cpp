@@ -1,6 +1,7 @@
 #include "app/BiorhythmDlg.h"
 
 #include "chart/ChartView.h"
+#include "model/Moon.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 
@@ -87,7 +88,7 @@ void CBiorhythmDlg::StudyDay()
 {
     CCalendarPanel& calendar = *m_pCalendar;
     const int clicked = calendar.m_nDay;
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     calendar.SetDayWarning(false);
     if (!m_bCompareMode)
         m_nCriticalLevel = 0;

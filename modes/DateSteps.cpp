@@ -2,6 +2,7 @@
 
 #include "model/CalendarArithmetic.h"
 #include "model/LongCycle.h"
+#include "model/Moon.h"
 #include "modes/Areas.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
@@ -73,7 +74,7 @@ void CBiorhythmDlg::OnNextDate()
 
     StopMonthScan();
     MarkFirstBirthLabel();
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     if (CheckBirthLimits() == BirthLimit::MovedToBirthMonth) {
         ShowBirthDay();
         return;
@@ -143,7 +144,7 @@ void CBiorhythmDlg::OnPrevDate()
     MarkFirstBirthLabel();
     StopMonthScan();
     SetWindowText(&m_staticHelp, QString());
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     const BirthLimit limits = CheckBirthLimits();
     if (limits == BirthLimit::BirthMonth || limits == BirthLimit::MovedToBirthMonth) {
         ShowBirthDay();

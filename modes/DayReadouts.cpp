@@ -25,7 +25,7 @@ void CBiorhythmDlg::ClearReadouts()
 {
     m_nCriticalLevel = 0;
     m_nDayOfYear = 0;
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     m_strCriticalNote.clear();
     SetButton(m_btnInfo, false);
 }

@@ -37,7 +37,7 @@ void CBiorhythmDlg::StartMonthScan(int month, int year)
         static_cast<std::int16_t>(month), static_cast<std::int16_t>(year));
     m_nChartMonth = static_cast<short>(month);
     LocateBoundary(m_dLongCyclePhase);
-    m_nMoonMark = 0;
+    m_nMoonMark = kNoMoonMark;
     m_bSeekBoundary = true;
     m_nBoundaryDay = 0;
     // Nothing of the month charted before may stay beside this one, also
