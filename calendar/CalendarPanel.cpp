@@ -285,16 +285,16 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
     if (hit < 0)
         return false;
 
-    const int lead = LeadWeekday();
+    const int day = DayOfCell(hit);
     const int days = GetDaysInMonth();
     const int shownMonth = m_nMonth;
-    if (hit < lead - 1) {
-        PrevMonth(PreviousMonthLength() - lead + 2 + hit);
-    } else if (hit > days + lead - 2) {
-        NextMonth(hit - (days + lead - 2));
+    if (day < 1) {
+        PrevMonth(PreviousMonthLength() + day);
+    } else if (day > days) {
+        NextMonth(day - days);
     } else {
         m_rcSelected = CellRect(hit);
-        m_nDay = hit - lead + 2;
+        m_nDay = day;
     }
     // Paged by the user, as with the selectors: the marks were the days of
     // the month left behind, and would stand on wrong days of this one.
@@ -441,12 +441,12 @@ void CCalendarPanel::DrawNeighbourDays(CDC& dc) const
     const int previousLength = PreviousMonthLength();
     for (int cell = 0; cell < firstCell; ++cell) {
         const CPoint text = Offset(CellRect(cell), kDayTextOffset);
-        dc.TextOut(text.x, text.y, QString::number(previousLength - firstCell + 1 + cell));
+        dc.TextOut(text.x, text.y, QString::number(previousLength + DayOfCell(cell)));
     }
-    const int lastCell = CellOfDay(GetDaysInMonth());
-    for (int cell = lastCell + 1; cell < kCells; ++cell) {
+    const int days = GetDaysInMonth();
+    for (int cell = CellOfDay(days) + 1; cell < kCells; ++cell) {
         const CPoint text = Offset(CellRect(cell), kDayTextOffset);
-        dc.TextOut(text.x, text.y, QString::number(cell - lastCell));
+        dc.TextOut(text.x, text.y, QString::number(DayOfCell(cell) - days));
     }
 }
 
@@ -473,9 +473,15 @@ int CCalendarPanel::LeadWeekday() const
     return first.isValid() ? first.dayOfWeek() : 1;
 }
 
+// The 1st stands in the column of its weekday, Monday first.
 int CCalendarPanel::CellOfDay(int day) const
 {
     return day + LeadWeekday() - 2;
+}
+
+int CCalendarPanel::DayOfCell(int cell) const
+{
+    return cell - LeadWeekday() + 2;
 }
 
 int CCalendarPanel::PreviousMonthLength() const

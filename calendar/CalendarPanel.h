@@ -52,6 +52,11 @@ public:
     // The panel's own cell geometry, in client pixels: cell 0..41, row by row
     // from Monday of the first week.
     static CRect CellRect(int cell);
+    // The cell of a day of the shown month, and the day of a cell. Days
+    // before the 1st (0, -1, ...) and after the month's last day stand in
+    // the grey cells around it.
+    int CellOfDay(int day) const;
+    int DayOfCell(int cell) const;
 
     void OnCommand(int id, int notificationCode) override;
     void OnSelEndOkMonth();
@@ -77,7 +82,6 @@ protected:
 
 private:
     int LeadWeekday() const;
-    int CellOfDay(int day) const;
     int PreviousMonthLength() const;
     void ClearSelectionAndSaved();
     void SelectShownMonthAndYear();

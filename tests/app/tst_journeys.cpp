@@ -210,8 +210,7 @@ private:
 
     QRect cell(int day)
     {
-        const int lead = QDate(calendar().m_nYear, calendar().m_nMonth, 1).dayOfWeek();
-        return CCalendarPanel::CellRect(day + lead - 2).ToQRect();
+        return CCalendarPanel::CellRect(calendar().CellOfDay(day)).ToQRect();
     }
 
 };

@@ -522,8 +522,7 @@ QString Monkey::ClickPanel(QPoint point)
 QString Monkey::ClickDay(int day)
 {
     const CCalendarPanel& calendar = *m_dialog->m_pCalendar;
-    const int lead = QDate(calendar.m_nYear, calendar.m_nMonth, 1).dayOfWeek();
-    const CRect cell = CCalendarPanel::CellRect(day + lead - 2);
+    const CRect cell = CCalendarPanel::CellRect(calendar.CellOfDay(day));
     return ClickPanel(QPoint(cell.left + 2 + m_random.bounded(cell.Width() - 4), cell.top + 2 + m_random.bounded(cell.Height() - 4)))
         + QStringLiteral(" (day %1 of %2-%3)").arg(day).arg(calendar.m_nYear).arg(calendar.m_nMonth);
 }
@@ -696,8 +695,7 @@ QString Monkey::BrokenRule() const
     if (calendar.m_nDay < 0 || calendar.m_nDay > length)
         return QStringLiteral("day %1 is selected in %2-%3").arg(calendar.m_nDay).arg(year).arg(month);
     const CRect selected = calendar.SelectedRect();
-    const int lead = QDate(year, month, 1).dayOfWeek();
-    if (calendar.m_nDay != 0 && selected != CCalendarPanel::CellRect(calendar.m_nDay + lead - 2))
+    if (calendar.m_nDay != 0 && selected != CCalendarPanel::CellRect(calendar.CellOfDay(calendar.m_nDay)))
         return QStringLiteral("day %1 is selected, but another cell is framed").arg(calendar.m_nDay);
     int mark1 = 0;
     int mark2 = 0;

@@ -95,8 +95,7 @@ public:
     // around it (day < 1 or past the month's end), delivered as posted.
     void click(int day)
     {
-        const int lead = QDate(calendar().m_nYear, calendar().m_nMonth, 1).dayOfWeek();
-        clickCell(day + lead - 2);
+        clickCell(calendar().CellOfDay(day));
     }
 
     // Cells 0..41, row by row from the first week's Monday.
