@@ -202,6 +202,7 @@ private:
     void ShowTimeOfDay(double fraction);
     void ClearTimeOfDay();
     void StopMonthScan();
+    void OfferCurrentMonth();
     void EndScanOnBoundary(double age);
     void EndScanOnFirstBoundary();
     void EndDateSearchAtRangeEnd();

@@ -21,8 +21,7 @@ int MonthNumber(int month, int year)
 void ClickDay(CBiorhythmDlg& dialog, int day)
 {
     CCalendarPanel& calendar = *dialog.m_pCalendar;
-    const int lead = QDate(calendar.m_nYear, calendar.m_nMonth, 1).dayOfWeek();
-    const CRect cell = CCalendarPanel::CellRect(day + lead - 2);
+    const CRect cell = CCalendarPanel::CellRect(calendar.CellOfDay(day));
     calendar.OnLButtonDown({ (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2 });
     QCoreApplication::sendPostedEvents(&dialog, CPostedMessage::EventType());
 }

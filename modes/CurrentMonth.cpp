@@ -120,3 +120,10 @@ void CBiorhythmDlg::StudyDay()
     calendar.SelectDay(clicked >= earliest ? clicked : earliest);
     Invalidate();
 }
+
+// Current-month mode studies one day, which the "Summary" view does not
+// show, so the steps offer it in the other views only.
+void CBiorhythmDlg::OfferCurrentMonth()
+{
+    SetButton(m_btnCurrentMonth, ChosenChartView(m_comboRhythms) != ChartView::Summary);
+}

@@ -79,7 +79,7 @@ void CBiorhythmDlg::OnNextDate()
         ShowBirthDay();
         return;
     }
-    SetButton(m_btnCurrentMonth, true);
+    OfferCurrentMonth();
 
     CCalendarPanel& calendar = *m_pCalendar;
     const SelectedDay selected = LocateSelectedDay(*this);
@@ -154,7 +154,7 @@ void CBiorhythmDlg::OnPrevDate()
     // back from the boundary that follows it.
     if (m_bCurrentMonthMode && m_nCriticalLevel == 0)
         OnNextDate();
-    SetButton(m_btnCurrentMonth, true);
+    OfferCurrentMonth();
 
     // Read after the forward step, which may have paged to the next month.
     CCalendarPanel& calendar = *m_pCalendar;

@@ -8,6 +8,8 @@
 
 #include <QDate>
 
+#include <utility>
+
 namespace {
 
 // Whether month/year lies before the given birth month, or is that month.
@@ -31,7 +33,7 @@ void CBiorhythmDlg::OnStart()
     m_bCompareMode = false;
     m_btnCompare.m_bLit = false;
     InvalidateWindow(&m_btnCompare);
-    SetButton(m_btnCurrentMonth, true);
+    OfferCurrentMonth();
     MarkFirstBirthLabel();
 
     const QDate today = Today();
@@ -89,7 +91,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
         if (limits == BirthLimit::None)
             SetButton(m_btnPrevDate, true, true);
         SetButton(m_btnNextDate, true);
-        SetButton(m_btnCurrentMonth, true);
+        OfferCurrentMonth();
         StartMonthScan(month, year);
         return;
     }
@@ -152,7 +154,7 @@ void CBiorhythmDlg::OnPrevMonth()
             SetWindowText(&m_staticHelp, kHelpCurrentMonth);
         Invalidate();
     } else {
-        SetButton(m_btnCurrentMonth, true);
+        OfferCurrentMonth();
         StartMonthScan(month, year);
     }
     // Greys the backward steps once the birth month is reached.
@@ -162,12 +164,16 @@ void CBiorhythmDlg::OnPrevMonth()
 CBiorhythmDlg::BirthLimit CBiorhythmDlg::CheckBirthLimits()
 {
     CCalendarPanel& calendar = *m_pCalendar;
+    // A month before both compared births moves twice, but the user is
+    // told once.
+    bool told = false;
     auto keepFromMonthsBefore = [&](int birthMonth, int birthYear, BirthLimit movedResult) {
         SetButton(m_btnPrevMonth, false, false);
         SetButton(m_btnPrevDate, false, false);
         if (calendar.m_nYear == birthYear && calendar.m_nMonth == birthMonth)
             return BirthLimit::BirthMonth;
-        MessageBox(this, kMsgNotBorn, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+        if (!std::exchange(told, true))
+            MessageBox(this, kMsgNotBorn, kInformationCaption, MB_OK | MB_ICONINFORMATION);
         calendar.SetYear(birthYear);
         calendar.SetMonth(birthMonth);
         return movedResult;

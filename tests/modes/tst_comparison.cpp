@@ -72,6 +72,16 @@ void TestComparison::insertCompareAndRemove()
     QCOMPARE(dialog.m_nBirthYear, short(0));
     QCOMPARE(window.birth1(), QStringLiteral("Birth date: "));
     QCOMPARE(window.help(), Expected::kInsert);
+
+    // Current-month mode stays out of reach in the "Summary" view.
+    window.chartToday(QDate(1985, 5, 7));
+    window.press(IDC_INSERT);
+    window.enterBirth(QDate(1990, 11, 3));
+    window.press(IDC_INSERT);
+    window.chooseView(2);
+    window.press(IDC_REMOVE);
+    window.press(IDC_NEXT_DATE);
+    QVERIFY(!dialog.m_btnCurrentMonth.m_bActive);
 }
 
 // Mark 1 is the second date's (born 3 November 1990), mark 2 the first
@@ -166,6 +176,15 @@ void TestComparison::birthMonthOfOnePersonDropsEarlierMark()
     window.press(IDC_CURRENT_MONTH);
     window.click(3);
     QCOMPARE(window.calendar().m_nDay, 25);
+
+    // A month before both births: one press, one box, the later birth month.
+    WindowFixture swapped;
+    Compare(swapped, QDate(2026, 4, 25), QDate(1985, 5, 7));
+    swapped.messages.clear();
+    swapped.page(1, 1980);
+    swapped.press(IDC_NEXT_MONTH);
+    QCOMPARE(swapped.messages.size(), 1);
+    QCOMPARE(swapped.calendar().m_nYear, 2026);
 }
 
 void TestComparison::rangeEndsEndTheSteps_data()
