@@ -5,6 +5,16 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+
+MonthBoundary BoundaryAtOffset(int index, double offset)
+{
+    const double whole = std::trunc(offset);
+    return {index, offset, static_cast<int>(whole) + 1, offset - whole};
+}
+
+} // namespace
+
 double LongCyclePhase(std::int16_t birthDay, std::int16_t birthMonth, std::int16_t birthYear,
                       std::int16_t month, std::int16_t year)
 {
@@ -57,12 +67,55 @@ std::string FormatTimeLabel(double fraction)
 std::vector<MonthBoundary> MonthBoundaries(double monthPhase, int monthLength)
 {
     std::vector<MonthBoundary> boundaries;
-    for (int index = LocateBoundary(monthPhase) + 1; index < LongCycleBoundaries.size(); ++index) {
-        const double offset = LongCycleBoundaries[index] - monthPhase;
-        if (!(offset >= 0.0 && offset < monthLength))
+    for (int index = LocateBoundary(monthPhase) + 1;; ++index) {
+        const std::optional<MonthBoundary> boundary = BoundaryInMonth(index, monthPhase, monthLength);
+        // A phase past the cycle's end has even its last boundary behind it.
+        if (!boundary || boundary->offset < 0.0)
             break;
-        const double whole = std::trunc(offset);
-        boundaries.push_back({index, offset, static_cast<int>(whole) + 1, offset - whole});
+        boundaries.push_back(*boundary);
     }
     return boundaries;
+}
+
+std::optional<MonthBoundary> BoundaryInMonth(int index, double monthPhase, int monthLength)
+{
+    if (index >= LongCycleBoundaries.size())
+        return std::nullopt;
+    const double offset = LongCycleBoundaries[index] - monthPhase;
+    if (!(offset < monthLength))
+        return std::nullopt;
+    return BoundaryAtOffset(index, offset);
+}
+
+std::optional<MonthBoundary> LastBoundary(double monthPhase, int monthLength)
+{
+    const std::vector<MonthBoundary> boundaries = MonthBoundaries(monthPhase, monthLength);
+    if (boundaries.empty())
+        return std::nullopt;
+    return boundaries.back();
+}
+
+double PhaseAtEndOfDay(double monthPhase, int day)
+{
+    return std::fmod(monthPhase + day, kLongCycleWrapLength);
+}
+
+std::optional<MonthBoundary> NextBoundary(double phase, int day, int monthLength)
+{
+    const int index = LocateBoundary(phase) + 1;
+    const double offset = day + LongCycleBoundaries[index] - phase;
+    if (!(offset < monthLength))
+        return std::nullopt;
+    return BoundaryAtOffset(index, offset);
+}
+
+std::optional<MonthBoundary> PreviousBoundary(double phase, int day)
+{
+    const int index = LocateBoundary(phase) - 1;
+    if (index < 0)
+        return std::nullopt;
+    const double offset = day + LongCycleBoundaries[index] - phase;
+    if (!(offset > 0.0))
+        return std::nullopt;
+    return BoundaryAtOffset(index, offset);
 }

@@ -3,6 +3,7 @@
 #include "model/ConstantTable.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,3 +64,26 @@ struct MonthBoundary
 // end, and that one coincides with its last boundary, so the cycle's own
 // boundaries are all there is to look at.
 std::vector<MonthBoundary> MonthBoundaries(double monthPhase, int monthLength);
+
+// The boundary of an index in the month that starts at monthPhase, unless it
+// lies at or past the month's end or the index is past the table. The walk
+// takes the boundaries one index after the other.
+std::optional<MonthBoundary> BoundaryInMonth(int index, double monthPhase, int monthLength);
+
+// The last boundary of the month, the one the month's boundaries end with.
+std::optional<MonthBoundary> LastBoundary(double monthPhase, int monthLength);
+
+// The phase at the end of a day of the month (day 0: at its start), reduced
+// into the cycle. A search from the day starts there, so the boundaries on
+// the day itself lie below it.
+double PhaseAtEndOfDay(double monthPhase, int day);
+
+// The first boundary above the phase reached at the end of day (day 0 with
+// the month's phase itself), unless it lies at or past the month's end: a
+// boundary exactly at the end opens the next month.
+std::optional<MonthBoundary> NextBoundary(double phase, int day, int monthLength);
+
+// The boundary before the last one that the phase reached at the end of day
+// has passed, unless there is none before it in the cycle or it lies at or
+// before the month's start.
+std::optional<MonthBoundary> PreviousBoundary(double phase, int day);

@@ -58,13 +58,6 @@ double MonthPhase(const BirthDate& birth, int month, int year)
         static_cast<std::int16_t>(year));
 }
 
-// The phase at the end of the given day of the month, where the search
-// from a mark starts.
-double PhaseAtEndOf(const BirthDate& birth, int day, int month, int year)
-{
-    return std::fmod(MonthPhase(birth, month, year) + day, kLongCycleWrapLength);
-}
-
 bool IsBirthMonth(const BirthDate& birth, int month, int year)
 {
     return birth.month == month && birth.year == year;
@@ -124,14 +117,12 @@ bool CBiorhythmDlg::NextMark(CalendarMark mark, int year, int month, int day1, i
 {
     const BirthDate birth = OwnerOf(*this, mark);
     const int from = mark == CalendarMark::Current ? day1 : day2;
-    const double phase = PhaseAtEndOf(birth, from, month, year);
+    const double phase = PhaseAtEndOfDay(MonthPhase(birth, month, year), from);
     m_dLongCyclePhase = phase;
-    const int next = LocateBoundary(phase) + 1;
-    const double offset = from + LongCycleBoundaries[next] - phase;
-    // February counts its leap day; a boundary exactly at the month's end
-    // opens the next month.
-    if (offset < DaysInMonth(month, year)) {
-        PlaceMark(*this, mark, static_cast<int>(std::trunc(offset)) + 1, day1, day2);
+    LocateBoundary(phase);
+    // February counts its leap day.
+    if (const std::optional<MonthBoundary> next = NextBoundary(phase, from, DaysInMonth(month, year))) {
+        PlaceMark(*this, mark, next->day, day1, day2);
         SetButton(m_btnPrevDate, true);
         return true;
     }
@@ -147,17 +138,14 @@ bool CBiorhythmDlg::PrevMark(CalendarMark mark, int year, int month, int day1, i
 {
     const BirthDate birth = OwnerOf(*this, mark);
     const int from = mark == CalendarMark::Current ? day1 : day2;
-    const double phase = PhaseAtEndOf(birth, from, month, year);
+    const double phase = PhaseAtEndOfDay(MonthPhase(birth, month, year), from);
     m_dLongCyclePhase = phase;
-    // The mark stands on the boundary of this segment; the one before it
-    // is wanted, and there is none before the cycle's start.
-    const int segment = LocateBoundary(phase);
-    if (segment > 0) {
-        const double offset = from + LongCycleBoundaries[segment - 1] - phase;
-        if (offset > 0.0) {
-            PlaceMark(*this, mark, static_cast<int>(std::trunc(offset)) + 1, day1, day2);
-            return true;
-        }
+    LocateBoundary(phase);
+    // The mark stands on the last boundary passed; the one before it is
+    // wanted.
+    if (const std::optional<MonthBoundary> previous = PreviousBoundary(phase, from)) {
+        PlaceMark(*this, mark, previous->day, day1, day2);
+        return true;
     }
     if (quiet)
         return false;

@@ -7,16 +7,12 @@
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
 
-#include <cmath>
-
 namespace {
 
-// Shows the boundary that lies offset days after the start of the month
-// the calendar shows.
-void ShowBoundaryAt(CBiorhythmDlg& dialog, double offset, int index)
+// Shows a boundary found in the month the calendar shows.
+void ShowBoundaryOf(CBiorhythmDlg& dialog, const MonthBoundary& boundary)
 {
-    const double whole = std::trunc(offset);
-    dialog.ShowBoundary(static_cast<int>(whole) + 1, offset, offset - whole, index);
+    dialog.ShowBoundary(boundary.day, boundary.offset, boundary.fraction, boundary.index);
 }
 
 bool BeforeMonth(int month, int year, int otherMonth, int otherYear)
@@ -46,7 +42,7 @@ SelectedDay LocateSelectedDay(CBiorhythmDlg& dialog)
 {
     const CCalendarPanel& calendar = *dialog.m_pCalendar;
     SelectedDay selected { calendar.m_nMonth, calendar.m_nYear, calendar.m_nDay };
-    selected.phase = std::fmod(selected.day + MonthPhase(dialog, selected.month, selected.year), kLongCycleWrapLength);
+    selected.phase = PhaseAtEndOfDay(MonthPhase(dialog, selected.month, selected.year), selected.day);
     dialog.m_dLongCyclePhase = selected.phase;
     dialog.m_nChartMonth = static_cast<short>(selected.month);
     dialog.LocateBoundary(selected.phase);
@@ -85,11 +81,9 @@ void CBiorhythmDlg::OnNextDate()
     const SelectedDay selected = LocateSelectedDay(*this);
     int month = selected.month;
     int year = selected.year;
-    const int next = m_nLongCycleSegment + 1;
-    const double offset = selected.day + LongCycleBoundaries[next] - selected.phase;
 
-    if (offset < DaysInMonth(month, year)) {
-        ShowBoundaryAt(*this, offset, next);
+    if (const std::optional<MonthBoundary> next = NextBoundary(selected.phase, selected.day, DaysInMonth(month, year))) {
+        ShowBoundaryOf(*this, *next);
     } else {
         // Boundaries lie at most 35.53 days apart, so the search passes at
         // most one month without any; it ends at the calendar's last month.
@@ -105,10 +99,9 @@ void CBiorhythmDlg::OnNextDate()
             const double nextMonthPhase = MonthPhase(*this, month, year);
             m_dLongCyclePhase = nextMonthPhase;
             m_nChartMonth = static_cast<short>(month);
-            const int first = LocateBoundary(nextMonthPhase) + 1;
-            const double firstOffset = LongCycleBoundaries[first] - nextMonthPhase;
-            if (firstOffset < DaysInMonth(month, year)) {
-                ShowBoundaryAt(*this, firstOffset, first);
+            LocateBoundary(nextMonthPhase);
+            if (const std::optional<MonthBoundary> first = NextBoundary(nextMonthPhase, 0, DaysInMonth(month, year))) {
+                ShowBoundaryOf(*this, *first);
                 break;
             }
             calendar.SelectDay(0);
@@ -161,12 +154,11 @@ void CBiorhythmDlg::OnPrevDate()
     const SelectedDay selected = LocateSelectedDay(*this);
     int month = selected.month;
     int year = selected.year;
-    const int segment = m_nLongCycleSegment;
 
-    // The selected day holds boundary segment; the one before it is wanted.
-    const double offset = segment > 0 ? selected.day + LongCycleBoundaries[segment - 1] - selected.phase : 0.0;
-    if (offset > 0.0) {
-        ShowBoundaryAt(*this, offset, segment - 1);
+    // The selected day holds the last boundary passed; the one before it is
+    // wanted.
+    if (const std::optional<MonthBoundary> previous = PreviousBoundary(selected.phase, selected.day)) {
+        ShowBoundaryOf(*this, *previous);
     } else {
         // The birth month always holds the birth day's boundary, so the
         // search ends there at the latest.
@@ -184,14 +176,10 @@ void CBiorhythmDlg::OnPrevDate()
             const double earlierMonthPhase = MonthPhase(*this, month, year);
             m_dLongCyclePhase = earlierMonthPhase;
             m_nChartMonth = static_cast<short>(month);
-            const int monthLength = DaysInMonth(month, year);
-            int last = 0;
-            while (last + 1 < LongCycleBoundaries.size() && LongCycleBoundaries[last + 1] - earlierMonthPhase < monthLength)
-                ++last;
-            m_nLongCycleSegment = last;
-            const double lastOffset = LongCycleBoundaries[last] - earlierMonthPhase;
-            if (lastOffset >= 0.0) {
-                ShowBoundaryAt(*this, lastOffset, last);
+            LocateBoundary(earlierMonthPhase);
+            if (const std::optional<MonthBoundary> last = LastBoundary(earlierMonthPhase, DaysInMonth(month, year))) {
+                m_nLongCycleSegment = last->index;
+                ShowBoundaryOf(*this, *last);
                 break;
             }
         }

@@ -8,8 +8,6 @@
 #include "modes/ButtonFlags.h"
 #include "platform/MessageBox.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr int kScanPeriod = 900; // milliseconds
@@ -76,15 +74,13 @@ void CBiorhythmDlg::OnTimer(UINT_PTR id)
     const int monthLength = DaysInMonth(month, year);
     const double monthPhase = m_dLongCyclePhase;
     const int next = m_nLongCycleSegment + 1;
-    const double offset = next < LongCycleBoundaries.size() ? LongCycleBoundaries[next] - monthPhase : monthLength;
-    if (offset >= monthLength) {
+    const std::optional<MonthBoundary> boundary = BoundaryInMonth(next, monthPhase, monthLength);
+    if (!boundary) {
         EndScanOnFirstBoundary();
         return;
     }
 
-    const double whole = std::trunc(offset);
-    const int day = static_cast<int>(whole) + 1;
-    calendar.SelectDay(day);
+    calendar.SelectDay(boundary->day);
     const auto shown = static_cast<std::int16_t>(calendar.m_nDay);
     const double age = DaysBetween(m_nBirthDay, m_nBirthMonth, m_nBirthYear, month, year, shown);
     m_nDayOfYear = DayOfYear(shown, month, year);
@@ -93,10 +89,10 @@ void CBiorhythmDlg::OnTimer(UINT_PTR id)
 
     if (m_bSeekBoundary) {
         m_bSeekBoundary = false;
-        m_nBoundaryDay = static_cast<short>(day);
+        m_nBoundaryDay = static_cast<short>(boundary->day);
         m_strCriticalNote = QString::fromLatin1(LongCycleLabels[next]);
-        m_dBoundaryFraction = offset - whole;
-        const int moon = MoonPhaseMark(month, year, offset);
+        m_dBoundaryFraction = boundary->fraction;
+        const int moon = MoonPhaseMark(month, year, boundary->offset);
         if (moon == kNewMoonMark)
             m_nMoonMark = kPendingNewMoon;
         else if (moon == kFullMoonMark)
@@ -107,7 +103,7 @@ void CBiorhythmDlg::OnTimer(UINT_PTR id)
 
     const int last = LongCycleBoundaries.size() - 1;
     const bool walkOn = next < last
-        && (shown != m_nBoundaryDay || LongCycleBoundaries[next + 1] - monthPhase < monthLength);
+        && (shown != m_nBoundaryDay || BoundaryInMonth(next + 1, monthPhase, monthLength));
     if (!walkOn)
         EndScanOnBoundary(age);
 }
