@@ -6,6 +6,7 @@
 #include "platform/Today.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <tuple>
@@ -304,6 +305,17 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
     PostMessage(m_pParent, WM_CALENDAR_CLICKED, IDD_CALENDAR, 0);
     Invalidate();
     return true;
+}
+
+void CCalendarPanel::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the main window from either selector of the panel: the
+    // panel's own Cancel, which does nothing, would swallow it.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->ignore();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CCalendarPanel::mousePressEvent(QMouseEvent* event)

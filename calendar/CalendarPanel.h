@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 class CDC;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 
@@ -76,6 +77,7 @@ protected:
     bool OnInitDialog();
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
