@@ -4,14 +4,19 @@
 
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kHelpWidth = 640;
 constexpr int kHelpHeight = 560;
+constexpr int kHelpGap = 8;
 
 QPointer<QTextBrowser>& HelpBrowser()
 {
@@ -43,8 +48,13 @@ void OpenHelp(QWidget* owner, const QString& resourcePath)
         browser->setOpenExternalLinks(true);
         browser->resize(kHelpWidth, kHelpHeight);
         if (owner) {
-            const QRect ownerFrame = owner->window()->frameGeometry();
-            browser->move(ownerFrame.right() + 8, ownerFrame.top());
+            // The help's own frame is not known before it shows; the window
+            // manager decorates it as it does the owner.
+            const QWidget* window = owner->window();
+            const QMargins frameMargins = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+            const QRect frame = PlaceHelpFrame(window->frameGeometry(), browser->size().grownBy(frameMargins),
+                window->screen()->availableGeometry());
+            browser->setGeometry(frame.marginsRemoved(frameMargins));
         }
     }
     const QUrl url = ResourceUrl(resourcePath);
@@ -69,4 +79,16 @@ void CloseHelp()
 bool IsHelpOpen()
 {
     return !HelpBrowser().isNull();
+}
+
+QRect PlaceHelpFrame(const QRect& ownerFrame, const QSize& frameSize, const QRect& available)
+{
+    QRect frame(QPoint(ownerFrame.right() + kHelpGap, ownerFrame.top()), frameSize.boundedTo(available.size()));
+    if (frame.right() > available.right())
+        frame.moveRight(ownerFrame.left() - kHelpGap);
+    if (frame.left() < available.left())
+        frame.moveLeft(ownerFrame.left());
+    frame.moveLeft(std::clamp(frame.left(), available.left(), available.right() + 1 - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), available.top(), available.bottom() + 1 - frame.height()));
+    return frame;
 }

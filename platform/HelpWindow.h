@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -9,3 +10,8 @@ class QWidget;
 void OpenHelp(QWidget* owner, const QString& resourcePath);
 void CloseHelp();
 bool IsHelpOpen();
+
+// The frame of the help window, of frameSize at most: beside the owner's
+// frame where the available area has room, else over it, and always wholly
+// inside that area.
+QRect PlaceHelpFrame(const QRect& ownerFrame, const QSize& frameSize, const QRect& available);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -164,6 +165,14 @@ void TestDialogs::helpOpensOneWindow()
     QVERIFY(browser->isVisible());
     QVERIFY(!browser->toPlainText().trimmed().isEmpty());
     QVERIFY(browser->width() >= 400 && browser->height() >= 300);
+    QVERIFY(browser->screen()->availableGeometry().contains(browser->frameGeometry()));
+
+    // Beside the window on a wide screen; wholly on a 1024 x 600 screen at
+    // scale 1 and at 1.5, where the window itself is taller than the screen.
+    const QRect window(200, 60, 582, 458);
+    QVERIFY(!PlaceHelpFrame(window, browser->size(), QRect(0, 0, 1920, 1080)).intersects(window));
+    QVERIFY(QRect(0, 0, 1024, 600).contains(PlaceHelpFrame(window, browser->size(), QRect(0, 0, 1024, 600))));
+    QVERIFY(QRect(0, 0, 683, 400).contains(PlaceHelpFrame(window, browser->size(), QRect(0, 0, 683, 400))));
 }
 
 void TestDialogs::helpWindowGoesWhenClosed()
