@@ -3,11 +3,13 @@
 #include "platform/Window.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -200,12 +202,14 @@ void CColorComboBox::showPopup()
     }
     QComboBox::showPopup();
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The list is as wide as the combo and drops below the field, unless
-    // the screen made it open upwards.
+    // The list is as wide as the combo or its widest item, whichever is
+    // wider, and drops below the field, unless the screen made it open
+    // upwards.
     QWidget* popup = view()->window();
+    const int listWidth = std::max(width(), WidestItem() + popup->width() - view()->viewport()->width());
     const QPoint below = mapToGlobal(QPoint(0, height()));
     const int top = popup->y() < below.y() - height() ? popup->y() : below.y();
-    popup->setGeometry(below.x(), top, width(), popup->height());
+    popup->setGeometry(below.x(), top, listWidth, popup->height());
 }
 
 void CColorComboBox::paintEvent(QPaintEvent*)
@@ -249,6 +253,18 @@ void CColorComboBox::AttachList()
     colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
     m_wndList->setPalette(colours);
     m_wndList->setFont(m_font.ToQFont());
+}
+
+// Measured in the font the items are drawn in, also where a name's script
+// comes from a fallback font, rounded up for fractional scales, with the
+// items' indent on both sides.
+int CColorComboBox::WidestItem() const
+{
+    const QFontMetricsF metrics(m_font.ToQFont());
+    qreal widest = 0;
+    for (int item = 0; item < count(); ++item)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(item)));
+    return 2 * (kTextIndent - 1) + static_cast<int>(std::ceil(widest));
 }
 
 void CColorComboBox::ApplyClosedHeight()

@@ -40,6 +40,7 @@ protected:
 
 private:
     void AttachList();
+    int WidestItem() const;
     void ApplyClosedHeight();
 
     COLORREF m_clrText = RGB(0, 0, 0);

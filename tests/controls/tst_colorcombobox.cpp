@@ -157,6 +157,16 @@ void TestColorComboBox::firstOpeningAttachesTheList()
     QVERIFY(list->height() >= 5 * 14);
     QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->model()->index(176, 0))));
     combo.hidePopup();
+
+    // A name of the persons list's greatest length is read whole, after the
+    // items' indent of 2 pixels, while the field keeps its width.
+    const QString name = QStringLiteral("Maximilianus");
+    combo.AddString(name);
+    combo.showPopup();
+    QTRY_VERIFY(list->isVisible());
+    QVERIFY(list->viewport()->width() >= 2 + QFontMetrics(list->font()).horizontalAdvance(name));
+    QCOMPARE(combo.width(), 53);
+    combo.hidePopup();
 }
 
 void TestColorComboBox::closedFieldShowsBlackTextOnWhite()
