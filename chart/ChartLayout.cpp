@@ -47,13 +47,6 @@ int YearCurveOpeningColumn(int birthday)
     return kCurveColumns - birthday;
 }
 
-int DayAxisMonthLength(int month, int year)
-{
-    if (month < 1 || month > 12)
-        return 0;
-    return MonthLengths[month] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-}
-
 QStringList DayAxisLabels(int monthLength)
 {
     QStringList labels;

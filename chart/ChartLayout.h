@@ -33,10 +33,6 @@ int YearCurveColumn(int daysAfterBirthday);
 // chart without a birthday (column 0) opens on column 366.
 int YearCurveOpeningColumn(int birthday);
 
-// Days that number the month views' axis: the month's length, with the leap
-// day in February. A month outside 1..12 gives 0.
-int DayAxisMonthLength(int month, int year);
-
 // The 31 numbers under the month views' columns: the days of the month, then
 // 1, 2, ... of the next month.
 QStringList DayAxisLabels(int monthLength);

@@ -3,6 +3,7 @@
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartView.h"
+#include "model/CalendarArithmetic.h"
 #include "platform/DeviceContext.h"
 #include "res/ResourceIds.h"
 
@@ -120,5 +121,5 @@ QStringList CBiorhythmDlg::DayAxisLabels() const
     // Before any month has been charted the shown month numbers the axis.
     const int month = m_nChartMonth >= 1 && m_nChartMonth <= 12 ? m_nChartMonth : (m_pCalendar ? m_pCalendar->m_nMonth : 1);
     const int year = m_pCalendar ? m_pCalendar->m_nYear : 0;
-    return ::DayAxisLabels(DayAxisMonthLength(month, year));
+    return ::DayAxisLabels(DaysInMonth(month, year));
 }
