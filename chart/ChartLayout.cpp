@@ -36,12 +36,6 @@ MonthBand YearViewMonthBand(int month, int year)
     return { daysBefore + kBandLeftMargin + leapShift, daysBefore + MonthLengths[month] + kBandRightMargin };
 }
 
-int YearCurveColumn(int daysAfterBirthday)
-{
-    const int remainder = daysAfterBirthday % kCurveColumns;
-    return remainder < 0 ? remainder + kCurveColumns : remainder;
-}
-
 int YearCurveOpeningColumn(int birthday)
 {
     return kCurveColumns - birthday;

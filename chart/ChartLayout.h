@@ -24,10 +24,6 @@ struct MonthBand
 };
 MonthBand YearViewMonthBand(int month, int year);
 
-// The column of the yearly curve for a distance in days from the birthday,
-// reduced into the curve's 0..365 columns.
-int YearCurveColumn(int daysAfterBirthday);
-
 // The column the whole-year curve opens with, at the day before the year
 // begins: a year of columns after the birthday column, not reduced, so a
 // chart without a birthday (column 0) opens on column 366.

@@ -99,9 +99,11 @@ constexpr int kNoteCharWidth = 4;
 constexpr int kNoteGap = 5;
 constexpr int kNoteCorner = 3;
 
-int CurveY(int column)
+// The curve's point over a day of the year, for the birthday in column
+// birthday.
+int CurveY(int day, int birthday)
 {
-    return BioYearCurve(YearCurveColumn(column)) + kCurveOffsetY;
+    return BioYearCurve(BioYearColumn(day, birthday)) + kCurveOffsetY;
 }
 
 // The yearly curve for the birthday in column birthday; the point of column
@@ -112,7 +114,7 @@ void DrawYearCurve(CDC& dc, int birthday, std::optional<int> start)
 {
     int firstX = kCurveFirstX + kCurveStep;
     if (start) {
-        dc.MoveTo(*start + kDayColumnOffset, CurveY(*start - birthday));
+        dc.MoveTo(*start + kDayColumnOffset, CurveY(*start, birthday));
         // From an odd start the first segment goes back to the even column.
         firstX = 2 * (*start / 2) + kDayColumnOffset;
         if (*start / 2 > (kCurveLastX - kDayColumnOffset) / 2)
@@ -121,7 +123,7 @@ void DrawYearCurve(CDC& dc, int birthday, std::optional<int> start)
         dc.MoveTo(kCurveFirstX, BioYearCurve(YearCurveOpeningColumn(birthday)) + kCurveOffsetY);
     }
     for (int x = firstX; x <= kCurveLastX; x += kCurveStep)
-        dc.LineTo(x, CurveY(x - kDayColumnOffset - birthday));
+        dc.LineTo(x, CurveY(x - kDayColumnOffset, birthday));
 }
 
 void DrawMonthAxis(CDC& dc)
@@ -144,7 +146,7 @@ QString FormatReading(float value)
 void DrawLevelMarker(CDC& dc, int dayOfYear, int level, int birthday, CPen& thin, CPen& thick)
 {
     const int x = dayOfYear + kDayColumnOffset;
-    const int height = BioYearCurve(YearCurveColumn(dayOfYear - birthday));
+    const int height = BioYearCurve(BioYearColumn(dayOfYear, birthday));
     CPen* previous = dc.SelectObject(&thin);
     dc.MoveTo(x, height + kMarkerThinStart);
     dc.LineTo(x, height + kCurveOffsetY + level);
@@ -292,7 +294,7 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
     const int readoutX = band.left + (december ? kReadoutShiftXDecember : kReadoutShiftX);
     const int dayOfYear = static_cast<int>(DaysBetween(1, 1, year, month, year, static_cast<short>(day))) + 1;
     if (m_bCurrentMonthMode && day != 0)
-        dc.TextOut(readoutX, kReadoutY, FormatReading(BioYearReading(YearCurveColumn(dayOfYear - birthday))));
+        dc.TextOut(readoutX, kReadoutY, FormatReading(BioYearReading(BioYearColumn(dayOfYear, birthday))));
 
     const int legendX = band.left + (december ? kLegendShiftXDecember : kLegendShiftX);
     if (m_bCompareMode) {
@@ -331,7 +333,7 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
 
         if (m_bCurrentMonthMode && day != 0) {
             dc.SelectObject(&mainFont);
-            dc.TextOut(readoutX, kSecondReadoutY, FormatReading(BioYearReading(YearCurveColumn(dayOfYear - firstBirthday))));
+            dc.TextOut(readoutX, kSecondReadoutY, FormatReading(BioYearReading(BioYearColumn(dayOfYear, firstBirthday))));
             dc.SelectObject(fontBefore);
         }
 
