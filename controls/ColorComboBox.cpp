@@ -215,20 +215,21 @@ void CColorComboBox::showPopup()
 void CColorComboBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // Every line is filled as whole pixels: drawn with a pen, it would lie
+    // half a pixel up and left above a device pixel ratio of 1, and the
+    // button would cover the border's right and bottom edges.
     const QRect field = rect();
-    painter.fillRect(field, ToQColor(m_brBack.Colour()));
-    painter.setPen(ToQColor(kBorder));
-    painter.drawRect(field.adjusted(0, 0, -1, -1));
+    painter.fillRect(field, ToQColor(kBorder));
+    painter.fillRect(field.adjusted(1, 1, -1, -1), ToQColor(m_brBack.Colour()));
 
     const QRect button(field.right() - kButtonWidth, 1, kButtonWidth, field.height() - 2);
     painter.fillRect(button, ToQColor(kButtonFace));
-    painter.drawLine(button.topLeft(), button.bottomLeft());
+    painter.fillRect(QRect(button.topLeft(), QSize(1, button.height())), ToQColor(kBorder));
     const int arrowCentre = button.left() + (button.width() + 1) / 2;
     const int arrowTop = button.top() + (button.height() - kArrowRows) / 2;
-    painter.setPen(ToQColor(kArrow));
     for (int row = 0; row < kArrowRows; ++row) {
         const int halfWidth = kArrowRows - 1 - row;
-        painter.drawLine(arrowCentre - halfWidth, arrowTop + row, arrowCentre + halfWidth, arrowTop + row);
+        painter.fillRect(QRect(arrowCentre - halfWidth, arrowTop + row, 2 * halfWidth + 1, 1), ToQColor(kArrow));
     }
 
     QRect textArea(2, 2, button.left() - 3, field.height() - 4);

@@ -30,9 +30,13 @@ QHash<const QWidget*, WindowLayerEntry>& WindowLayers()
     return layers;
 }
 
+// At a fractional device pixel ratio a widget paints every device pixel its
+// edges reach into, so the layer is rounded up, not to the nearest: one
+// rounded down left the last column and row of such a control bare.
 QSize LayerPixelSize(const QWidget* widget)
 {
-    return (QSizeF(widget->size()) * widget->devicePixelRatioF()).toSize();
+    const qreal ratio = widget->devicePixelRatioF();
+    return QSize(static_cast<int>(std::ceil(widget->width() * ratio)), static_cast<int>(std::ceil(widget->height() * ratio)));
 }
 
 QImage* EnsureWindowLayer(QWidget* widget)

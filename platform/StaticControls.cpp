@@ -57,18 +57,22 @@ void CGroupBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int right = width() - 1;
     const int bottom = height() - 1;
+    // Lines are filled as whole pixels: drawn with a pen, they would lie half
+    // a pixel up and left above a device pixel ratio of 1, where a control
+    // inside the frame, such as the help line, covers the bottom edge.
+    const auto line = [&painter](int left, int top, int lineRight, int lineBottom, const QColor& colour) {
+        painter.fillRect(QRect(QPoint(left, top), QPoint(lineRight, lineBottom)), colour);
+    };
     // Etched: a shadow line with a highlight line just inside it on the top
     // and left, and just outside it on the right and bottom.
-    painter.setPen(kShadow);
-    painter.drawLine(0, kGroupBoxTop, right - 1, kGroupBoxTop);
-    painter.drawLine(0, kGroupBoxTop, 0, bottom - 1);
-    painter.drawLine(right - 1, kGroupBoxTop, right - 1, bottom - 1);
-    painter.drawLine(0, bottom - 1, right - 1, bottom - 1);
-    painter.setPen(kHighlight);
-    painter.drawLine(1, kGroupBoxTop + 1, right - 2, kGroupBoxTop + 1);
-    painter.drawLine(1, kGroupBoxTop + 1, 1, bottom - 2);
-    painter.drawLine(right, kGroupBoxTop, right, bottom);
-    painter.drawLine(0, bottom, right, bottom);
+    line(0, kGroupBoxTop, right - 1, kGroupBoxTop, kShadow);
+    line(0, kGroupBoxTop, 0, bottom - 1, kShadow);
+    line(right - 1, kGroupBoxTop, right - 1, bottom - 1, kShadow);
+    line(0, bottom - 1, right - 1, bottom - 1, kShadow);
+    line(1, kGroupBoxTop + 1, right - 2, kGroupBoxTop + 1, kHighlight);
+    line(1, kGroupBoxTop + 1, 1, bottom - 2, kHighlight);
+    line(right, kGroupBoxTop, right, bottom, kHighlight);
+    line(0, bottom, right, bottom, kHighlight);
 }
 
 CPictureStatic::CPictureStatic(QWidget* parent)
@@ -107,24 +111,14 @@ void CPictureStatic::SetBackground(COLORREF colour)
 void CPictureStatic::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
-    // Above a device pixel ratio of 1 the lines are centred on their
-    // coordinates, half a pixel up and left of the pixels they stand for,
-    // and miss the inner device pixels of the shadow and the outer ones of
-    // the border on the right and bottom. Nothing is painted under an opaque
-    // control, so both rings are filled whole first.
+    // Both rings are filled as whole pixels. Lines drawn with a pen lie half
+    // a pixel up and left above a device pixel ratio of 1: they missed device
+    // pixels of the rings, which nothing paints under an opaque control, and
+    // the picture covered the highlight.
     painter.fillRect(rect(), kBorder);
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), kShadow);
-    painter.setPen(kBorder);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, 0, right, bottom);
-    painter.setPen(kShadow);
-    painter.drawLine(1, 1, right - 1, 1);
-    painter.drawLine(1, 1, 1, bottom - 1);
-    painter.setPen(kHighlight);
-    painter.drawLine(right - 1, 1, right - 1, bottom - 1);
-    painter.drawLine(1, bottom - 1, right - 1, bottom - 1);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), kHighlight);
+    painter.fillRect(QRect(1, 1, width() - 3, 1), kShadow);
+    painter.fillRect(QRect(1, 1, 1, height() - 3), kShadow);
 
     const QRect inside = rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
     painter.fillRect(inside, ToQColor(m_clrBack));

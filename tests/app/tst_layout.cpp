@@ -180,6 +180,15 @@ void TestLayout::backgroundShowsDialogColour()
     // The picture's border and the help line, which shares the window's colour.
     QCOMPARE(image.pixelColor(425, 101), QColor(0, 0, 0));
     QCOMPARE(image.pixelColor(520, 425), kDialogColour);
+    // Where a pixel is more than one device pixel, the message frame's
+    // bottom edge runs under the help line as it does left of it.
+    for (const qreal scale : { 1.5, 2.0 }) {
+        QImage scaled((QSizeF(dialog.size()) * scale).toSize(), QImage::Format_RGB32);
+        scaled.setDevicePixelRatio(scale);
+        dialog.render(&scaled);
+        for (int y = int(428 * scale); y < int(434 * scale); ++y)
+            QCOMPARE(scaled.pixelColor(int(100 * scale), y), scaled.pixelColor(int(28 * scale), y));
+    }
 }
 
 void TestLayout::chartAreaDoesNotRepaintWindowWithoutEnd()
