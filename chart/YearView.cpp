@@ -95,7 +95,6 @@ constexpr int kNoteLeft = 15;
 constexpr int kNoteTop = 10;
 constexpr int kNoteBottom = 23;
 constexpr int kNoteTextY = 11;
-constexpr int kNoteCharWidth = 4;
 constexpr int kNoteGap = 5;
 constexpr int kNoteCorner = 3;
 
@@ -192,7 +191,8 @@ void DrawNoteBox(CDC& dc, const QString& note, const MonthBand& band, CBrush& br
     dc.SetTextColor(kNoteTextColour);
     dc.SetBkColor(kNoteBackColour);
     dc.SetBkMode(TRANSPARENT);
-    const int width = kNoteCharWidth * static_cast<int>(note.size());
+    // As wide as the text, blanks included: they are the box's margins.
+    const int width = dc.GetTextExtent(note).cx;
     const int left = width + kNoteLeft < band.left ? kNoteLeft : band.right + kNoteGap;
     dc.RoundRect(left, kNoteTop, left + width, kNoteBottom, kNoteCorner, kNoteCorner);
     dc.TextOut(left, kNoteTextY, note);

@@ -221,9 +221,10 @@ void TestYearView::noteBoxShowsForOnePaint_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QRect>("box");
 
-    // 4 pixels a character; left of the band when it ends before it.
+    // The box's start, 4 pixels a character at least; left of the band when it ends before it.
     QTest::newRow("left of the July band") << 7 << QStringLiteral("  H1-H2 ") << QRect(15, 10, 32, 13);
     QTest::newRow("right of the February band") << 2 << QStringLiteral("  H1-H2 / F1 ") << QRect(73, 10, 52, 13);
+    QTest::newRow("longest note") << 7 << QStringLiteral("  H1-H2-H3 / F1-F2-F3 ") << QRect(15, 10, 88, 13);
     QTest::newRow("empty note") << 7 << QString() << QRect(15, 10, 32, 13);
 }
 
@@ -242,6 +243,11 @@ void TestYearView::noteBoxShowsForOnePaint()
     const QImage first = fixture.paint();
     QCOMPARE(CountPixels(first, box, kIvory) > box.width() * 4, !note.isEmpty());
     QCOMPARE(CountPixels(first, QRect(0, 0, box.left(), 30), kIvory), 0);
+    // No dark text runs past the box's outline onto the chart.
+    int outline = box.left() + 1;
+    while (CountPixels(first, QRect(outline, box.top(), 1, box.height()), kIvory) > 0)
+        ++outline;
+    QCOMPARE(CountPixels(first, QRect(outline + 1, box.top(), 20, box.height()), kBlack, kBackground, true), 0);
     QCOMPARE(fixture.dialog().m_bShowDayInfo, false);
     QCOMPARE(CountPixels(fixture.paint(), box, kIvory), 0);
 }
