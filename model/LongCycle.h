@@ -78,9 +78,9 @@ std::optional<MonthBoundary> LastBoundary(double monthPhase, int monthLength);
 // the day itself lie below it.
 double PhaseAtEndOfDay(double monthPhase, int day);
 
-// The first boundary above the phase reached at the end of day (day 0 with
-// the month's phase itself), unless it lies at or past the month's end: a
-// boundary exactly at the end opens the next month.
+// The first boundary that the phase reached at the end of day has not
+// passed (day 0 with the month's phase itself), unless it lies at or past
+// the month's end: a boundary exactly at the end opens the next month.
 std::optional<MonthBoundary> NextBoundary(double phase, int day, int monthLength);
 
 // The boundary before the last one that the phase reached at the end of day
