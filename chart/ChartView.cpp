@@ -1,21 +1,21 @@
 #include "chart/ChartView.h"
 
 #include "controls/ColorComboBox.h"
-#include "modes/Texts.h"
+#include <QString>
 
 namespace {
 
-const QString& ViewName(ChartView view)
+QString ViewName(ChartView view)
 {
     switch (view) {
     case ChartView::Year:
-        return kViewDefault;
+        return QStringLiteral("(Default)");
     case ChartView::Rhythms:
-        return kViewRhythms;
+        return QStringLiteral("3 rhythms");
     case ChartView::Summary:
         break;
     }
-    return kViewSummary;
+    return QStringLiteral("Summary");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/BiorhythmDlg.h"
 #include "calendar/CalendarPanel.h"
+#include "chart/ChartView.h"
 #include "cli/RenderOptions.h"
 #include "model/LongCycle.h"
 #include "res/ResourceIds.h"
@@ -65,7 +66,7 @@ void ChartMonthAsUser(CBiorhythmDlg& dialog, const RenderOptions& options)
         dialog.OnTimer(IDT_SCAN);
 
     if (options.view != ChartView::Year) {
-        dialog.m_comboRhythms.SetCurSel(static_cast<int>(options.view));
+        ChooseChartView(dialog.m_comboRhythms, options.view);
         dialog.OnSelEndOkRhythms();
     }
     if (options.day != 0) {

@@ -33,9 +33,3 @@ inline const QString kTimeEmpty = QStringLiteral("(Time)      ");
 inline const QString kInformationCaption = QStringLiteral("Information");
 inline const QString kMsgFuture = QStringLiteral("Invalid date of birth! \n Date of birth must be in the past.");
 inline const QString kMsgNotBorn = QStringLiteral("The person was not born yet \n at the period of interest!");
-
-// The chart views of the rhythm selector; only the first stays while two
-// birth dates are compared.
-inline const QString kViewDefault = QStringLiteral("(Default)");
-inline const QString kViewRhythms = QStringLiteral("3 rhythms");
-inline const QString kViewSummary = QStringLiteral("Summary");

@@ -1,5 +1,6 @@
 #include "app/BiorhythmDlg.h"
 
+#include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "persons/PersonsTexts.h"
 
@@ -8,7 +9,7 @@
 void CBiorhythmDlg::OnSelEndOkPersons()
 {
     StopMonthScan();
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
     SetButton(m_btnCurrentMonth, true);
     const int chosen = m_comboPersons.GetCurSel();
     if (chosen <= 0 || chosen >= m_arrPersons.size()) {

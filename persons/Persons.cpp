@@ -74,7 +74,7 @@ void CBiorhythmDlg::LoadPersons()
     FillNameSelector(QString());
 
     ListChartViews(m_comboRhythms);
-    m_comboRhythms.SetCurSel(0);
+    ChooseChartView(m_comboRhythms, ChartView::Year);
 }
 
 // The names of m_arrPersons, with the person whose entry is chosen still
