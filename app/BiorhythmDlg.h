@@ -33,7 +33,7 @@ public:
     explicit CBiorhythmDlg(QWidget* parent = nullptr, CPersonsStore::Access access = CPersonsStore::Access::ReadWrite);
     ~CBiorhythmDlg() override;
 
-    // Application shell
+    // app/BiorhythmDlg.cpp: the application shell
     bool OnInitDialog();
     void OnDestroy();
     void OnSysCommand(UINT id);
@@ -51,36 +51,21 @@ public:
     // on Alt+Space and on a right click on the window's background.
     QMenu* SystemMenu() const { return m_pSystemMenu; }
 
-    // Chart
+    // chart/ChartPainter.cpp: the chart
     void OnPaint();
     // The chart control's picture, frame and chosen view, drawn on any DC.
     void PaintChart(CDC& dc);
     // The numbers under the 31 columns of the month views.
     QStringList DayAxisLabels() const;
 
-    // Modes: the birth date, month and date steps, the timed walk over a
-    // month's long-cycle boundaries, the chart views and current-month mode
+    // modes/BirthEntry.cpp: the birth date picked on the calendar
     LRESULT OnCalendarClicked(WPARAM wParam, LPARAM lParam);
+    void OnReset();
+
+    // modes/Navigation.cpp: Start and the month steps
     void OnStart();
     void OnNextMonth();
     void OnPrevMonth();
-    void OnNextDate();
-    void OnPrevDate();
-    void OnReset();
-    void OnTimer(UINT_PTR id) override;
-    void OnSelEndOkRhythms();
-    void OnCurrentMonth();
-    // Comparison: Insert saves the entered birth date, or fixes the second
-    // one; Remove undoes the last insertion; Compare switches the mode in
-    // which the month and date steps move one calendar mark per person.
-    void OnInsert();
-    void OnRemove();
-    void OnCompare();
-    // The calendar's two marks while comparing: mark 1 stands on the current
-    // birth date's days, mark 2 on the saved one's.
-    enum class CalendarMark { Current = 1, Saved = 2 };
-    // Also stores the index in m_nLongCycleSegment.
-    int LocateBoundary(double phase);
     // None when the calendar shows a month after the birth month,
     // BirthMonth when it shows the birth month, MovedToBirthMonth when it
     // showed an earlier month and was moved to the birth month,
@@ -88,25 +73,51 @@ public:
     // of two compared.
     enum class BirthLimit { None, BirthMonth, MovedToBirthMonth, MovedToSavedBirthMonth };
     BirthLimit CheckBirthLimits();
-    void ClearDayInfo();
     void MarkFirstBirthLabel();
+
+    // modes/DateSteps.cpp: the date steps over long-cycle boundaries
+    void OnNextDate();
+    void OnPrevDate();
+    // Also stores the index in m_nLongCycleSegment.
+    int LocateBoundary(double phase);
+
+    // modes/TimedScan.cpp: the timed walk over a month's boundaries
+    void OnTimer(UINT_PTR id) override;
     void StartMonthScan(int month, int year);
+
+    // modes/CurrentMonth.cpp: the chart views and current-month mode
+    void OnSelEndOkRhythms();
+    void OnCurrentMonth();
+
+    // modes/Comparison.cpp: Insert saves the entered birth date, or fixes
+    // the second one; Remove undoes the last insertion; Compare switches the
+    // mode in which the month and date steps move one calendar mark per
+    // person.
+    void OnInsert();
+    void OnRemove();
+    void OnCompare();
+    // How far Insert has gone towards a comparison: no date saved, the
+    // first one saved while the second is awaited, or both fixed.
+    enum class CompareStep { None, FirstSaved, BothFixed };
+    // The calendar's two marks while comparing: mark 1 stands on the current
+    // birth date's days, mark 2 on the saved one's.
+    enum class CalendarMark { Current = 1, Saved = 2 };
+
+    // modes/DayReadouts.cpp: the labels that read out a day
+    void ClearDayInfo();
     void ShowBoundary(int day, double offset, double fraction, int index);
     void ShowBirthDay();
     int AssessCriticalDay(double age);
 
-    // Persons: the list of named birth dates, its List command and the
-    // name selector
+    // persons/Persons.cpp, persons/ListCommand.cpp, persons/NameSelector.cpp:
+    // the list of named birth dates, its List command and the name selector
     void LoadPersons();
     void OnList();
     void OnSelEndOkPersons();
 
-    // How far Insert has gone towards a comparison: no date saved, the
-    // first one saved while the second is awaited, or both fixed.
-    enum class CompareStep { None, FirstSaved, BothFixed };
-
-    // State record
-    // A name ending in 1 (m_nBirthDay1 ...) is the saved, first inserted person's; calendar mark 1 is the current person's.
+    // The state record, read and written by every file above. A name ending
+    // in 1 (m_nBirthDay1 ...) is the saved, first inserted person's;
+    // calendar mark 1 is the current person's.
     QString m_strListValue;
     CBrush m_hbrDialog { kDialogBackColour };
     CToolTipCtrl m_ToolTip;
@@ -160,6 +171,7 @@ public:
     CCalendarPanel* m_pCalendar = nullptr;
 
 protected:
+    // app/BiorhythmDlg.cpp
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -168,18 +180,17 @@ protected:
     void done(int result) override;
 
 private:
-    // Application shell
+    // app/Layout.cpp
     void CreateTemplateControls();
     void CreateRunTimeControls();
     void AddToolTips();
-    void ReportStoredListProblem(const QString& notice);
 
-    // Chart
+    // chart/YearView.cpp, chart/MonthViews.cpp
     void DrawYearView(CDC& dc);
     void DrawRhythmCurves(CDC& dc);
     void DrawSummaryBars(CDC& dc);
 
-    // Application shell
+    // app/BiorhythmDlg.cpp
     CStatic m_staticChart;
     CPictureStatic m_staticPicture;
     CGroupBox m_groupMessage;
@@ -190,24 +201,39 @@ private:
     bool m_bCalendarCreated = false;
     bool m_bDestroyed = false;
 
-    // Modes
+    // modes/BirthEntry.cpp
     bool HasBirthDate() const { return m_nBirthDay != 0 && m_nBirthMonth != 0 && m_nBirthYear != 0; }
     void EnterBirthDate();
     void ShowNewBirthDate();
-    void ClearReadouts();
-    void StudyDay();
-    void StepMonthForward(bool advancePanel);
-    void ChartShownMonthAgain();
     void PutBackChartViews();
-    void ShowTimeOfDay(double fraction);
-    void ClearTimeOfDay();
+
+    // modes/Navigation.cpp
+    void StepMonthForward(bool advancePanel);
+
+    // modes/DateSteps.cpp
+    void EndDateSearchAtRangeEnd();
+
+    // modes/TimedScan.cpp
     void StopMonthScan();
-    void OfferCurrentMonth();
     void EndScanOnBoundary(double age);
     void EndScanOnFirstBoundary();
-    void EndDateSearchAtRangeEnd();
+    // The month the running walk was started for; a tick on any other
+    // month ends it.
+    short m_nScanMonth = 0;
+    short m_nScanYear = 0;
+
+    // modes/CurrentMonth.cpp
+    void StudyDay();
+    void ChartShownMonthAgain();
+    void OfferCurrentMonth();
+
+    // modes/DayReadouts.cpp
+    void ClearReadouts();
+    void ShowTimeOfDay(double fraction);
+    void ClearTimeOfDay();
+
+    // modes/CompareSteps.cpp: the month and date steps of comparison mode
     bool HasSavedBirthDate() const { return m_nBirthDay1 != 0 && m_nBirthMonth1 != 0 && m_nBirthYear1 != 0; }
-    // The month and date steps of comparison mode.
     void CompareNextMonth();
     void CompareMonth(bool advancePanel);
     void CompareShownMonthAgain();
@@ -230,16 +256,17 @@ private:
     // In a birth month, drops a mark lying before the other one, unless
     // its own person alone was born in that month.
     void TrimMarksToBirth(int year, int month, int day1, int day2);
-    // The month the running walk was started for; a tick on any other
-    // month ends it.
-    short m_nScanMonth = 0;
-    short m_nScanYear = 0;
 
-    // Persons (persons/)
+    // persons/ListCommand.cpp
     void RunListCommand();
     void AddPerson(const QString& name);
     void RemovePerson(const QString& entry);
+
+    // persons/NameSelector.cpp
     void ChooseNoPerson();
+
+    // persons/Persons.cpp
+    void ReportStoredListProblem(const QString& notice);
     QString ChosenPersonEntry() const;
     void FillNameSelector(const QString& chosenEntry);
     // Shows the list as the store has it now, keeping the chosen person.
