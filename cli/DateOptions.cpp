@@ -29,6 +29,15 @@ std::optional<QDate> ReadBirthOption(const QString& value, QString* error, const
     return birth;
 }
 
+std::optional<QDate> ReadRequiredBirth(const QCommandLineParser& parser, const QString& command, QString* error)
+{
+    if (!parser.isSet(QStringLiteral("birth"))) {
+        *error = QStringLiteral("%1 needs --birth YYYY-MM-DD").arg(command);
+        return std::nullopt;
+    }
+    return ReadBirthOption(parser.value(QStringLiteral("birth")), error);
+}
+
 std::optional<QDate> ReadMonthOption(const QString& value, QString* error)
 {
     const std::optional<QDate> month = ParseIsoMonth(value);

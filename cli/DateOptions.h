@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QDate>
 #include <QString>
 
@@ -12,6 +13,10 @@
 std::optional<QDate> ReadBirthOption(const QString& value, QString* error,
     const QString& option = QStringLiteral("--birth"));
 std::optional<QDate> ReadMonthOption(const QString& value, QString* error);
+
+// The --birth that every charting command needs, from its parsed command
+// line; its absence is an error that names the command.
+std::optional<QDate> ReadRequiredBirth(const QCommandLineParser& parser, const QString& command, QString* error);
 
 // The checks that need today: the month within the calendar's years (it may
 // be today's, taken when none was given), the birth date not later than

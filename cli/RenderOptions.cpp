@@ -68,11 +68,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     if (options.helpRequested)
         return options;
 
-    if (!parser.isSet(birthOption)) {
-        *error = QStringLiteral("render needs --birth YYYY-MM-DD");
-        return std::nullopt;
-    }
-    const std::optional<QDate> birth = ReadBirthOption(parser.value(birthOption), error);
+    const std::optional<QDate> birth = ReadRequiredBirth(parser, QStringLiteral("render"), error);
     if (!birth)
         return std::nullopt;
     options.birth = *birth;

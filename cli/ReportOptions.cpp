@@ -18,11 +18,7 @@ std::optional<ReportOptions> ParseReportOptions(const QStringList& arguments, QS
     if (options.helpRequested)
         return options;
 
-    if (!parser.isSet(birthOption)) {
-        *error = QStringLiteral("report needs --birth YYYY-MM-DD");
-        return std::nullopt;
-    }
-    const std::optional<QDate> birth = ReadBirthOption(parser.value(birthOption), error);
+    const std::optional<QDate> birth = ReadRequiredBirth(parser, QStringLiteral("report"), error);
     if (!birth)
         return std::nullopt;
     options.birth = *birth;
