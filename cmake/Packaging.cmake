@@ -32,6 +32,30 @@ install(DIRECTORY ${RYVANTA_ICON_FOLDER} DESTINATION share/icons)
 # readers outside it.
 install(FILES res/help/index.html DESTINATION share/doc/ryvanta)
 
+# Debian's documentation of the package: the copyright in the machine-readable
+# form, and the changelog of this native package made from CHANGELOG.md and
+# compressed without a name or time stamp, so two builds give the same bytes.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(RYVANTA_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog)
+add_custom_command(OUTPUT ${RYVANTA_CHANGELOG}.gz
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md -DOUTPUT=${RYVANTA_CHANGELOG}
+    -DPACKAGE=ryvanta "-DMAINTAINER=${RYVANTA_PACKAGE_MAINTAINER}" -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/DebianChangelog.cmake
+  COMMAND ${GZIP_PROGRAM} -9nf ${RYVANTA_CHANGELOG}
+  DEPENDS CHANGELOG.md cmake/DebianChangelog.cmake
+  COMMENT "Writing the Debian changelog"
+  VERBATIM)
+set(RYVANTA_MANUAL ${CMAKE_CURRENT_BINARY_DIR}/man/ryvanta.1)
+add_custom_command(OUTPUT ${RYVANTA_MANUAL}.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/docs/ryvanta.1 ${RYVANTA_MANUAL}
+  COMMAND ${GZIP_PROGRAM} -9nf ${RYVANTA_MANUAL}
+  DEPENDS docs/ryvanta.1
+  COMMENT "Compressing the manual page"
+  VERBATIM)
+add_custom_target(ryvanta_docs ALL DEPENDS ${RYVANTA_CHANGELOG}.gz ${RYVANTA_MANUAL}.gz)
+install(FILES docs/copyright ${RYVANTA_CHANGELOG}.gz DESTINATION share/doc/ryvanta)
+install(FILES ${RYVANTA_MANUAL}.gz DESTINATION share/man/man1)
+install(FILES res/bash-completion/ryvanta DESTINATION share/bash-completion/completions)
+
 set(CPACK_PACKAGE_NAME ryvanta)
 set(CPACK_PACKAGE_VENDOR Vantrell)
 set(CPACK_PACKAGE_CONTACT "${RYVANTA_PACKAGE_MAINTAINER}")
