@@ -1,5 +1,6 @@
 #include "controls/ColorLabel.h"
 
+#include "controls/Accessibility.h"
 #include "controls/Narrowing.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
@@ -18,6 +19,7 @@ CColorLabel::CColorLabel(QWidget* parent)
     colours.setColor(QPalette::Window, ToQColor(m_clrBack));
     setPalette(colours);
     setAutoFillBackground(true);
+    InstallControlAccessibility();
 }
 
 bool CColorLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)

@@ -1,5 +1,6 @@
 #include "controls/FramedLabel.h"
 
+#include "controls/Accessibility.h"
 #include "controls/Narrowing.h"
 #include "platform/DeviceContext.h"
 #include "platform/Window.h"
@@ -35,6 +36,15 @@ CFramedLabel::CFramedLabel(QWidget* parent)
     m_font.Create("Arial", 14, FW_BOLD);
     setFont(m_font.ToQFont());
     m_hIconClock = LoadIconResource(IDI_CLOCK);
+    InstallControlAccessibility();
+}
+
+QString CFramedLabel::ShownText() const
+{
+    const QString text = TrimTrailingBlanks(GetWindowText(this));
+    if (!text.startsWith(kTimePrefix))
+        return text.trimmed();
+    return (QStringLiteral("Time ") + text.mid(kTimePrefix.size()).right(kTimeDigits).trimmed()).trimmed();
 }
 
 bool CFramedLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)

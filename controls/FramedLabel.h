@@ -18,6 +18,8 @@ public:
     // Takes effect on the next repaint, which the caller asks for.
     void SetAlternateColour(bool alternate) { m_bAlternateColour = alternate; }
     bool IsAlternateColour() const { return m_bAlternateColour; }
+    // What the box shows, in words: the time form reads "Time 06:14".
+    QString ShownText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "controls/IconButton.h"
 
+#include "controls/Accessibility.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
@@ -58,6 +59,18 @@ CIconButton::CIconButton(QWidget* parent)
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     connect(this, &QAbstractButton::clicked, this, [this] { NotifyParent(this, BN_CLICKED); });
+    InstallControlAccessibility();
+}
+
+bool CIconButton::Press()
+{
+    if (!m_bActive)
+        return false;
+    if (IsToggle(GetDlgCtrlID(this)))
+        m_bLit = !m_bLit;
+    update();
+    NotifyParent(this, BN_CLICKED);
+    return true;
 }
 
 bool CIconButton::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)

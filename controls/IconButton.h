@@ -4,6 +4,8 @@
 #include "platform/Gdi.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
+#include <QList>
 
 #include <array>
 
@@ -21,6 +23,14 @@ public:
 
     bool Create(const QString& caption, const CRect& rect, QWidget* parent, int id);
     void DrawItem(CDC& dc, const CRect& item, bool selected);
+
+    // A click from the keyboard or a screen reader: on an active button it
+    // turns a toggle over, as its drawn press does, and reports the click;
+    // an inactive one does nothing. Answers whether it was pressed.
+    bool Press();
+    // The keys the window presses the button with, told to screen readers.
+    void SetKeys(const QList<QKeySequence>& keys) { m_keys = keys; }
+    const QList<QKeySequence>& Keys() const { return m_keys; }
 
     bool m_bActive = true;
     bool m_bLit = false;
@@ -43,4 +53,5 @@ private:
     std::array<HICON, 14> m_arrIcons {};
     // A press turns a toggle over once, however often it is repainted.
     bool m_bPressPainted = false;
+    QList<QKeySequence> m_keys;
 };
