@@ -1,5 +1,6 @@
 #include "calendar/CalendarPanel.h"
 
+#include "calendar/DayGrid.h"
 #include "controls/DialogColour.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/DeviceContext.h"
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -116,6 +118,13 @@ bool CCalendarPanel::OnInitDialog()
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_comboYear.AddString(QString::number(year));
     SelectShownMonthAndYear();
+
+    // Created after the selectors, so Tab reaches it after them.
+    auto* grid = new CDayGrid(this);
+    PlaceControl(grid, QRect(kGridLeft, kGridTop, kColumns * kCellWidth, (kWeekRows - 1) * kRowPitch + kCellHeight),
+        this, IDC_CALENDAR_DAYS);
+    setTabOrder(&m_comboYear, grid);
+    m_pDayGrid = grid;
 
     UpdateSelectedRect();
     m_rcSaved.SetRectEmpty();
@@ -297,6 +306,7 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
         m_rcSelected = CellRect(hit);
         m_nDay = day;
     }
+    m_nFrameDay = m_nDay;
     // Paged by the user, as with the selectors: the marks were the days of
     // the month left behind, and would stand on wrong days of this one.
     if (m_nMonth != shownMonth)
@@ -305,6 +315,53 @@ bool CCalendarPanel::OnLButtonDown(CPoint point)
     PostMessage(m_pParent, WM_CALENDAR_CLICKED, IDD_CALENDAR, 0);
     Invalidate();
     return true;
+}
+
+int CCalendarPanel::FrameDay() const
+{
+    return std::clamp(m_nFrameDay, 1, GetDaysInMonth());
+}
+
+void CCalendarPanel::StartFrame()
+{
+    const QDate today = Today();
+    if (m_nDay >= 1 && m_nDay <= GetDaysInMonth())
+        m_nFrameDay = m_nDay;
+    else if (today.year() == m_nYear && today.month() == m_nMonth)
+        m_nFrameDay = today.day();
+    else
+        m_nFrameDay = 1;
+}
+
+bool CCalendarPanel::MoveFrame(int days)
+{
+    const QDate target = QDate(m_nYear, m_nMonth, FrameDay()).addDays(days);
+    if (target.year() < kFirstYear || target.year() > kLastYear)
+        return false;
+    if (target.month() != m_nMonth || target.year() != m_nYear) {
+        // Paged by the user, as with the selectors: the selection and the
+        // marks were days of the month left behind.
+        m_nMonth = target.month();
+        m_nYear = target.year();
+        ClearSelectionAndSaved();
+        SelectShownMonthAndYear();
+        SetMarkedDays(0, 0, m_bShowMarks);
+    }
+    m_nFrameDay = target.day();
+    if (m_pDayGrid)
+        m_pDayGrid->update();
+    return true;
+}
+
+void CCalendarPanel::ClickFrame()
+{
+    const CRect cell = CellRect(CellOfDay(FrameDay()));
+    OnLButtonDown({ (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2 });
+}
+
+QDate CCalendarPanel::DateOfCell(int cell) const
+{
+    return QDate(m_nYear, m_nMonth, 1).addDays(DayOfCell(cell) - 1);
 }
 
 void CCalendarPanel::keyPressEvent(QKeyEvent* event)

@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 class CDC;
+class QDate;
 class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
@@ -39,6 +40,21 @@ public:
     void RestoreSelection();
     void SetCurrentMonthMode(bool b) { m_bCurrentMonthMode = b; }
     void SetSavedWarning(bool b) { m_bSavedWarning = b; }
+
+    // The day grid as a keyboard reaches it: a focus target after the two
+    // selectors, over which the arrow keys move a frame from day to day and
+    // Space clicks the framed day.
+    QWidget* DayGrid() const { return m_pDayGrid; }
+    // The framed day of the shown month.
+    int FrameDay() const;
+    // Puts the frame where a user coming to the grid looks first.
+    void StartFrame();
+    // Moves the frame by days, paging the month as the user would where it
+    // leaves the shown one; false, and nothing moved, past the range's ends.
+    bool MoveFrame(int days);
+    void ClickFrame();
+    // The date a cell stands for, grey days included.
+    QDate DateOfCell(int cell) const;
 
     bool DayWarning() const { return m_bDayWarning; }
     bool ShowMarks() const { return m_bShowMarks; }
@@ -115,4 +131,6 @@ private:
     CColorComboBox m_comboYear;
     CColorComboBox m_comboMonth;
     QWidget* m_pParent = nullptr;
+    QWidget* m_pDayGrid = nullptr;
+    int m_nFrameDay = 1;
 };

@@ -72,6 +72,7 @@ inline constexpr int IDC_LIST_REMOVE = 1029;
 // Controls of the calendar panel.
 inline constexpr int IDC_CALENDAR_MONTH = 1031;
 inline constexpr int IDC_CALENDAR_YEAR = 1032;
+inline constexpr int IDC_CALENDAR_DAYS = 1033;
 
 // The system menu's About entry.
 inline constexpr unsigned int IDM_ABOUTBOX = 0x0010;

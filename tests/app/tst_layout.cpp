@@ -19,7 +19,7 @@ private slots:
 
     void runTimeControls_data();
     void runTimeControls();
-    void onlyTheSelectorsTakeTabFocus();
+    void onlyTheSelectorsAndDaysTakeTabFocus();
 
     void templateControls_data();
     void templateControls();
@@ -96,19 +96,20 @@ void TestLayout::runTimeControls()
     QCOMPARE(control->toolTip(), toolTip);
 }
 
-void TestLayout::onlyTheSelectorsTakeTabFocus()
+void TestLayout::onlyTheSelectorsAndDaysTakeTabFocus()
 {
     CBiorhythmDlg dialog;
+    dialog.show();
     QCOMPARE(dialog.m_ToolTip.GetToolCount(), 11);
     QVERIFY(dialog.m_ToolTip.IsActive());
 
-    const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // Tab walks the window's selectors, then the calendar's, then its days.
     QList<int> tabStops;
-    for (QWidget* child : children) {
-        if (child->focusPolicy() & Qt::TabFocus)
-            tabStops << GetDlgCtrlID(child);
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog; widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&dialog))
+            tabStops << GetDlgCtrlID(widget);
     }
-    QCOMPARE(tabStops, (QList<int> { IDC_PERSONS, IDC_RHYTHMS }));
+    QCOMPARE(tabStops, (QList<int> { IDC_PERSONS, IDC_RHYTHMS, IDC_CALENDAR_MONTH, IDC_CALENDAR_YEAR, IDC_CALENDAR_DAYS }));
 
     QWidget* persons = dialog.GetDlgItem(IDC_PERSONS);
     QWidget* rhythms = dialog.GetDlgItem(IDC_RHYTHMS);

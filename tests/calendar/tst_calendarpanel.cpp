@@ -53,6 +53,9 @@ private slots:
     void pagingDropsDaysNewMonthLacks();
     void outOfRangeArgumentsAreIgnored();
 
+    void arrowsMoveFrameAcrossMonths_data();
+    void arrowsMoveFrameAcrossMonths();
+
     void restoreSelectionUndoesClick();
     void clickInCurrentMonthModeKeepsSavedSelection();
 
@@ -331,6 +334,46 @@ void TestCalendarPanel::outOfRangeArgumentsAreIgnored()
     m_pPanel->SetYear(2101);
     QCOMPARE(m_pPanel->m_nYear, 2010);
     QCOMPARE(selector(IDC_CALENDAR_YEAR)->GetCurSel(), 2010 - 1850);
+}
+
+void TestCalendarPanel::arrowsMoveFrameAcrossMonths_data()
+{
+    QTest::addColumn<QDate>("selected");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QDate>("framed");
+    QTest::addColumn<int>("selectedDay");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("down inside the month") << QDate(2026, 12, 7) << QList<int> { Qt::Key_Down } << QDate(2026, 12, 14) << 7 << 0;
+    QTest::newRow("left from the 1st") << QDate(2026, 12, 1) << QList<int> { Qt::Key_Left } << QDate(2026, 11, 30) << 0 << 0;
+    QTest::newRow("right from the last") << QDate(2026, 12, 31) << QList<int> { Qt::Key_Right } << QDate(2027, 1, 1) << 0 << 0;
+    QTest::newRow("stops at January 1850") << QDate(1850, 2, 3) << QList<int>(60, Qt::Key_Left) << QDate(1850, 1, 1) << 0 << 0;
+    QTest::newRow("up at January 1850") << QDate(1850, 1, 5) << QList<int> { Qt::Key_Up } << QDate(1850, 1, 5) << 5 << 0;
+    QTest::newRow("stops at December 2100") << QDate(2100, 11, 28) << QList<int>(60, Qt::Key_Right) << QDate(2100, 12, 31) << 0 << 0;
+    QTest::newRow("down at December 2100") << QDate(2100, 12, 28) << QList<int> { Qt::Key_Down } << QDate(2100, 12, 28) << 28 << 0;
+    QTest::newRow("space clicks the framed day") << QDate(2026, 12, 7) << QList<int> { Qt::Key_Right, Qt::Key_Space } << QDate(2026, 12, 8) << 8 << 1;
+    QTest::newRow("space after paging") << QDate(2026, 12, 31) << QList<int> { Qt::Key_Down, Qt::Key_Space } << QDate(2027, 1, 7) << 7 << 1;
+}
+
+void TestCalendarPanel::arrowsMoveFrameAcrossMonths()
+{
+    QFETCH(QDate, selected);
+    QFETCH(QList<int>, keys);
+    QFETCH(QDate, framed);
+    QFETCH(int, selectedDay);
+    QFETCH(int, clicks);
+
+    QVERIFY(QTest::qWaitForWindowActive(m_pParent.get()));
+    showMonth(selected.month(), selected.year());
+    m_pPanel->SelectDay(selected.day());
+    QWidget* grid = m_pPanel->DayGrid();
+    grid->setFocus();
+    for (int key : keys)
+        QTest::keyClick(grid, Qt::Key(key));
+    QCOMPARE(QDate(m_pPanel->m_nYear, m_pPanel->m_nMonth, m_pPanel->FrameDay()), framed);
+    QCOMPARE(m_pPanel->m_nDay, selectedDay);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_pParent->m_nClicks, clicks);
 }
 
 void TestCalendarPanel::restoreSelectionUndoesClick()
