@@ -1,6 +1,7 @@
 #include "app/BiorhythmDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/ChartAccessibility.h"
 #include "app/Strings.h"
 #include "app/SystemMenu.h"
 #include "calendar/CalendarPanel.h"
@@ -107,8 +108,6 @@ bool CBiorhythmDlg::OnInitDialog()
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(systemMenuKey, &QShortcut::activated, this,
         [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
-    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
-    connect(helpKey, &QShortcut::activated, this, &CBiorhythmDlg::OnHelp);
 
     setWindowIcon(WindowIcon(m_hIcon));
 
@@ -117,6 +116,8 @@ bool CBiorhythmDlg::OnInitDialog()
 
     CreateTemplateControls();
     CreateRunTimeControls();
+    AddShortcuts();
+    InstallChartAccessibility();
     for (CIconButton* button : { &m_btnStart, &m_btnPrevDate, &m_btnNextDate, &m_btnInfo, &m_btnInsert,
              &m_btnRemove, &m_btnCurrentMonth, &m_btnCompare })
         button->m_bActive = false;

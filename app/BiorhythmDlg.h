@@ -57,6 +57,9 @@ public:
     void PaintChart(CDC& dc);
     // The numbers under the 31 columns of the month views.
     QStringList DayAxisLabels() const;
+    // What the chart shows, in words, for screen readers: the view, the
+    // month and the day read out with its level.
+    QString ChartDescription() const;
 
     // modes/BirthEntry.cpp: the birth date picked on the calendar
     LRESULT OnCalendarClicked(WPARAM wParam, LPARAM lParam);
@@ -183,6 +186,7 @@ private:
     // app/Layout.cpp
     void CreateTemplateControls();
     void CreateRunTimeControls();
+    void AddShortcuts();
     void AddToolTips();
 
     // chart/YearView.cpp, chart/MonthViews.cpp

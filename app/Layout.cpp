@@ -3,6 +3,8 @@
 #include "app/Strings.h"
 #include "res/ResourceIds.h"
 
+#include <QShortcut>
+
 namespace {
 
 constexpr int kSelectorFieldHeight = 14;
@@ -58,6 +60,30 @@ const ToolTipRow kToolTips[] = {
     { IDC_COMPARE, IDS_TIP_COMPARE },
 };
 
+// Each button's keys, pressing it from wherever the focus is. Plain letters
+// are left to the name selector's type-ahead, the arrow keys and Space to
+// the calendar's days, and Ctrl+P to printing.
+struct KeyRow {
+    int id;
+    const char* keys;
+};
+
+const KeyRow kButtonKeys[] = {
+    { IDC_PREV_MONTH, "PgUp" },
+    { IDC_NEXT_MONTH, "PgDown" },
+    { IDC_PREV_DATE, "Alt+Left" },
+    { IDC_NEXT_DATE, "Alt+Right" },
+    { IDC_START, "Ctrl+Return; Ctrl+Enter" },
+    { IDC_HELP, "F1" },
+    { IDC_INSERT, "Ins" },
+    { IDC_REMOVE, "Del" },
+    { IDC_COMPARE, "Ctrl+B" },
+    { IDC_CURRENT_MONTH, "Ctrl+M" },
+    { IDC_INFO, "Ctrl+I" },
+    { IDC_RESET, "Ctrl+R" },
+    { IDC_LIST, "Ctrl+L" },
+};
+
 } // namespace
 
 void CBiorhythmDlg::CreateTemplateControls()
@@ -95,6 +121,21 @@ void CBiorhythmDlg::CreateRunTimeControls()
         (this->*row.button).Create(QString::fromLatin1(row.caption), row.rect, this, row.id);
 
     m_staticTime.Create(QStringLiteral("(Time)"), { 480, 19, 542, 38 }, this, IDC_TIME);
+}
+
+void CBiorhythmDlg::AddShortcuts()
+{
+    for (const KeyRow& row : kButtonKeys) {
+        auto* button = qobject_cast<CIconButton*>(GetDlgItem(row.id));
+        const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(row.keys));
+        button->SetKeys(keys);
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        // The button's own check decides, as for a click: an inactive one
+        // leaves the window as it was.
+        connect(shortcut, &QShortcut::activated, button, &CIconButton::Press);
+    }
 }
 
 void CBiorhythmDlg::AddToolTips()

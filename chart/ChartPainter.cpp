@@ -123,3 +123,35 @@ QStringList CBiorhythmDlg::DayAxisLabels() const
     const int year = m_pCalendar ? m_pCalendar->m_nYear : 0;
     return ::DayAxisLabels(DaysInMonth(month, year));
 }
+
+QString CBiorhythmDlg::ChartDescription() const
+{
+    if (!m_pCalendar)
+        return {};
+    const CCalendarPanel& calendar = *m_pCalendar;
+    const int month = m_nChartMonth >= 1 && m_nChartMonth <= 12 ? m_nChartMonth : calendar.m_nMonth;
+    const QString monthName = QString::fromLatin1(MonthNames[month]);
+    QString text;
+    switch (ChosenChartView(m_comboRhythms)) {
+    case ChartView::Year:
+        text = QStringLiteral("Biological year, %1 highlighted").arg(monthName);
+        break;
+    case ChartView::Rhythms:
+        text = QStringLiteral("Physical, emotional and intellectual rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
+        break;
+    case ChartView::Summary:
+        text = QStringLiteral("Summary of the rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
+        break;
+    }
+    // The note names the boundary read out last, and the rhythms it finds
+    // critical; it is empty while no day is read out.
+    if (!m_strCriticalNote.trimmed().isEmpty() && calendar.m_nDay >= 1) {
+        text += QStringLiteral("; %1 %2 %3: %4, level %5")
+                    .arg(calendar.m_nDay)
+                    .arg(QString::fromLatin1(MonthNames[calendar.m_nMonth]))
+                    .arg(calendar.m_nYear)
+                    .arg(m_strCriticalNote.simplified())
+                    .arg(m_nCriticalLevel);
+    }
+    return text;
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Lets screen readers tell what the main window's chart shows. Installed
+// once, by the first window built.
+void InstallChartAccessibility();
