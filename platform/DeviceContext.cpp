@@ -313,33 +313,70 @@ std::vector<QPoint> PenTip(int width)
     return tip;
 }
 
+// Only the devices made of pixels get the pixel rules; a printer, a PDF
+// writer, a recorded picture or any device of another kind draws shapes.
+bool IsRasterDevice(const QPaintDevice* device)
+{
+    const int type = device->devType();
+    return type == QInternal::Widget || type == QInternal::Image || type == QInternal::Pixmap;
+}
+
+// Vector icons and bitmaps are painted at this many times their size, so
+// that a page scaled up still shows them sharp.
+constexpr qreal kVectorPictureRatio = 4.0;
+
+// GDI's dotted pen alternates one pixel on and one off.
+const QList<qreal> kDotPattern { 1.0, 1.0 };
+
 } // namespace
 
 CDC::CDC(QPaintDevice* device)
-    : m_penDefault(PS_SOLID, 1, RGB(0, 0, 0))
+    : m_painter(m_ownPainter)
+    , m_penDefault(PS_SOLID, 1, RGB(0, 0, 0))
     , m_brushDefault(RGB(255, 255, 255))
 {
     Q_ASSERT(device);
+    if (!m_painter.begin(device))
+        qWarning("platform: cannot paint on this device");
+    Begin();
+}
+
+CDC::CDC(QPainter& painter)
+    : m_painter(painter)
+    , m_bBorrowed(true)
+    , m_penDefault(PS_SOLID, 1, RGB(0, 0, 0))
+    , m_brushDefault(RGB(255, 255, 255))
+{
+    m_painter.save();
+    Begin();
+}
+
+void CDC::Begin()
+{
     m_fontDefault.Create(QStringLiteral("MS Sans Serif"), kSystemFontCellHeight, FW_NORMAL);
     m_pPen = &m_penDefault;
     m_pBrush = &m_brushDefault;
     m_pFont = &m_fontDefault;
-    if (!m_painter.begin(device))
-        qWarning("platform: cannot paint on this device");
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_bVector = m_painter.isActive() && !IsRasterDevice(m_painter.device());
+    m_painter.setRenderHint(QPainter::Antialiasing, m_bVector);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setFont(m_pFont->ToQFont());
 }
 
 CDC::~CDC()
 {
-    if (m_painter.isActive())
+    FlushLines();
+    if (m_bBorrowed)
+        m_painter.restore();
+    else if (m_painter.isActive())
         m_painter.end();
 }
 
 CPen* CDC::SelectObject(CPen* pen)
 {
     Q_ASSERT(pen);
+    if (pen != m_pPen)
+        FlushLines();
     CPen* previous = m_pPen;
     m_pPen = pen;
     return previous;
@@ -398,6 +435,7 @@ int CDC::SetBkMode(int mode)
 
 CPoint CDC::MoveTo(int x, int y)
 {
+    FlushLines();
     return std::exchange(m_ptCurrent, CPoint { x, y });
 }
 
@@ -409,6 +447,12 @@ bool CDC::LineTo(int x, int y)
         return false;
     if (m_pPen->Style() == PS_NULL)
         return true;
+    if (m_bVector) {
+        if (m_lines.isEmpty())
+            AddLine(from.x, from.y);
+        AddLine(x, y);
+        return true;
+    }
 
     const QColor colour = ToQColor(m_pPen->Colour());
     if (m_pPen->Width() <= 1) {
@@ -458,6 +502,7 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
 {
     if (!m_painter.isActive())
         return false;
+    FlushLines();
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
@@ -477,6 +522,15 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
     // The outline runs through the outermost pixels, a wide pen centred on them.
     const int width = m_pPen->Width();
     const int before = (width - 1) / 2;
+    if (m_bVector && m_pPen->Style() != PS_DOT) {
+        // The pen's middle runs where the middle of its pixels would.
+        const qreal inset = before - m_pPen->Width() / 2.0;
+        const QRectF outline = QRectF(QPointF(left, top), QPointF(right - 1, bottom - 1)).adjusted(-inset, -inset, -inset, -inset);
+        m_painter.setPen(VectorPen());
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(outline);
+        return true;
+    }
     const QColor colour = ToQColor(m_pPen->Colour());
     const int outerLeft = left - before;
     const int outerTop = top - before;
@@ -489,6 +543,7 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
         LineTo(right - 1, bottom - 1);
         LineTo(left, bottom - 1);
         LineTo(left, top);
+        FlushLines();
         m_ptCurrent = saved;
         return true;
     }
@@ -528,12 +583,44 @@ void FillShape(QPainter& painter, const CPen& pen, const CBrush& brush, int left
     whole.Minus(inside).Paint(painter, ToQColor(pen.Colour()));
 }
 
+// The same shape as a painter's own: the pen's middle on the middle of the
+// outermost pixels, or, without a pen, the inside one column and row less.
+template<typename Shape>
+void VectorShape(QPainter& painter, const CPen& pen, const CBrush& brush, int left, int top, int right, int bottom, Shape shape)
+{
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    painter.setBrush(brush.IsNull() ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.Colour())));
+    if (pen.Style() == PS_NULL) {
+        if (brush.IsNull() || right - left <= 1 || bottom - top <= 1)
+            return;
+        painter.setPen(Qt::NoPen);
+        shape(painter, QRectF(left, top, right - left - 1, bottom - top - 1));
+        return;
+    }
+    if (right <= left || bottom <= top)
+        return;
+    QPen outline(ToQColor(pen.Colour()), pen.Width());
+    outline.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(outline);
+    const qreal half = pen.Width() / 2.0;
+    shape(painter, QRectF(left + half, top + half, right - left - pen.Width(), bottom - top - pen.Width()));
+}
+
 } // namespace
 
 bool CDC::Ellipse(int left, int top, int right, int bottom)
 {
     if (!m_painter.isActive())
         return false;
+    FlushLines();
+    if (m_bVector) {
+        VectorShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom,
+            [](QPainter& painter, const QRectF& box) { painter.drawEllipse(box); });
+        return true;
+    }
     FillShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom, EllipseMask);
     return true;
 }
@@ -542,6 +629,13 @@ bool CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, i
 {
     if (!m_painter.isActive())
         return false;
+    FlushLines();
+    if (m_bVector) {
+        VectorShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom, [cornerWidth, cornerHeight](QPainter& painter, const QRectF& box) {
+            painter.drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0);
+        });
+        return true;
+    }
     FillShape(m_painter, *m_pPen, *m_pBrush, left, top, right, bottom,
         [cornerWidth, cornerHeight](const QRect& box) { return RoundRectMask(box, cornerWidth, cornerHeight); });
     return true;
@@ -564,6 +658,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF colour)
 {
     // Filling by way of the background colour leaves it set, as it always did.
     SetBkColor(colour);
+    FlushLines();
     if (m_painter.isActive())
         m_painter.fillRect(Normalised(x, y, cx, cy), ToQColor(colour));
 }
@@ -573,6 +668,7 @@ void CDC::FillRect(const CRect& rect, const CBrush* brush)
     Q_ASSERT(brush);
     if (!m_painter.isActive() || brush->IsNull())
         return;
+    FlushLines();
     m_painter.fillRect(Normalised(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(brush->Colour()));
 }
 
@@ -580,6 +676,7 @@ bool CDC::TextOut(int x, int y, const QString& text)
 {
     if (!m_painter.isActive())
         return false;
+    FlushLines();
     if (m_nBkMode == OPAQUE) {
         const CSize extent = GetTextExtent(text);
         m_painter.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
@@ -616,7 +713,8 @@ bool CDC::DrawIcon(int x, int y, HICON icon)
 {
     if (!m_painter.isActive() || !icon)
         return false;
-    const QPixmap pixmap = icon->Pixmap(m_painter.device()->devicePixelRatioF());
+    FlushLines();
+    const QPixmap pixmap = icon->Pixmap(m_bVector ? kVectorPictureRatio : m_painter.device()->devicePixelRatioF());
     if (pixmap.isNull())
         return false;
     m_painter.drawPixmap(QRect(x, y, kIconSize, kIconSize), pixmap);
@@ -627,7 +725,8 @@ bool CDC::DrawBitmap(int x, int y, const CBitmap& bitmap)
 {
     if (!m_painter.isActive() || bitmap.IsNull())
         return false;
-    const QPixmap pixmap = bitmap.Pixmap(m_painter.device()->devicePixelRatioF());
+    FlushLines();
+    const QPixmap pixmap = bitmap.Pixmap(m_bVector ? kVectorPictureRatio : m_painter.device()->devicePixelRatioF());
     if (pixmap.isNull())
         return false;
     const CSize size = bitmap.GetSize();
@@ -639,11 +738,45 @@ void CDC::IntersectClipRect(const CRect& rect)
 {
     if (!m_painter.isActive())
         return;
+    FlushLines();
     const QRect clip = Normalised(rect.left, rect.top, rect.Width(), rect.Height());
     if (m_painter.hasClipping())
         m_painter.setClipRect(clip, Qt::IntersectClip);
     else
         m_painter.setClipRect(clip);
+}
+
+void CDC::AddLine(int x, int y)
+{
+    m_lines.append(QPointF(x + 0.5, y + 0.5));
+}
+
+void CDC::FlushLines()
+{
+    if (m_lines.size() < 2 || !m_painter.isActive()) {
+        m_lines.clear();
+        return;
+    }
+    m_painter.setPen(VectorPen());
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(ToQColor(m_clrBack));
+    m_painter.drawPolyline(m_lines);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_lines.clear();
+}
+
+// A thin line ends square on its last pixel, a wide one round, as their
+// pixels did.
+QPen CDC::VectorPen() const
+{
+    const int width = std::max(1, m_pPen->Width());
+    QPen pen(ToQColor(m_pPen->Colour()), width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    if (m_pPen->Style() == PS_DOT)
+        pen.setDashPattern(kDotPattern);
+    if (m_pPen->Style() == PS_NULL)
+        pen.setStyle(Qt::NoPen);
+    return pen;
 }
 
 CPaintDC::CPaintDC(QWidget* widget)

@@ -3,6 +3,7 @@
 #include "platform/Gdi.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 class QPaintDevice;
 class QWidget;
@@ -16,10 +17,18 @@ enum BackgroundMode { TRANSPARENT = 1, OPAQUE = 2 };
 // top-left cell corner, and aliased drawing so each pixel has a predictable
 // colour. The default objects are a 1-pixel black pen, a white brush and the
 // system font ("MS Sans Serif" 8).
+//
+// Those pixel rules hold on raster devices (images, pixmaps, widgets). On
+// any other device, a printer or a PDF, pixels mean nothing: the same calls
+// give the painter's own shapes and text, in the same coordinates, so that
+// a transform may scale them. A chain of LineTo calls becomes one polyline.
 class CDC
 {
 public:
     explicit CDC(QPaintDevice* device);
+    // Draws through a painter that is already painting, with its transform
+    // and clip; the painter's state is restored when the DC goes.
+    explicit CDC(QPainter& painter);
     virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -68,13 +77,29 @@ public:
     // Everything outside this rectangle is left untouched from now on.
     void IntersectClipRect(const CRect& rect);
 
-    QPainter& Painter() { return m_painter; }
+    // Anything the DC still holds back is drawn before the painter is handed out.
+    QPainter& Painter()
+    {
+        FlushLines();
+        return m_painter;
+    }
+    bool IsVector() const { return m_bVector; }
 
 private:
     int CellHeight() const;
     int CellAscent() const;
+    void Begin();
+    // The vector forms of the drawing calls.
+    void AddLine(int x, int y);
+    void FlushLines();
+    QPen VectorPen() const;
 
-    QPainter m_painter;
+    QPainter m_ownPainter;
+    QPainter& m_painter;
+    bool m_bBorrowed = false;
+    bool m_bVector = false;
+    // The line chain drawn so far with the selected pen, in pixel centres.
+    QPolygonF m_lines;
     CPen m_penDefault;
     CBrush m_brushDefault;
     CFont m_fontDefault;
