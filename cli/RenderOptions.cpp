@@ -28,15 +28,6 @@ bool ParseNumber(const QString& text, int* number)
 constexpr std::pair<const char*, ChartView> kViewNames[] = {
     { "year", ChartView::Year }, { "rhythms", ChartView::Rhythms }, { "summary", ChartView::Summary } };
 
-std::optional<ChartView> ReadView(const QString& text)
-{
-    for (const auto& [name, view] : kViewNames) {
-        if (text == QLatin1String(name))
-            return view;
-    }
-    return std::nullopt;
-}
-
 QString ViewName(ChartView view)
 {
     for (const auto& [name, named] : kViewNames) {
@@ -47,6 +38,16 @@ QString ViewName(ChartView view)
 }
 
 } // namespace
+
+std::optional<ChartView> ReadViewOption(const QString& value, QString* error)
+{
+    for (const auto& [name, view] : kViewNames) {
+        if (value == QLatin1String(name))
+            return view;
+    }
+    *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(value));
+    return std::nullopt;
+}
 
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error)
 {
@@ -90,11 +91,9 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         return std::nullopt;
     }
     if (parser.isSet(viewOption)) {
-        const std::optional<ChartView> view = ReadView(parser.value(viewOption));
-        if (!view) {
-            *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(parser.value(viewOption)));
+        const std::optional<ChartView> view = ReadViewOption(parser.value(viewOption), error);
+        if (!view)
             return std::nullopt;
-        }
         options.view = *view;
     }
     if (parser.isSet(scaleOption)

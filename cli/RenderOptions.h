@@ -26,6 +26,9 @@ struct RenderOptions
 // and error holds one line describing it.
 std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QString* error);
 
+// The chart view a --view value names.
+std::optional<ChartView> ReadViewOption(const QString& value, QString* error);
+
 // Fills in today's month when none was given and checks the dates against
 // today and the calendar's range.
 bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* error);
