@@ -6,6 +6,7 @@
 #include "cli/HeadlessMessages.h"
 #include "cli/Render.h"
 #include "cli/Report.h"
+#include "cli/Sheet.h"
 #include "platform/PrintableText.h"
 
 #include <QCommandLineParser>
@@ -20,7 +21,7 @@ namespace {
 
 void WriteUsage(std::ostream& out)
 {
-    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage;
+    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage << kSheetUsage;
 }
 
 void WriteHelp(std::ostream& out)
@@ -30,6 +31,7 @@ void WriteHelp(std::ostream& out)
            "\nCommands:\n"
            "  report     one month of a person's biorhythms as a table (text) or JSON\n"
            "  render     the window with a charted month as a PNG image\n"
+           "  sheet      a charted month with its table of days as a one-page PDF\n"
            "\nOptions:\n"
            "  --help     show this help and exit\n"
            "  --version  show the version and exit\n"
@@ -77,6 +79,8 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
         return RunReport(command.mid(1), out, err);
     if (command.first() == QLatin1String("render"))
         return RunRender(command.mid(1), out, err);
+    if (command.first() == QLatin1String("sheet"))
+        return RunSheet(command.mid(1), out, err);
     return Fail(err, QStringLiteral("unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
 }
 
