@@ -103,8 +103,12 @@ bool CBiorhythmDlg::OnInitDialog()
 {
     m_pSystemMenu = new QMenu(this);
     BuildSystemMenu(m_pSystemMenu, LoadString(IDS_ABOUTBOX));
+    m_pPrintAction = AddPrintCommand(m_pSystemMenu);
     connect(m_pSystemMenu, &QMenu::triggered, this,
         [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
+    connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] { m_pPrintAction->setEnabled(CanExportMonth()); });
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, this, &CBiorhythmDlg::OnPrint);
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(systemMenuKey, &QShortcut::activated, this,
         [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
@@ -168,6 +172,9 @@ void CBiorhythmDlg::OnSysCommand(UINT id)
         about.exec();
         break;
     }
+    case IDM_PRINT:
+        OnPrint();
+        break;
     case SC_MOVE:
         if (QWindow* window = windowHandle())
             window->startSystemMove();

@@ -18,9 +18,12 @@
 #include <optional>
 
 class CDC;
+class QAction;
 class QFileSystemWatcher;
 class QMenu;
+class QPrinter;
 class QTimer;
+struct MonthSheet;
 
 // The main window. Its fields are the program's state: every command reads
 // and writes them directly, and the painter rebuilds the chart from them.
@@ -50,6 +53,19 @@ public:
     // The window menu: Move, Minimize, Close and the About entry. It opens
     // on Alt+Space and on a right click on the window's background.
     QMenu* SystemMenu() const { return m_pSystemMenu; }
+
+    // app/PrintMonth.cpp: the shown month on paper
+    // Whether the shown month can leave the window, printed or exported:
+    // a birth date is entered, the month is not before a birth month and
+    // no timed walk is running.
+    bool CanExportMonth() const;
+    // The sheet of the month, person(s) and view on show.
+    MonthSheet ShownMonthSheet() const;
+    // Prints the sheet on a printer already set up; false when there is
+    // nothing to print or the printer cannot be painted on.
+    bool PrintMonth(QPrinter& printer);
+    // The Print command: the system's print dialog, then the sheet.
+    void OnPrint();
 
     // chart/ChartPainter.cpp: the chart
     void OnPaint();
@@ -202,6 +218,7 @@ private:
     CGroupBox m_groupToolsInner;
     CGroupBox m_groupNavigation;
     QMenu* m_pSystemMenu = nullptr;
+    QAction* m_pPrintAction = nullptr;
     bool m_bCalendarCreated = false;
     bool m_bDestroyed = false;
 

@@ -45,3 +45,9 @@ void BuildSystemMenu(QMenu* menu, const QString& aboutCaption)
         AddCommand(menu, aboutCaption, IDM_ABOUTBOX);
     }
 }
+
+QAction* AddPrintCommand(QMenu* menu)
+{
+    menu->addSeparator();
+    return AddCommand(menu, QStringLiteral("&Print...\tCtrl+P"), IDM_PRINT);
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QAction;
 class QMenu;
 
 // Commands of the window menu, as the window manager numbers them. Only the
@@ -22,3 +23,7 @@ constexpr unsigned kSystemCommandMask = 0xFFF0;
 // Restore, Size and Maximize, then, unless aboutCaption is empty, a
 // separator and the About entry. Each entry carries its command as data.
 void BuildSystemMenu(QMenu* menu, const QString& aboutCaption);
+
+// Adds a separator and the Print entry after what the menu holds, and
+// returns the entry, so that the window can take it in and out of use.
+QAction* AddPrintCommand(QMenu* menu);

@@ -76,6 +76,8 @@ inline constexpr int IDC_CALENDAR_DAYS = 1033;
 
 // The system menu's About entry.
 inline constexpr unsigned int IDM_ABOUTBOX = 0x0010;
+// The window menu's Print entry.
+inline constexpr unsigned int IDM_PRINT = 0x0020;
 
 // The window timer of the timed walk over a month's boundaries.
 inline constexpr unsigned int IDT_SCAN = 1;

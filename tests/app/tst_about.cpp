@@ -99,6 +99,8 @@ void TestAbout::systemMenuIsTrimmed()
         "&Close\tAlt+F4=f060",
         "-",
         QStringLiteral("&About ...=%1").arg(IDM_ABOUTBOX, 0, 16),
+        "-",
+        QStringLiteral("&Print...\tCtrl+P=%1").arg(IDM_PRINT, 0, 16),
     };
     QCOMPARE(Entries(dialog.SystemMenu()), expected);
 }
