@@ -103,7 +103,9 @@ bool CBiorhythmDlg::OnInitDialog()
 {
     m_pSystemMenu = new QMenu(this);
     BuildSystemMenu(m_pSystemMenu, LoadString(IDS_ABOUTBOX));
+    // Out of use until a month is charted; the menu checks again as it opens.
     m_pPrintAction = AddPrintCommand(m_pSystemMenu);
+    m_pPrintAction->setEnabled(false);
     connect(m_pSystemMenu, &QMenu::triggered, this,
         [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
     connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] { m_pPrintAction->setEnabled(CanExportMonth()); });

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -621,7 +622,7 @@ void Monkey::AnswerList(CListDlg& list, QStringList& done)
     }
 }
 
-// An entry of the window menu: About, Move or Minimize; a minimized
+// An entry of the window menu: About, Print, Move or Minimize; a minimized
 // window is restored as the desktop would. Close is left to Restart.
 QString Monkey::SystemMenuEntry()
 {
@@ -638,6 +639,8 @@ QString Monkey::SystemMenuEntry()
                 QTest::keyClick(about, Qt::Key_Escape);
             else
                 QTest::mouseClick(about->OkButton(), Qt::LeftButton);
+        } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+            print->reject();
         }
     });
     entry->trigger();

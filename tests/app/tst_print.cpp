@@ -2,7 +2,6 @@
 #include "cli/RenderOptions.h"
 #include "cli/RenderWindow.h"
 #include "res/ResourceIds.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,30 +13,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 class TestPrint : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void printsShownMonth();
     void printNeedsChartedMonth_data();
     void printNeedsChartedMonth();
-
-private:
-    std::unique_ptr<ScopedSettingsFolder> m_settings;
-    std::unique_ptr<ScopedToday> m_today;
 };
-
-void TestPrint::init()
-{
-    m_today.reset();
-    m_settings.reset();
-    m_settings = std::make_unique<ScopedSettingsFolder>();
-    m_today = std::make_unique<ScopedToday>("2026-12-07");
-}
 
 // What the print dialog hands over: a printer set to write a PDF file.
 void TestPrint::printsShownMonth()

@@ -37,13 +37,11 @@ public:
     }
     void drawRects(const QRectF* rects, int count) override
     {
-        for (int index = 0; index < count; ++index)
-            dots += rects[index].width() <= 1 && rects[index].height() <= 1 ? 1 : 0;
+        dots += int(std::count_if(rects, rects + count, [](const QRectF& rect) { return rect.width() <= 1 && rect.height() <= 1; }));
     }
     void drawRects(const QRect* rects, int count) override
     {
-        for (int index = 0; index < count; ++index)
-            dots += rects[index].width() <= 1 && rects[index].height() <= 1 ? 1 : 0;
+        dots += int(std::count_if(rects, rects + count, [](const QRect& rect) { return rect.width() <= 1 && rect.height() <= 1; }));
     }
     Type type() const override { return QPaintEngine::User; }
 
@@ -58,20 +56,9 @@ public:
     QPaintEngine* paintEngine() const override { return &engine; }
     int metric(PaintDeviceMetric metric) const override
     {
-        switch (metric) {
-        case PdmWidth:
-            return 400;
-        case PdmHeight:
-            return 200;
-        case PdmDevicePixelRatioScaled:
+        if (metric == PdmDevicePixelRatioScaled)
             return int(devicePixelRatioFScale());
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        default:
-            return 96;
-        }
+        return metric == PdmDevicePixelRatio ? 1 : metric == PdmDepth ? 32 : 400;
     }
     mutable RecordingEngine engine;
 };
