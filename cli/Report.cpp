@@ -6,6 +6,7 @@
 #include "cli/ReportJson.h"
 #include "cli/ReportOptions.h"
 #include "cli/ReportText.h"
+#include "model/ProgramText.h"
 #include "platform/Today.h"
 
 #include <ostream>

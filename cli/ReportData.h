@@ -2,7 +2,6 @@
 
 #include "model/MonthReadings.h"
 
-#include <string>
 #include <vector>
 
 struct ReportOptions;
@@ -18,11 +17,3 @@ struct MonthReport
 };
 
 MonthReport BuildMonthReport(const ReportOptions& options);
-
-// "new", "full" or "none" for a MoonPhaseMark.
-const char* MoonWord(int moonMark);
-
-// A program text without its leading and trailing blanks.
-std::string TrimBlanks(const char* text);
-// The text without the blanks it starts with; trailing blanks belong to it.
-std::string TrimLeadingBlanks(const char* text);

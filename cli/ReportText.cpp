@@ -2,6 +2,8 @@
 
 #include "cli/IsoDateText.h"
 #include "cli/ReportData.h"
+#include "model/Moon.h"
+#include "model/ProgramText.h"
 
 #include <cstdio>
 #include <ostream>

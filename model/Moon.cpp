@@ -23,3 +23,14 @@ int MoonPhaseMark(std::int16_t month, std::int16_t year, double dayOffset)
         return kNewMoonMark;
     return kNoMoonMark;
 }
+
+const char* MoonWord(int moonMark)
+{
+    switch (moonMark) {
+    case kNewMoonMark:
+        return "new";
+    case kFullMoonMark:
+        return "full";
+    }
+    return "none";
+}

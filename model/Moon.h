@@ -11,3 +11,6 @@ inline constexpr int kFullMoonMark = 2;
 // start of the month; callers pass a day of the month, or a fractional day
 // for a boundary crossing.
 int MoonPhaseMark(std::int16_t month, std::int16_t year, double dayOffset);
+
+// "new", "full" or "none" for a MoonPhaseMark.
+const char* MoonWord(int moonMark);
