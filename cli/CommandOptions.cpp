@@ -2,6 +2,8 @@
 
 #include "platform/PrintableText.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString kHelpOption = QStringLiteral("help");
@@ -91,5 +93,14 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
         *error = QStringLiteral("%1: unexpected argument '%2'").arg(command, PrintableText(parser.positionalArguments().first()));
         return false;
     }
+    return true;
+}
+
+bool ParseSmallNumber(const QString& text, int* number)
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,2}")));
+    if (!pattern.match(text).hasMatch())
+        return false;
+    *number = text.toInt();
     return true;
 }

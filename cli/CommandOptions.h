@@ -23,3 +23,6 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
 // ParseAsPositionalArguments, at the first argument that is not an option.
 QString TakeOutUnknownShortOptions(const QList<QCommandLineOption>& options, QStringList& arguments,
     QCommandLineParser::OptionsAfterPositionalArgumentsMode mode);
+
+// A number option's value: one or two ASCII digits and nothing else.
+bool ParseSmallNumber(const QString& text, int* number);

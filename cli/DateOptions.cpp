@@ -38,20 +38,21 @@ std::optional<QDate> ReadRequiredBirth(const QCommandLineParser& parser, const Q
     return ReadBirthOption(parser.value(QStringLiteral("birth")), error);
 }
 
-std::optional<QDate> ReadMonthOption(const QString& value, QString* error)
+std::optional<QDate> ReadMonthOption(const QString& value, QString* error, const QString& option)
 {
     const std::optional<QDate> month = ParseIsoMonth(value);
     if (!month) {
-        *error = QStringLiteral("--month needs a month YYYY-MM, not '%1'").arg(PrintableText(value));
+        *error = QStringLiteral("%1 needs a month YYYY-MM, not '%2'").arg(option, PrintableText(value));
         return std::nullopt;
     }
     return month;
 }
 
-bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error)
+bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error, const QString& option)
 {
     if (!InCalendarYears(month)) {
-        *error = QStringLiteral("--month must lie between %1-01 and %2-12, not %3")
+        *error = QStringLiteral("%1 must lie between %2-01 and %3-12, not %4")
+                     .arg(option)
                      .arg(kFirstYear)
                      .arg(kLastYear)
                      .arg(QString::fromStdString(FormatIsoMonth(month.year(), month.month())));

@@ -12,7 +12,8 @@
 // outside the calendar's years. A month is given as its first day.
 std::optional<QDate> ReadBirthOption(const QString& value, QString* error,
     const QString& option = QStringLiteral("--birth"));
-std::optional<QDate> ReadMonthOption(const QString& value, QString* error);
+std::optional<QDate> ReadMonthOption(const QString& value, QString* error,
+    const QString& option = QStringLiteral("--month"));
 
 // The --birth that every charting command needs, from its parsed command
 // line; its absence is an error that names the command.
@@ -21,4 +22,5 @@ std::optional<QDate> ReadRequiredBirth(const QCommandLineParser& parser, const Q
 // The checks that need today: the month within the calendar's years (it may
 // be today's, taken when none was given), the birth date not later than
 // today, and the month not before the birth month.
-bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error);
+bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error,
+    const QString& option = QStringLiteral("--month"));

@@ -6,23 +6,11 @@
 #include "model/CalendarArithmetic.h"
 #include "platform/PrintableText.h"
 
-#include <QRegularExpression>
-
 #include <utility>
 
 namespace {
 
 constexpr int kLargestScale = 4;
-
-// One or two ASCII digits and nothing else.
-bool ParseNumber(const QString& text, int* number)
-{
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,2}")));
-    if (!pattern.match(text).hasMatch())
-        return false;
-    *number = text.toInt();
-    return true;
-}
 
 // The views by the names --view takes.
 constexpr std::pair<const char*, ChartView> kViewNames[] = {
@@ -86,7 +74,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         options.month = month->month();
         options.year = month->year();
     }
-    if (parser.isSet(dayOption) && (!ParseNumber(parser.value(dayOption), &options.day) || options.day < 1)) {
+    if (parser.isSet(dayOption) && (!ParseSmallNumber(parser.value(dayOption), &options.day) || options.day < 1)) {
         *error = QStringLiteral("--day needs a day of the month, not '%1'").arg(PrintableText(parser.value(dayOption)));
         return std::nullopt;
     }
@@ -97,7 +85,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         options.view = *view;
     }
     if (parser.isSet(scaleOption)
-        && (!ParseNumber(parser.value(scaleOption), &options.scale) || options.scale < 1 || options.scale > kLargestScale)) {
+        && (!ParseSmallNumber(parser.value(scaleOption), &options.scale) || options.scale < 1 || options.scale > kLargestScale)) {
         *error = QStringLiteral("--scale must be 1, 2, 3 or 4, not '%1'").arg(PrintableText(parser.value(scaleOption)));
         return std::nullopt;
     }
