@@ -2,6 +2,7 @@
 
 #include "app/BiorhythmApp.h"
 #include "cli/Arguments.h"
+#include "cli/Calendar.h"
 #include "cli/CommandOptions.h"
 #include "cli/HeadlessMessages.h"
 #include "cli/Render.h"
@@ -21,7 +22,7 @@ namespace {
 
 void WriteUsage(std::ostream& out)
 {
-    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage << kSheetUsage;
+    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage << kSheetUsage << kCalendarUsage;
 }
 
 void WriteHelp(std::ostream& out)
@@ -32,6 +33,8 @@ void WriteHelp(std::ostream& out)
            "  report     one month of a person's biorhythms as a table (text) or JSON\n"
            "  render     the window with a charted month as a PNG image\n"
            "  sheet      a charted month with its table of days as a one-page PDF\n"
+           "  calendar   a person's long-cycle boundaries and critical days as an\n"
+           "             iCalendar (.ics) file\n"
            "\nOptions:\n"
            "  --help     show this help and exit\n"
            "  --version  show the version and exit\n"
@@ -81,6 +84,8 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
         return RunRender(command.mid(1), out, err);
     if (command.first() == QLatin1String("sheet"))
         return RunSheet(command.mid(1), out, err);
+    if (command.first() == QLatin1String("calendar"))
+        return RunCalendar(command.mid(1), out, err);
     return Fail(err, QStringLiteral("unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
 }
 

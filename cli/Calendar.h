@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+
+// `ryvanta calendar`: writes a person's long-cycle boundaries and critical
+// days as an iCalendar file. The arguments are those after "calendar".
+// Returns 0, or 2 with one line on err on a fault; nothing is written then.
+int RunCalendar(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+extern const char kCalendarUsage[];

@@ -1,0 +1,97 @@
+#include "cli/CalendarOptions.h"
+
+#include "calendar/CalendarExport.h"
+#include "cli/CommandOptions.h"
+#include "cli/DateOptions.h"
+#include "cli/IsoDateText.h"
+#include "model/CalendarArithmetic.h"
+#include "platform/PrintableText.h"
+
+namespace {
+
+// A name goes into the calendar's UTF-8 text; a byte that was no UTF-8 in
+// the argument would come out as another character.
+bool IsUnicodeText(const QString& text)
+{
+    return QString::fromUtf8(text.toUtf8()) == text;
+}
+
+} // namespace
+
+std::optional<CalendarOptions> ParseCalendarOptions(const QStringList& arguments, QString* error)
+{
+    const QCommandLineOption birthOption(QStringLiteral("birth"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QString(), QStringLiteral("YYYY-MM"));
+    const QCommandLineOption monthsOption(QStringLiteral("months"), QString(), QStringLiteral("N"));
+    const QCommandLineOption nameOption(QStringLiteral("name"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE.ics"));
+    QCommandLineParser parser;
+    if (!ParseCommandOptions(parser, QStringLiteral("calendar"),
+            { birthOption, fromOption, monthsOption, nameOption, outputOption }, arguments, error))
+        return std::nullopt;
+
+    CalendarOptions options;
+    options.helpRequested = parser.isSet(QStringLiteral("help"));
+    if (options.helpRequested)
+        return options;
+
+    const std::optional<QDate> birth = ReadRequiredBirth(parser, QStringLiteral("calendar"), error);
+    if (!birth)
+        return std::nullopt;
+    options.birth = *birth;
+    if (parser.isSet(fromOption)) {
+        const std::optional<QDate> from = ReadMonthOption(parser.value(fromOption), error, QStringLiteral("--from"));
+        if (!from)
+            return std::nullopt;
+        options.from = *from;
+    }
+    if (parser.isSet(monthsOption)
+        && (!ParseSmallNumber(parser.value(monthsOption), &options.months) || options.months < 1
+            || options.months > kMostExportMonths)) {
+        *error = QStringLiteral("--months must be a number from 1 to %1, not '%2'")
+                     .arg(kMostExportMonths)
+                     .arg(PrintableText(parser.value(monthsOption)));
+        return std::nullopt;
+    }
+    if (parser.isSet(nameOption)) {
+        options.name = parser.value(nameOption).simplified();
+        if (options.name.isEmpty()) {
+            *error = QStringLiteral("--name needs a name");
+            return std::nullopt;
+        }
+        if (!IsUnicodeText(options.name)) {
+            *error = QStringLiteral("--name must be UTF-8 text, not '%1'").arg(PrintableText(parser.value(nameOption)));
+            return std::nullopt;
+        }
+    }
+    if (!parser.isSet(outputOption)) {
+        *error = QStringLiteral("calendar needs --output FILE.ics");
+        return std::nullopt;
+    }
+    options.output = parser.value(outputOption);
+    if (options.output.isEmpty()) {
+        *error = QStringLiteral("--output needs a file name");
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool CompleteCalendarOptions(CalendarOptions& options, const QDate& today, QString* error)
+{
+    if (!options.from.isValid())
+        options.from = QDate(today.year(), today.month(), 1);
+    if (options.months == 0)
+        options.months = kDefaultExportMonths;
+    if (!CheckChartedMonth(options.birth, options.from, today, error, QStringLiteral("--from")))
+        return false;
+    const int left = MonthsLeftInCalendar(options.from);
+    if (options.months > left) {
+        *error = QStringLiteral("--months %1 from %2 runs past %3-12; at most %4 months are left")
+                     .arg(options.months)
+                     .arg(QString::fromStdString(FormatIsoMonth(options.from.year(), options.from.month())))
+                     .arg(kLastYear)
+                     .arg(left);
+        return false;
+    }
+    return true;
+}
