@@ -106,6 +106,7 @@ bool CBiorhythmDlg::OnInitDialog()
     // Out of use until a month is charted; the menu checks again as it opens.
     m_pPrintAction = AddPrintCommand(m_pSystemMenu);
     m_pPrintAction->setEnabled(false);
+    AddExportEntry();
     connect(m_pSystemMenu, &QMenu::triggered, this,
         [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
     connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] { m_pPrintAction->setEnabled(CanExportMonth()); });
@@ -176,6 +177,9 @@ void CBiorhythmDlg::OnSysCommand(UINT id)
     }
     case IDM_PRINT:
         OnPrint();
+        break;
+    case IDM_EXPORT_CALENDAR:
+        OnExportCalendar();
         break;
     case SC_MOVE:
         if (QWindow* window = windowHandle())

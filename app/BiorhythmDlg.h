@@ -17,6 +17,7 @@
 
 #include <optional>
 
+struct CalendarExport;
 class CDC;
 class QAction;
 class QFileSystemWatcher;
@@ -127,6 +128,13 @@ public:
     void ShowBoundary(int day, double offset, double fraction, int index);
     void ShowBirthDay();
     int AssessCriticalDay(double age);
+
+    // calendar/ExportCommand.cpp: the window menu's export of the shown
+    // month and the eleven after it as calendar events
+    void OnExportCalendar();
+    // Writes what the export writes, without asking where; false with the
+    // reason on a fault.
+    bool WriteCalendarExport(const QString& path, QString* reason) const;
 
     // persons/Persons.cpp, persons/ListCommand.cpp, persons/NameSelector.cpp:
     // the list of named birth dates, its List command and the name selector
@@ -277,6 +285,10 @@ private:
     // In a birth month, drops a mark lying before the other one, unless
     // its own person alone was born in that month.
     void TrimMarksToBirth(int year, int month, int day1, int day2);
+
+    // calendar/ExportCommand.cpp
+    void AddExportEntry();
+    CalendarExport ExportRequest() const;
 
     // persons/ListCommand.cpp
     void RunListCommand();

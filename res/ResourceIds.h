@@ -78,6 +78,8 @@ inline constexpr int IDC_CALENDAR_DAYS = 1033;
 inline constexpr unsigned int IDM_ABOUTBOX = 0x0010;
 // The window menu's Print entry.
 inline constexpr unsigned int IDM_PRINT = 0x0020;
+// The system menu's export to a calendar file.
+inline constexpr unsigned int IDM_EXPORT_CALENDAR = 0x0030;
 
 // The window timer of the timed walk over a month's boundaries.
 inline constexpr unsigned int IDT_SCAN = 1;

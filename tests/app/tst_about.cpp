@@ -5,11 +5,14 @@
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -64,6 +67,8 @@ private slots:
     void minimizeEntryMinimizes();
     void rightClickOnBackgroundOpensMenu();
     void altSpaceOpensMenu();
+    void exportNeedsBirthDate_data();
+    void exportNeedsBirthDate();
 
     void init();
     void cleanup();
@@ -101,6 +106,7 @@ void TestAbout::systemMenuIsTrimmed()
         QStringLiteral("&About ...=%1").arg(IDM_ABOUTBOX, 0, 16),
         "-",
         QStringLiteral("&Print...\tCtrl+P=%1").arg(IDM_PRINT, 0, 16),
+        QStringLiteral("&Export to calendar...=%1").arg(IDM_EXPORT_CALENDAR, 0, 16),
     };
     QCOMPARE(Entries(dialog.SystemMenu()), expected);
 }
@@ -213,6 +219,39 @@ void TestAbout::altSpaceOpensMenu()
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, Qt::Key_Space, Qt::AltModifier);
     QVERIFY(dialog.SystemMenu()->isVisible());
     dialog.SystemMenu()->hide();
+}
+
+void TestAbout::exportNeedsBirthDate_data()
+{
+    QTest::addColumn<bool>("birth");
+    QTest::addColumn<bool>("walk");
+    QTest::newRow("no birth date") << false << false;
+    QTest::newRow("birth date") << true << false;
+    QTest::newRow("walk running") << true << true;
+}
+
+// The entry is checked as the menu opens; the export starts at the month
+// the calendar shows.
+void TestAbout::exportNeedsBirthDate()
+{
+    QFETCH(bool, birth);
+    QFETCH(bool, walk);
+    WindowFixture window;
+    if (birth)
+        window.enterBirth(QDate(1975, 7, 3));
+    window.page(12, 2026);
+    if (walk)
+        window.press(IDC_START);
+    QCOMPARE(window.scanning(), walk);
+    emit window.dialog().SystemMenu()->aboutToShow();
+    QCOMPARE(FindCommand(window.dialog().SystemMenu(), IDM_EXPORT_CALENDAR)->isEnabled(), birth && !walk);
+    if (birth && !walk) {
+        QTemporaryDir folder;
+        QString reason;
+        QVERIFY2(window.dialog().WriteCalendarExport(folder.filePath("a.ics"), &reason), qPrintable(reason));
+        QFile file(folder.filePath("a.ics"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("DTSTART:20261219T083500"));
+    }
 }
 
 QTEST_MAIN(TestAbout)
