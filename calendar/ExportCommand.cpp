@@ -33,7 +33,6 @@ QString DefaultFileName(const CalendarExport& request)
 
 void CBiorhythmDlg::AddExportEntry()
 {
-    m_pSystemMenu->addSeparator();
     QAction* entry = m_pSystemMenu->addAction(QStringLiteral("&Export to calendar..."));
     entry->setData(IDM_EXPORT_CALENDAR);
     entry->setEnabled(false);
