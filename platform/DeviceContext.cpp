@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DeviceContext.h"
 
 #include <QFontMetrics>
@@ -676,17 +677,30 @@ bool CDC::TextOut(int x, int y, const QString& text)
 {
     if (!m_painter.isActive())
         return false;
-    FlushLines();
+    PlacedText placed { text, m_pFont->ToQFont(), ToQColor(m_clrText), QPointF(), std::nullopt };
     if (m_nBkMode == OPAQUE) {
         const CSize extent = GetTextExtent(text);
-        m_painter.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
+        placed.back = std::make_pair(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
     }
-    m_painter.setPen(ToQColor(m_clrText));
-    const LaidOutText& laidOut = LayOutText(m_pFont->ToQFont(), text);
-    const QPointF topLeft(x, y + CellAscent() - laidOut.ascent);
-    for (const QGlyphRun& run : laidOut.runs)
-        m_painter.drawGlyphRun(topLeft, run);
+    placed.topLeft = QPointF(x, y + CellAscent() - LayOutText(placed.font, text).ascent);
+    // A value written beside a curve while it is drawn would cut the curve
+    // in two on paper; the text waits for the line to end instead.
+    if (m_bVector && m_lines.size() > 1) {
+        m_heldTexts.push_back(std::move(placed));
+        return true;
+    }
+    FlushLines();
+    DrawPlacedText(placed);
     return true;
+}
+
+void CDC::DrawPlacedText(const PlacedText& placed)
+{
+    if (placed.back)
+        m_painter.fillRect(placed.back->first, placed.back->second);
+    m_painter.setPen(placed.colour);
+    for (const QGlyphRun& run : LayOutText(placed.font, placed.text).runs)
+        m_painter.drawGlyphRun(placed.topLeft, run);
 }
 
 CSize CDC::GetTextExtent(const QString& text) const
@@ -753,17 +767,21 @@ void CDC::AddLine(int x, int y)
 
 void CDC::FlushLines()
 {
-    if (m_lines.size() < 2 || !m_painter.isActive()) {
-        m_lines.clear();
-        return;
+    if (m_lines.size() > 1 && m_painter.isActive()) {
+        m_painter.setPen(VectorPen());
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+        m_painter.setBackground(ToQColor(m_clrBack));
+        m_painter.drawPolyline(m_lines);
+        m_painter.setBackgroundMode(Qt::TransparentMode);
     }
-    m_painter.setPen(VectorPen());
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter.setBackground(ToQColor(m_clrBack));
-    m_painter.drawPolyline(m_lines);
-    m_painter.setBackgroundMode(Qt::TransparentMode);
     m_lines.clear();
+    std::vector<PlacedText> held;
+    held.swap(m_heldTexts);
+    if (m_painter.isActive()) {
+        for (const PlacedText& placed : held)
+            DrawPlacedText(placed);
+    }
 }
 
 // A thin line ends square on its last pixel, a wide one round, as their

@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/Gdi.h"
 
 #include <QPainter>
 #include <QPolygonF>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QPaintDevice;
 class QWidget;
@@ -93,6 +98,16 @@ private:
     void AddLine(int x, int y);
     void FlushLines();
     QPen VectorPen() const;
+    // Text as TextOut placed it, drawn now or once the line being drawn ends.
+    struct PlacedText
+    {
+        QString text;
+        QFont font;
+        QColor colour;
+        QPointF topLeft;
+        std::optional<std::pair<QRect, QColor>> back;
+    };
+    void DrawPlacedText(const PlacedText& placed);
 
     QPainter m_ownPainter;
     QPainter& m_painter;
@@ -100,6 +115,7 @@ private:
     bool m_bVector = false;
     // The line chain drawn so far with the selected pen, in pixel centres.
     QPolygonF m_lines;
+    std::vector<PlacedText> m_heldTexts;
     CPen m_penDefault;
     CBrush m_brushDefault;
     CFont m_fontDefault;

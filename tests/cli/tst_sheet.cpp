@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderWindow.h"
@@ -187,12 +188,15 @@ void TestSheet::chartIsDrawnAsShapes_data()
 {
     QTest::addColumn<int>("view");
     QTest::addColumn<QString>("compare");
+    QTest::addColumn<int>("day");
     QTest::addColumn<int>("curves");
 
-    QTest::newRow("year") << int(ChartView::Year) << QString() << 1;
-    QTest::newRow("comparison") << int(ChartView::Year) << "1990-11-03" << 2;
-    QTest::newRow("3 rhythms") << int(ChartView::Rhythms) << QString() << 3;
-    QTest::newRow("summary") << int(ChartView::Summary) << QString() << 0;
+    QTest::newRow("year") << int(ChartView::Year) << QString() << 0 << 1;
+    QTest::newRow("comparison") << int(ChartView::Year) << "1990-11-03" << 0 << 2;
+    QTest::newRow("3 rhythms") << int(ChartView::Rhythms) << QString() << 0 << 3;
+    // The studied day's values are written while the curves are drawn.
+    QTest::newRow("3 rhythms, a day studied") << int(ChartView::Rhythms) << QString() << 10 << 3;
+    QTest::newRow("summary") << int(ChartView::Summary) << QString() << 0 << 0;
 }
 
 // On a device that is not made of pixels each curve is one polyline and no
@@ -201,6 +205,7 @@ void TestSheet::chartIsDrawnAsShapes()
 {
     QFETCH(int, view);
     QFETCH(QString, compare);
+    QFETCH(int, day);
     QFETCH(int, curves);
 
     CBiorhythmDlg dialog(nullptr, CPersonsStore::Access::ReadOnly);
@@ -211,6 +216,7 @@ void TestSheet::chartIsDrawnAsShapes()
     options.month = 3;
     options.year = 2026;
     options.view = static_cast<ChartView>(view);
+    options.day = day;
     ChartMonthAsUser(dialog, options);
 
     RecordingDevice device;
