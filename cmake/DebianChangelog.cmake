@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian changelog of a native package from CHANGELOG.md:
 #   cmake -DSOURCE=CHANGELOG.md -DOUTPUT=changelog -DPACKAGE=ryvanta
 #         -DMAINTAINER="Name <mail>" -P DebianChangelog.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Ryvanta where a Linux desktop looks for it and packs the same tree
 # as a Debian package: `cpack -G DEB` in the build folder.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every SVG in res/resources.qrc is also drawn at build time at ratios 1 and
 # 2, as the program would draw it, and compiled in beside its alias
 # ("bitmaps/148.svg" gets "bitmaps/148@1x.png" and "bitmaps/148@2x.png"):

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the README's screenshots with `ryvanta render`, from the build in the
 # given folder (default build/), on a fixed today so that a redraw changes
 # only what the program draws differently.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the program's icons as 32 x 32 SVG files into res/icons/.
 
 Each icon is drawn at full size and clipped by its control, so every

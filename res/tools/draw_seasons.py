@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the two season pictures, 120 x 234 pixels each, into res/bitmaps/.
 
 bitmap146.svg is an autumn scene (shown from September to February) and

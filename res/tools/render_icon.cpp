@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program icon into the PNG sizes of the hicolor icon theme:
 //   render_icon ICON.svg OUTPUT_FOLDER NAME SIZE...
 // writes OUTPUT_FOLDER/<SIZE>x<SIZE>/apps/NAME.png for every size.

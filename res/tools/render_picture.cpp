@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a picture ahead of time, as the program draws it at run time:
 //   render_picture PICTURE.svg RATIO OUTPUT.png [RATIO OUTPUT.png]...
 // writes the picture at its own size and each whole ratio as a PNG, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/CalendarPanel.h"
 #include "controls/ColorComboBox.h"
 #include "res/ResourceIds.h"

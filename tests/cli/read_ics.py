@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads calendar files back with a reader independent of libical.
 import json, sys
 import icalendar

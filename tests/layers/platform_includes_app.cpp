@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Must not compile: the platform cannot see the program above it.
 #include "platform/Gdi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramSetup.h"
 
 // Every test runs as the program does: with its names, its today variable
