@@ -10,12 +10,9 @@
 
 namespace {
 
-// A name goes into the calendar's UTF-8 text; a byte that was no UTF-8 in
-// the argument would come out as another character.
-bool IsUnicodeText(const QString& text)
-{
-    return QString::fromUtf8(text.toUtf8()) == text;
-}
+// A calendar program shows a title of any length; this keeps a mistyped
+// argument from filling every title.
+constexpr int kLongestName = 100;
 
 } // namespace
 
@@ -55,25 +52,15 @@ std::optional<CalendarOptions> ParseCalendarOptions(const QStringList& arguments
         return std::nullopt;
     }
     if (parser.isSet(nameOption)) {
-        options.name = parser.value(nameOption).simplified();
-        if (options.name.isEmpty()) {
-            *error = QStringLiteral("--name needs a name");
+        const std::optional<QString> name = ReadNameOption(parser.value(nameOption), kLongestName, error);
+        if (!name)
             return std::nullopt;
-        }
-        if (!IsUnicodeText(options.name)) {
-            *error = QStringLiteral("--name must be UTF-8 text, not '%1'").arg(PrintableText(parser.value(nameOption)));
-            return std::nullopt;
-        }
+        options.name = *name;
     }
-    if (!parser.isSet(outputOption)) {
-        *error = QStringLiteral("calendar needs --output FILE.ics");
+    const std::optional<QString> output = ReadRequiredOutput(parser, QStringLiteral("calendar"), QStringLiteral("FILE.ics"), error);
+    if (!output)
         return std::nullopt;
-    }
-    options.output = parser.value(outputOption);
-    if (options.output.isEmpty()) {
-        *error = QStringLiteral("--output needs a file name");
-        return std::nullopt;
-    }
+    options.output = *output;
     return options;
 }
 

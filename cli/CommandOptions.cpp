@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const QString kHelpOption = QStringLiteral("help");
@@ -104,4 +106,34 @@ bool ParseSmallNumber(const QString& text, int* number)
         return false;
     *number = text.toInt();
     return true;
+}
+
+std::optional<QString> ReadRequiredOutput(const QCommandLineParser& parser, const QString& command,
+    const QString& fileForm, QString* error)
+{
+    if (!parser.isSet(QStringLiteral("output"))) {
+        *error = QStringLiteral("%1 needs --output %2").arg(command, fileForm);
+        return std::nullopt;
+    }
+    const QString output = parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) {
+        *error = QStringLiteral("--output needs a file name");
+        return std::nullopt;
+    }
+    return output;
+}
+
+// An argument's bytes that were no UTF-8 arrive as lone surrogates, which
+// are not printable either.
+std::optional<QString> ReadNameOption(const QString& value, int longest, QString* error)
+{
+    const QString name = value.trimmed();
+    const bool printable = std::all_of(name.cbegin(), name.cend(), [](QChar character) { return character.isPrint(); });
+    if (name.isEmpty() || name.size() > longest || !printable) {
+        *error = QStringLiteral("--name needs printable text of 1 to %1 characters, not '%2'")
+                     .arg(longest)
+                     .arg(PrintableText(value));
+        return std::nullopt;
+    }
+    return name;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Parses the arguments that follow a command word ("report", "render") with
 // Qt's parser, given the command's options; --help and -h are added. Options
 // are taken as "--name value" and "--name=value". A request for help wins
@@ -27,3 +29,13 @@ QString TakeOutUnknownShortOptions(const QList<QCommandLineOption>& options, QSt
 
 // A number option's value: one or two ASCII digits and nothing else.
 bool ParseSmallNumber(const QString& text, int* number);
+
+// The --output that every writing command needs: present and naming a file.
+// The error names the command and the form of file it writes.
+std::optional<QString> ReadRequiredOutput(const QCommandLineParser& parser, const QString& command,
+    const QString& fileForm, QString* error);
+
+// A --name value without its outer blanks: printable text (no line breaks)
+// of 1 to longest characters, so that it reads the same on paper and in a
+// calendar.
+std::optional<QString> ReadNameOption(const QString& value, int longest, QString* error);

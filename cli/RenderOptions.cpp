@@ -91,15 +91,10 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         return std::nullopt;
     }
     options.chartOnly = parser.isSet(chartOption);
-    if (!parser.isSet(outputOption)) {
-        *error = QStringLiteral("render needs --output FILE.png");
+    const std::optional<QString> output = ReadRequiredOutput(parser, QStringLiteral("render"), QStringLiteral("FILE.png"), error);
+    if (!output)
         return std::nullopt;
-    }
-    options.output = parser.value(outputOption);
-    if (options.output.isEmpty()) {
-        *error = QStringLiteral("--output needs a file name");
-        return std::nullopt;
-    }
+    options.output = *output;
     return options;
 }
 

@@ -16,11 +16,6 @@ constexpr int kLongestName = 40;
 constexpr std::pair<const char*, QPageSize::PageSizeId> kPaperNames[] = {
     { "a4", QPageSize::A4 }, { "letter", QPageSize::Letter } };
 
-bool IsPrintable(const QString& text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar character) { return character.isPrint(); });
-}
-
 } // namespace
 
 std::optional<SheetOptions> ParseSheetOptions(const QStringList& arguments, QString* error)
@@ -66,13 +61,10 @@ std::optional<SheetOptions> ParseSheetOptions(const QStringList& arguments, QStr
         options.chart.view = *view;
     }
     if (parser.isSet(nameOption)) {
-        options.name = parser.value(nameOption).trimmed();
-        if (options.name.isEmpty() || options.name.size() > kLongestName || !IsPrintable(options.name)) {
-            *error = QStringLiteral("--name needs printable text of 1 to %1 characters, not '%2'")
-                         .arg(kLongestName)
-                         .arg(PrintableText(parser.value(nameOption)));
+        const std::optional<QString> name = ReadNameOption(parser.value(nameOption), kLongestName, error);
+        if (!name)
             return std::nullopt;
-        }
+        options.name = *name;
     }
     if (parser.isSet(paperOption)) {
         const QString paper = parser.value(paperOption);
@@ -84,15 +76,10 @@ std::optional<SheetOptions> ParseSheetOptions(const QStringList& arguments, QStr
         }
         options.paper = named->second;
     }
-    if (!parser.isSet(outputOption)) {
-        *error = QStringLiteral("sheet needs --output FILE.pdf");
+    const std::optional<QString> output = ReadRequiredOutput(parser, QStringLiteral("sheet"), QStringLiteral("FILE.pdf"), error);
+    if (!output)
         return std::nullopt;
-    }
-    options.output = parser.value(outputOption);
-    if (options.output.isEmpty()) {
-        *error = QStringLiteral("--output needs a file name");
-        return std::nullopt;
-    }
+    options.output = *output;
     return options;
 }
 
