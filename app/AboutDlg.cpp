@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,7 +34,7 @@ QLabel* AddText(QWidget* parent, const QString& text, const QRect& units, const 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : CDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Ryvanta"));
+    setWindowTitle(QCoreApplication::translate("About", "About Ryvanta"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -49,10 +50,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     if (HICON programIcon = LoadIconResource(IDI_PROGRAM))
         icon->setPixmap(programIcon->Pixmap(devicePixelRatioF()));
 
-    AddText(this, QStringLiteral("Ryvanta Version %1").arg(QStringLiteral(RYVANTA_VERSION)), kNameUnits, dialogFont);
-    AddText(this, QStringLiteral("Biorhythms from the date of birth"), kLineUnits, dialogFont);
+    AddText(this, QCoreApplication::translate("About", "Ryvanta Version %1").arg(QStringLiteral(RYVANTA_VERSION)), kNameUnits, dialogFont);
+    AddText(this, QCoreApplication::translate("About", "Biorhythms from the date of birth"), kLineUnits, dialogFont);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     SetDlgCtrlID(m_pOk, IDOK);
     m_pOk->setGeometry(DialogUnitsToPixels(kOkUnits));
     m_pOk->setDefault(true);

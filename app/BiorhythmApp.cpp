@@ -2,10 +2,12 @@
 #include "app/BiorhythmApp.h"
 
 #include "app/BiorhythmDlg.h"
+#include "app/Translation.h"
 #include "platform/MessageBox.h"
 #include "platform/Today.h"
 #include "platform/XDisplayProbe.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QList>
 
@@ -98,8 +100,8 @@ bool CBiorhythmApp::InitInstance()
     if (dialog.windowHandle())
         result = dialog.exec();
     if (result == -1) {
-        MessageBox(nullptr, QStringLiteral("Please, be convinced that file MScal.ocx is installed in your computer."),
-            QStringLiteral("Alert"), MB_OK | MB_ICONERROR);
+        MessageBox(nullptr, QCoreApplication::translate("Window", "Please, be convinced that file MScal.ocx is installed in your computer."),
+            QCoreApplication::translate("Window", "Alert"), MB_OK | MB_ICONERROR);
     }
     return false;
 }
@@ -125,6 +127,7 @@ int RunWindow(int argc, char** argv)
     PassOnHeldMessages();
     g_heldMessages = nullptr;
     QApplication::setDesktopFileName(QStringLiteral("io.github.vantrell.Ryvanta"));
+    InstallTranslations();
 
     CBiorhythmApp app;
     app.InitInstance();

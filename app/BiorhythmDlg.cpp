@@ -139,9 +139,9 @@ bool CBiorhythmDlg::OnInitDialog()
     m_nCriticalLevel = 1;
     m_strCriticalNote.clear();
 
-    SetWindowText(&m_staticHelp, kHelpInsert);
-    SetWindowText(&m_staticBirth1, kBirthCaption);
-    SetWindowText(&m_staticBirth2, kBirthCaption);
+    SetWindowText(&m_staticHelp, ModeTexts::HelpInsert());
+    SetWindowText(&m_staticBirth1, ModeTexts::BirthCaption());
+    SetWindowText(&m_staticBirth2, ModeTexts::BirthCaption());
 
     AddToolTips();
 

@@ -4,6 +4,7 @@
 #include "app/BiorhythmDlg.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 
 namespace {
@@ -22,7 +23,7 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Name)
-            return QStringLiteral("Chart");
+            return QCoreApplication::translate("Accessibility", "Chart");
         if (type == QAccessible::Description)
             return m_pWindow->ChartDescription();
         return QAccessibleWidget::text(type);

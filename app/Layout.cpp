@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 namespace {
@@ -27,12 +28,12 @@ struct ButtonRow {
 
 // In creation order, which is also the order the buttons stack in.
 const ButtonRow kButtons[] = {
-    { &CBiorhythmDlg::m_btnHelp, IDC_HELP, "Help", { 464, 359, 544, 386 } },
-    { &CBiorhythmDlg::m_btnList, IDC_LIST, "List", { 372, 359, 452, 386 } },
-    { &CBiorhythmDlg::m_btnStart, IDC_START, "Enter", { 185, 363, 229, 384 } },
+    { &CBiorhythmDlg::m_btnHelp, IDC_HELP, QT_TRANSLATE_NOOP("Buttons", "Help"), { 464, 359, 544, 386 } },
+    { &CBiorhythmDlg::m_btnList, IDC_LIST, QT_TRANSLATE_NOOP("Buttons", "List"), { 372, 359, 452, 386 } },
+    { &CBiorhythmDlg::m_btnStart, IDC_START, QT_TRANSLATE_NOOP("Buttons", "Enter"), { 185, 363, 229, 384 } },
     { &CBiorhythmDlg::m_btnPrevMonth, IDC_PREV_MONTH, "", { 73, 363, 117, 384 } },
     { &CBiorhythmDlg::m_btnPrevDate, IDC_PREV_DATE, "", { 129, 363, 173, 384 } },
-    { &CBiorhythmDlg::m_btnNextMonth, IDC_NEXT_MONTH, "Next", { 297, 363, 341, 384 } },
+    { &CBiorhythmDlg::m_btnNextMonth, IDC_NEXT_MONTH, QT_TRANSLATE_NOOP("Buttons", "Next"), { 297, 363, 341, 384 } },
     { &CBiorhythmDlg::m_btnNextDate, IDC_NEXT_DATE, "", { 241, 363, 285, 384 } },
     { &CBiorhythmDlg::m_btnInfo, IDC_INFO, "", { 314, 127, 346, 146 } },
     { &CBiorhythmDlg::m_btnInsert, IDC_INSERT, "+", { 354, 75, 384, 94 } },
@@ -109,7 +110,7 @@ void CBiorhythmDlg::CreateRunTimeControls()
     // never asks the window to paint again.
     m_staticHelp.setAttribute(Qt::WA_OpaquePaintEvent);
     m_staticBirth2.Create(placeholder, { 410, 69, 542, 86 }, this, IDC_BIRTH2);
-    m_staticTools.Create(QStringLiteral("Tools"), { 334, 52, 363, 72 }, this, IDC_TOOLS);
+    m_staticTools.Create(QCoreApplication::translate("Window", "Tools"), { 334, 52, 363, 72 }, this, IDC_TOOLS);
     m_staticBirth1.Create(placeholder, { 410, 47, 542, 64 }, this, IDC_BIRTH1);
     m_staticBirth1.SetAlternateColour(false);
 
@@ -119,7 +120,7 @@ void CBiorhythmDlg::CreateRunTimeControls()
     m_comboRhythms.SetItemHeight(-1, kSelectorFieldHeight);
 
     for (const ButtonRow& row : kButtons)
-        (this->*row.button).Create(QString::fromLatin1(row.caption), row.rect, this, row.id);
+        (this->*row.button).Create(QCoreApplication::translate("Buttons", row.caption), row.rect, this, row.id);
 
     m_staticTime.Create(QStringLiteral("(Time)"), { 480, 19, 542, 38 }, this, IDC_TIME);
 }

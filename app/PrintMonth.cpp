@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -72,5 +73,5 @@ void CBiorhythmDlg::OnPrint()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!PrintMonth(printer))
-        MessageBox(this, QStringLiteral("The month could not be printed."), QStringLiteral("Ryvanta"), MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(this, QCoreApplication::translate("Print", "The month could not be printed."), QStringLiteral("Ryvanta"), MB_OK | MB_ICONEXCLAMATION);
 }

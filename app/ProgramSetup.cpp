@@ -13,6 +13,7 @@ static void RegisterResources()
 {
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(translations);
 }
 
 void SetUpProgram()

@@ -20,5 +20,8 @@ enum StringId {
     IDS_TIP_CURRENT_MONTH = 114,
 };
 
+// The name of a month 1..12 in the user's language.
+QString MonthName(int month);
+
 // The text of a string resource; "" for an id the table does not hold.
 QString LoadString(int id);

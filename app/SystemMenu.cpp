@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SystemMenu.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 
@@ -28,13 +29,13 @@ void RemoveAt(QMenu* menu, int position)
 void BuildSystemMenu(QMenu* menu, const QString& aboutCaption)
 {
     menu->clear();
-    AddCommand(menu, QStringLiteral("&Restore"), SC_RESTORE);
-    AddCommand(menu, QStringLiteral("&Move"), SC_MOVE);
-    AddCommand(menu, QStringLiteral("&Size"), SC_SIZE);
-    AddCommand(menu, QStringLiteral("Mi&nimize"), SC_MINIMIZE);
-    AddCommand(menu, QStringLiteral("Ma&ximize"), SC_MAXIMIZE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "&Restore"), SC_RESTORE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "&Move"), SC_MOVE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "&Size"), SC_SIZE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "Mi&nimize"), SC_MINIMIZE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "Ma&ximize"), SC_MAXIMIZE);
     menu->addSeparator();
-    AddCommand(menu, QStringLiteral("&Close\tAlt+F4"), SC_CLOSE);
+    AddCommand(menu, QCoreApplication::translate("SystemMenu", "&Close\tAlt+F4"), SC_CLOSE);
 
     // Each position counts in the menu the previous removal left.
     RemoveAt(menu, 0);
@@ -50,5 +51,5 @@ void BuildSystemMenu(QMenu* menu, const QString& aboutCaption)
 QAction* AddPrintCommand(QMenu* menu)
 {
     menu->addSeparator();
-    return AddCommand(menu, QStringLiteral("&Print...\tCtrl+P"), IDM_PRINT);
+    return AddCommand(menu, QCoreApplication::translate("SystemMenu", "&Print...\tCtrl+P"), IDM_PRINT);
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/CalendarPanel.h"
 
+#include "app/Strings.h"
 #include "calendar/DayGrid.h"
 #include "controls/DialogColour.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/DeviceContext.h"
 #include "platform/Today.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,7 +66,15 @@ constexpr const char* kFontFace = "Arial";
 constexpr int kDayFontHeight = 14;
 constexpr int kTitleFontHeight = 18;
 
-const char* const kWeekdayHeadings[kColumns] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
+const char* const kWeekdayHeadings[kColumns] = {
+    QT_TRANSLATE_NOOP("Calendar", "Mon"),
+    QT_TRANSLATE_NOOP("Calendar", "Tue"),
+    QT_TRANSLATE_NOOP("Calendar", "Wed"),
+    QT_TRANSLATE_NOOP("Calendar", "Thu"),
+    QT_TRANSLATE_NOOP("Calendar", "Fri"),
+    QT_TRANSLATE_NOOP("Calendar", "Sat"),
+    QT_TRANSLATE_NOOP("Calendar", "Sun"),
+};
 
 CPoint Offset(const CRect& rect, CPoint offset)
 {
@@ -114,7 +124,7 @@ bool CCalendarPanel::OnInitDialog()
 
     m_comboMonth.ResetContent();
     for (int month = 1; month <= 12; ++month)
-        m_comboMonth.AddString(QString::fromLatin1(MonthNames[month]));
+        m_comboMonth.AddString(MonthName(month));
     m_comboYear.ResetContent();
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_comboYear.AddString(QString::number(year));
@@ -525,13 +535,13 @@ void CCalendarPanel::DrawHeadings(CDC& dc) const
     dc.SetTextColor(kHeadingTextColour);
     for (int column = 0; column < kColumns; ++column) {
         const CPoint text = Offset(CellRect(column), kHeadingTextOffset);
-        dc.TextOut(text.x, text.y - kRowPitch, QString::fromLatin1(kWeekdayHeadings[column]));
+        dc.TextOut(text.x, text.y - kRowPitch, QCoreApplication::translate("Calendar", kWeekdayHeadings[column]));
     }
 }
 
 void CCalendarPanel::DrawTitle(CDC& dc) const
 {
-    const QString title = QStringLiteral("%1 %2").arg(QString::fromLatin1(MonthNames[m_nMonth])).arg(m_nYear);
+    const QString title = QStringLiteral("%1 %2").arg(MonthName(m_nMonth)).arg(m_nYear);
     dc.SetTextColor(kTitleColour);
     const int width = dc.GetTextExtent(title).cx;
     dc.TextOut(kTitleBandLeft + (kTitleBandWidth - width) / 2, kTitleTop, title);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/CalendarPanel.h"
+
+#include "app/Strings.h"
 #include "calendar/DayGrid.h"
 #include "model/CalendarArithmetic.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeySequence>
 #include <QPointer>
@@ -17,11 +20,19 @@ constexpr int kColumns = 7;
 constexpr int kRows = 6;
 constexpr int kCells = kColumns * kRows;
 
-const char* const kWeekdays[kColumns] = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday" };
+const char* const kWeekdays[kColumns] = {
+    QT_TRANSLATE_NOOP("Calendar", "Monday"),
+    QT_TRANSLATE_NOOP("Calendar", "Tuesday"),
+    QT_TRANSLATE_NOOP("Calendar", "Wednesday"),
+    QT_TRANSLATE_NOOP("Calendar", "Thursday"),
+    QT_TRANSLATE_NOOP("Calendar", "Friday"),
+    QT_TRANSLATE_NOOP("Calendar", "Saturday"),
+    QT_TRANSLATE_NOOP("Calendar", "Sunday"),
+};
 
 QString DateText(const QDate& date)
 {
-    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(QString::fromLatin1(MonthNames[date.month()])).arg(date.year());
+    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(MonthName(date.month())).arg(date.year());
 }
 
 int SelectedCell(const CCalendarPanel& panel)
@@ -72,9 +83,9 @@ public:
         if (type == QAccessible::Description) {
             QStringList words;
             if (isSelected())
-                words << QStringLiteral("selected");
+                words << QCoreApplication::translate("Calendar", "selected");
             if (IsMarked(panel, m_nCell))
-                words << QStringLiteral("marked");
+                words << QCoreApplication::translate("Calendar", "marked");
             return words.join(QStringLiteral(", "));
         }
         return {};
@@ -156,7 +167,7 @@ public:
     {
         const CCalendarPanel& panel = *grid()->Panel();
         if (type == QAccessible::Name)
-            return QStringLiteral("Calendar, %1 %2").arg(QString::fromLatin1(MonthNames[panel.m_nMonth])).arg(panel.m_nYear);
+            return QCoreApplication::translate("Calendar", "Calendar, %1 %2").arg(MonthName(panel.m_nMonth)).arg(panel.m_nYear);
         return QAccessibleWidget::text(type);
     }
 
@@ -204,7 +215,7 @@ public:
     int rowCount() const override { return kRows; }
     QString columnDescription(int column) const override
     {
-        return column >= 0 && column < kColumns ? QString::fromLatin1(kWeekdays[column]) : QString();
+        return column >= 0 && column < kColumns ? QCoreApplication::translate("Calendar", kWeekdays[column]) : QString();
     }
     QString rowDescription(int) const override { return {}; }
     int selectedCellCount() const override { return SelectedCell(*grid()->Panel()) >= 0 ? 1 : 0; }

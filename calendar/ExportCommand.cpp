@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Today.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,10 @@
 
 namespace {
 
-const QString kExportCaption = QStringLiteral("Export to calendar");
+QString ExportCaption()
+{
+    return QCoreApplication::translate("Export", "Export to calendar");
+}
 
 // A name may hold characters that some file system refuses.
 QString DefaultFileName(const CalendarExport& request)
@@ -34,7 +38,7 @@ QString DefaultFileName(const CalendarExport& request)
 
 void CBiorhythmDlg::AddExportEntry()
 {
-    QAction* entry = m_pSystemMenu->addAction(QStringLiteral("&Export to calendar..."));
+    QAction* entry = m_pSystemMenu->addAction(QCoreApplication::translate("Export", "&Export to calendar..."));
     entry->setData(IDM_EXPORT_CALENDAR);
     entry->setEnabled(false);
     connect(m_pSystemMenu, &QMenu::aboutToShow, entry, [this, entry] { entry->setEnabled(CanExportMonth()); });
@@ -66,12 +70,12 @@ void CBiorhythmDlg::OnExportCalendar()
 {
     if (!CanExportMonth())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, kExportCaption, DefaultFileName(ExportRequest()),
-        QStringLiteral("iCalendar files (*.ics)"));
+    const QString path = QFileDialog::getSaveFileName(this, ExportCaption(), DefaultFileName(ExportRequest()),
+        QCoreApplication::translate("Export", "iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     QString reason;
     if (!WriteCalendarExport(path, &reason))
-        MessageBox(this, QStringLiteral("The calendar could not be written to\n%1:\n%2").arg(path, reason),
-            kExportCaption, MB_OK | MB_ICONERROR);
+        MessageBox(this, QCoreApplication::translate("Export", "The calendar could not be written to\n%1:\n%2").arg(path, reason),
+            ExportCaption(), MB_OK | MB_ICONERROR);
 }

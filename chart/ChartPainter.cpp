@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
 
+#include "app/Strings.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartView.h"
@@ -8,6 +9,7 @@
 #include "platform/DeviceContext.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -131,25 +133,25 @@ QString CBiorhythmDlg::ChartDescription() const
         return {};
     const CCalendarPanel& calendar = *m_pCalendar;
     const int month = m_nChartMonth >= 1 && m_nChartMonth <= 12 ? m_nChartMonth : calendar.m_nMonth;
-    const QString monthName = QString::fromLatin1(MonthNames[month]);
+    const QString monthName = MonthName(month);
     QString text;
     switch (ChosenChartView(m_comboRhythms)) {
     case ChartView::Year:
-        text = QStringLiteral("Biological year, %1 highlighted").arg(monthName);
+        text = QCoreApplication::translate("Accessibility", "Biological year, %1 highlighted").arg(monthName);
         break;
     case ChartView::Rhythms:
-        text = QStringLiteral("Physical, emotional and intellectual rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
+        text = QCoreApplication::translate("Accessibility", "Physical, emotional and intellectual rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
         break;
     case ChartView::Summary:
-        text = QStringLiteral("Summary of the rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
+        text = QCoreApplication::translate("Accessibility", "Summary of the rhythms of %1 %2").arg(monthName).arg(calendar.m_nYear);
         break;
     }
     // The note names the boundary read out last, and the rhythms it finds
     // critical; it is empty while no day is read out.
     if (!m_strCriticalNote.trimmed().isEmpty() && calendar.m_nDay >= 1) {
-        text += QStringLiteral("; %1 %2 %3: %4, level %5")
+        text += QCoreApplication::translate("Accessibility", "; %1 %2 %3: %4, level %5")
                     .arg(calendar.m_nDay)
-                    .arg(QString::fromLatin1(MonthNames[calendar.m_nMonth]))
+                    .arg(MonthName(calendar.m_nMonth))
                     .arg(calendar.m_nYear)
                     .arg(m_strCriticalNote.simplified())
                     .arg(m_nCriticalLevel);

@@ -2,6 +2,7 @@
 #include "chart/ChartView.h"
 
 #include "controls/ColorComboBox.h"
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
@@ -10,13 +11,13 @@ QString ViewName(ChartView view)
 {
     switch (view) {
     case ChartView::Year:
-        return QStringLiteral("(Default)");
+        return QCoreApplication::translate("Chart", "(Default)");
     case ChartView::Rhythms:
-        return QStringLiteral("3 rhythms");
+        return QCoreApplication::translate("Chart", "3 rhythms");
     case ChartView::Summary:
         break;
     }
-    return QStringLiteral("Summary");
+    return QCoreApplication::translate("Chart", "Summary");
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "model/Rhythms.h"
 #include "platform/DeviceContext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -94,9 +96,9 @@ struct CurveStyle
     int readoutX;
 };
 constexpr CurveStyle kCurveStyles[] = {
-    { Rhythm::Intellectual, "Intellectual", kIntellectualCurveColour, 41, 20, 96 },
-    { Rhythm::Emotional, "Emotional", kEmotionalCurveColour, 166, 145, 217 },
-    { Rhythm::Physical, "Physical", kPhysicalCurveColour, 286, 265, 332 },
+    { Rhythm::Intellectual, QT_TRANSLATE_NOOP("Chart", "Intellectual"), kIntellectualCurveColour, 41, 20, 96 },
+    { Rhythm::Emotional, QT_TRANSLATE_NOOP("Chart", "Emotional"), kEmotionalCurveColour, 166, 145, 217 },
+    { Rhythm::Physical, QT_TRANSLATE_NOOP("Chart", "Physical"), kPhysicalCurveColour, 286, 265, 332 },
 };
 
 int ColumnX(int column)
@@ -178,12 +180,12 @@ void DrawBirthMarker(CDC& dc, MonthPaint& paint, int birthDay, int shadingTop, b
         dc.MoveTo(x, kBirthLineTop);
         dc.LineTo(x, kBarBottom);
         const int captionX = x < kCurvesBirthCaptionLimit ? x + kBirthCaptionGap : x - kCurvesBirthCaptionBack;
-        dc.TextOut(captionX, kCurvesBirthCaptionY, QStringLiteral("Birth date"));
+        dc.TextOut(captionX, kCurvesBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
     } else {
         if (x < kSummaryBirthCaptionLimit) {
-            dc.TextOut(x + kBirthCaptionGap, kSummaryBirthCaptionY, QStringLiteral("Birth date"));
+            dc.TextOut(x + kBirthCaptionGap, kSummaryBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
         } else {
-            dc.TextOut(x - kSummaryBirthCaptionBack, kSummaryBirthCaptionY, QStringLiteral("Birth date"));
+            dc.TextOut(x - kSummaryBirthCaptionBack, kSummaryBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
             // The shading has covered the scale labels at the chart's middle.
             if (x > kRepeatedScaleLeftLimit && x < kRepeatedScaleRightLimit) {
                 dc.SelectObject(&paint.axisFont);
@@ -226,7 +228,7 @@ void CBiorhythmDlg::DrawRhythmCurves(CDC& dc)
     dc.SelectObject(&paint.captionFont);
     dc.SetTextColor(kCaptionColour);
     for (const CurveStyle& style : kCurveStyles)
-        dc.TextOut(style.captionX, kCaptionY, QString::fromLatin1(style.caption));
+        dc.TextOut(style.captionX, kCaptionY, QCoreApplication::translate("Chart", style.caption));
 
     CPen* penBefore = nullptr;
     for (const CurveStyle& style : kCurveStyles) {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
 
+#include "app/Strings.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "model/BioYear.h"
 #include "model/CalendarArithmetic.h"
 #include "model/Moon.h"
 #include "platform/DeviceContext.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <optional>
@@ -131,7 +134,7 @@ void DrawMonthAxis(CDC& dc)
     int monthEnd = 0;
     for (int month = 1; month <= 12; ++month) {
         monthEnd += MonthLengths[month];
-        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, QString::fromLatin1(MonthNames[month]).left(3));
+        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, MonthName(month).left(3));
         if (month < 12)
             dc.TextOut(monthEnd + kMonthSeparatorShiftX, kMonthSeparatorY, QStringLiteral("|"));
     }
@@ -273,7 +276,7 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
     } else {
         dc.SelectObject(&captionFont);
         dc.SetTextColor(kCaptionColour);
-        dc.TextOut(kCaptionPosition.x, kCaptionPosition.y, QStringLiteral("Biological year"));
+        dc.TextOut(kCaptionPosition.x, kCaptionPosition.y, QCoreApplication::translate("Chart", "Biological year"));
     }
 
     // A curve starts on the birthday in the year of birth; in a comparison

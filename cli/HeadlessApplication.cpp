@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessApplication.h"
 
+#include "app/Translation.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,5 +43,6 @@ int RunInHeadlessApplication(int scale, const std::function<int()>& body)
     static char* programArguments[] = { programName, nullptr };
     int argumentCount = 1;
     QApplication application(argumentCount, programArguments);
+    InstallTranslations();
     return body();
 }

@@ -5,6 +5,7 @@
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -221,10 +222,12 @@ void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pres
     if (lockShown && (id == IDC_PREV_MONTH || id == IDC_PREV_DATE || id == IDC_START || id == IDC_NEXT_DATE))
         dc.DrawIcon(4, 10, Icon(IDI_LOCK));
 
-    if (caption == QLatin1String("Help")) {
+    // The captions are those the window gives these buttons, in the user's
+    // language.
+    if (caption == QCoreApplication::translate("Buttons", "Help")) {
         dc.DrawIcon(8 + shift, 6 + shift, Icon(IDI_HELP));
         dc.TextOut(42 + shift, 4 + shift, caption);
-    } else if (caption == QLatin1String("List")) {
+    } else if (caption == QCoreApplication::translate("Buttons", "List")) {
         dc.DrawIcon(8 + shift, 0 + shift, Icon(IDI_LIST));
         dc.TextOut(42 + shift, 4 + shift, caption);
     }

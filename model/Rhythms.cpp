@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Rhythms.h"
 
+#include "model/TranslationMark.h"
+
 #include <cmath>
 
 namespace {
@@ -49,13 +51,13 @@ const char* CriticalDayMessage(int level)
 {
     switch (level) {
     case kLevelThreeWindows:
-        return "        This is one of the most unfavorable days. Your vital power is low.";
+        return QT_TRANSLATE_NOOP("CriticalDays", "        This is one of the most unfavorable days. Your vital power is low.");
     case kLevelTwoWindows:
-        return "        The day is very unfavorable for you. Be careful, if you are not young and healthy.";
+        return QT_TRANSLATE_NOOP("CriticalDays", "        The day is very unfavorable for you. Be careful, if you are not young and healthy.");
     case kLevelOneWindow:
-        return "        The day is unfavorable. ";
+        return QT_TRANSLATE_NOOP("CriticalDays", "        The day is unfavorable. ");
     case kLevelNoWindow:
-        return "        The day is hard enough";
+        return QT_TRANSLATE_NOOP("CriticalDays", "        The day is hard enough");
     }
     return "";
 }

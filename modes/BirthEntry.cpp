@@ -15,7 +15,7 @@ namespace {
 QString BirthDateLabel(int day, int month, int year)
 {
     return QStringLiteral("%1 %2.%3.%4")
-        .arg(kBirthCaption)
+        .arg(ModeTexts::BirthCaption())
         .arg(month, 2, 10, QLatin1Char('0'))
         .arg(day, 2, 10, QLatin1Char('0'))
         .arg(year);
@@ -51,7 +51,7 @@ void CBiorhythmDlg::EnterBirthDate()
     const QDate clicked(calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay);
     const QDate today = Today();
     if (clicked > today) {
-        MessageBox(this, kMsgFuture, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(this, ModeTexts::MsgFuture(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
         calendar.RestoreSelection();
         Invalidate();
         return;
@@ -93,15 +93,15 @@ void CBiorhythmDlg::ShowNewBirthDate()
     const QString label = BirthDateLabel(m_nBirthDay, m_nBirthMonth, m_nBirthYear);
     if (m_bAwaitSecondDate) {
         SetWindowText(&m_staticBirth2, label);
-        SetWindowText(&m_staticHelp, kHelpLastOrContinue);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpLastOrContinue());
     } else {
         SetWindowText(&m_staticBirth1, label);
-        SetWindowText(&m_staticBirth2, kBirthEmpty);
+        SetWindowText(&m_staticBirth2, ModeTexts::BirthEmpty());
         SetButton(m_btnCompare, false, false);
         if (m_bCompareMode)
             PutBackChartViews();
         SetButton(m_btnRemove, false);
-        SetWindowText(&m_staticHelp, kHelpStartOrInsert);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpStartOrInsert());
     }
 
     SetButton(m_btnInsert, true);
@@ -122,8 +122,8 @@ void CBiorhythmDlg::OnReset()
     m_comboPersons.SetCurSel(0);
 
     m_nBirthDay = m_nBirthMonth = m_nBirthYear = 0;
-    SetWindowText(&m_staticBirth1, kBirthEmpty);
-    SetWindowText(&m_staticBirth2, kBirthEmpty);
+    SetWindowText(&m_staticBirth1, ModeTexts::BirthEmpty());
+    SetWindowText(&m_staticBirth2, ModeTexts::BirthEmpty());
 
     const QDate today = Today();
     calendar.SetMonth(today.month());
@@ -132,7 +132,7 @@ void CBiorhythmDlg::OnReset()
 
     m_bAwaitSecondDate = false;
     m_nCompareStep = CompareStep::None;
-    SetWindowText(&m_staticHelp, kHelpInsert);
+    SetWindowText(&m_staticHelp, ModeTexts::HelpInsert());
 
     SetButton(m_btnInsert, false);
     SetButton(m_btnCompare, false, false);

@@ -131,7 +131,7 @@ bool CBiorhythmDlg::NextMark(CalendarMark mark, int year, int month, int day1, i
         return false;
     CompareNextMonth();
     SetButton(m_btnPrevMonth, true, true);
-    SetWindowText(&m_staticHelp, kHelpUseNext);
+    SetWindowText(&m_staticHelp, ModeTexts::HelpUseNext());
     return false;
 }
 

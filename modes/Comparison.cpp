@@ -44,7 +44,7 @@ void CBiorhythmDlg::OnInsert()
         m_bAwaitSecondDate = false;
         SetButton(m_btnInsert, false);
         SetButton(m_btnCompare, true);
-        SetWindowText(&m_staticHelp, kHelpCompareOrSecond);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpCompareOrSecond());
         SetButton(m_btnRemove, true);
     } else {
         m_nBirthDay1 = m_nBirthDay;
@@ -56,7 +56,7 @@ void CBiorhythmDlg::OnInsert()
         m_bAwaitSecondDate = true;
         SetButton(m_btnRemove, true);
         SetButton(m_btnInsert, false);
-        SetWindowText(&m_staticHelp, kHelpStartOrSecond);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpStartOrSecond());
     }
 
     const QDate today = Today();
@@ -89,7 +89,7 @@ void CBiorhythmDlg::OnRemove()
         m_nBirthYear = m_nBirthYear1;
         m_nCriticalLevel1 = 0;
         m_nDayOfYear1 = 0;
-        SetWindowText(&m_staticBirth2, kBirthEmpty);
+        SetWindowText(&m_staticBirth2, ModeTexts::BirthEmpty());
         m_staticBirth1.SetAlternateColour(false);
         m_bAwaitSecondDate = true;
         SetButton(m_btnCompare, false, false);
@@ -158,7 +158,7 @@ void CBiorhythmDlg::OnCompare()
         SetButton(m_btnStart, true, true);
     }
 
-    SetWindowText(&m_staticHelp, kHelpUseNext);
+    SetWindowText(&m_staticHelp, ModeTexts::HelpUseNext());
     m_nMoonMark = kNoMoonMark;
     FillMonthWithFirstMarks();
     if (!m_bCompareMode) {

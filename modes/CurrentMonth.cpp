@@ -35,7 +35,7 @@ void CBiorhythmDlg::OnSelEndOkRhythms()
     m_pCalendar->SetSavedWarning(false);
     if (view == ChartView::Rhythms) {
         SetButton(m_btnCurrentMonth, true);
-        SetWindowText(&m_staticHelp, kHelpStudyMore);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpStudyMore());
     } else {
         // No day can be studied on the summary bars.
         SetButton(m_btnCurrentMonth, false, false);
@@ -57,7 +57,7 @@ void CBiorhythmDlg::OnCurrentMonth()
     m_bCurrentMonthMode = !m_bCurrentMonthMode;
     if (m_bCurrentMonthMode) {
         m_pCalendar->SetCurrentMonthMode(true);
-        SetWindowText(&m_staticHelp, kHelpCurrentMonth);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpCurrentMonth());
         Invalidate();
         return;
     }

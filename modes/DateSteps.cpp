@@ -170,7 +170,7 @@ void CBiorhythmDlg::OnPrevDate()
             year = calendar.m_nYear;
             calendar.SelectDay(0);
             if (!paged || BeforeMonth(month, year, m_nBirthMonth, m_nBirthYear)) {
-                SetWindowText(&m_staticHelp, kHelpSorry);
+                SetWindowText(&m_staticHelp, ModeTexts::HelpSorry());
                 Invalidate();
                 return;
             }

@@ -16,7 +16,7 @@ int CBiorhythmDlg::AssessCriticalDay(double age)
     const QString note = m_strCriticalNote;
     m_pCalendar->SetDayWarning(true);
     const CriticalDay critical = AssessCriticalWindows(age);
-    SetWindowText(&m_staticHelp, QString::fromLatin1(critical.message));
+    SetWindowText(&m_staticHelp, QCoreApplication::translate("CriticalDays", critical.message));
     m_strCriticalNote = note + QString::fromLatin1(critical.suffix);
     return critical.level;
 }
@@ -86,6 +86,6 @@ void CBiorhythmDlg::ShowTimeOfDay(double fraction)
 
 void CBiorhythmDlg::ClearTimeOfDay()
 {
-    SetWindowText(&m_staticTime, kTimeEmpty);
+    SetWindowText(&m_staticTime, ModeTexts::TimeEmpty());
     InvalidateWindow(&m_staticTime);
 }

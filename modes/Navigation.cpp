@@ -63,7 +63,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
     SetButton(m_btnPrevMonth, true, true);
     if (m_bCompareMode) {
         CompareMonth(advancePanel);
-        SetWindowText(&m_staticHelp, kHelpUseNext);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpUseNext());
         return;
     }
 
@@ -83,7 +83,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
     SetWindowText(&m_staticHelp, QString());
 
     if (!HasBirthDate()) {
-        SetWindowText(&m_staticHelp, kHelpInsert);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpInsert());
         Invalidate();
         return;
     }
@@ -100,7 +100,7 @@ void CBiorhythmDlg::StepMonthForward(bool advancePanel)
     m_nChartMonth = static_cast<short>(month);
     ClearDayInfo();
     if (m_bCurrentMonthMode)
-        SetWindowText(&m_staticHelp, kHelpCurrentMonth);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpCurrentMonth());
     Invalidate();
 }
 
@@ -130,7 +130,7 @@ void CBiorhythmDlg::OnPrevMonth()
         m_pCalendar->PrevMonth(0);
 
     if (!HasBirthDate()) {
-        SetWindowText(&m_staticHelp, kHelpInsert);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpInsert());
         Invalidate();
         return;
     }
@@ -138,7 +138,7 @@ void CBiorhythmDlg::OnPrevMonth()
     if (m_bCompareMode) {
         // The month stepped back to, with each person's first marks.
         CompareShownMonthAgain();
-        SetWindowText(&m_staticHelp, kHelpUseNext);
+        SetWindowText(&m_staticHelp, ModeTexts::HelpUseNext());
         return;
     }
 
@@ -152,7 +152,7 @@ void CBiorhythmDlg::OnPrevMonth()
         ClearDayInfo();
         m_nChartMonth = static_cast<short>(month);
         if (m_bCurrentMonthMode)
-            SetWindowText(&m_staticHelp, kHelpCurrentMonth);
+            SetWindowText(&m_staticHelp, ModeTexts::HelpCurrentMonth());
         Invalidate();
     } else {
         OfferCurrentMonth();
@@ -174,7 +174,7 @@ CBiorhythmDlg::BirthLimit CBiorhythmDlg::CheckBirthLimits()
         if (calendar.m_nYear == birthYear && calendar.m_nMonth == birthMonth)
             return BirthLimit::BirthMonth;
         if (!std::exchange(told, true))
-            MessageBox(this, kMsgNotBorn, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+            MessageBox(this, ModeTexts::MsgNotBorn(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
         calendar.SetYear(birthYear);
         calendar.SetMonth(birthMonth);
         return movedResult;

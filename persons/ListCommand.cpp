@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
 
+#include "app/Strings.h"
 #include "model/CalendarArithmetic.h"
 #include "modes/Areas.h"
 #include "modes/Texts.h"
@@ -15,7 +16,7 @@ namespace {
 // "Birth date: March 5, 1990", as the list dialog shows it.
 QString ListInfo(int day, int month, int year)
 {
-    return kListInfoFormat.arg(QString::fromLatin1(MonthNames[month])).arg(day).arg(year);
+    return PersonTexts::ListInfoFormat().arg(MonthName(month)).arg(day).arg(year);
 }
 
 bool IsNewName(const QString& name)
@@ -56,10 +57,10 @@ void CBiorhythmDlg::RunListCommand()
     }
     if (dateMissing) {
         InvalidateRect(kDayInfoRect);
-        MessageBox(this, kMsgInsertBirth, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(this, PersonTexts::MsgInsertBirth(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
         list.m_strName = kPlaceholderName;
         list.m_bCanAdd = list.m_bCanRemove = false;
-        list.m_strInfo = kListInfoEmpty;
+        list.m_strInfo = PersonTexts::ListInfoEmpty();
     } else {
         list.m_strInfo = ListInfo(m_nBirthDay, m_nBirthMonth, m_nBirthYear);
     }
@@ -67,7 +68,7 @@ void CBiorhythmDlg::RunListCommand()
     list.DoModal();
     if (list.m_bAdd) {
         if (list.m_strName.isEmpty()) {
-            MessageBox(this, kMsgInsertName, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+            MessageBox(this, PersonTexts::MsgInsertName(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
             list.m_bAdd = false;
             list.DoModal();
         }
@@ -76,7 +77,7 @@ void CBiorhythmDlg::RunListCommand()
             AddPerson(list.m_strName);
     }
     if (list.m_bRemove
-        && MessageBox(this, kMsgRemovePerson, kConfirmationCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        && MessageBox(this, PersonTexts::MsgRemovePerson(), PersonTexts::ConfirmationCaption(), MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
         RemovePerson(m_arrPersons.at(chosen));
     Invalidate();
 }
@@ -90,7 +91,7 @@ void CBiorhythmDlg::AddPerson(const QString& name)
         result = m_personsStore.Add(FormatPersonEntry(name, m_nBirthDay, m_nBirthMonth, m_nBirthYear));
     ShowStoredPersons();
     if (result.outcome == CPersonsStore::Outcome::Full)
-        MessageBox(this, kMsgTooLong, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(this, PersonTexts::MsgTooLong(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
     else if (result.outcome == CPersonsStore::Outcome::Failed)
         ReportSaveFailure(result.reason, false);
 }
@@ -103,7 +104,7 @@ void CBiorhythmDlg::RemovePerson(const QString& entry)
     const CPersonsStore::SaveResult result = m_personsStore.Remove(entry);
     ShowStoredPersons();
     ChooseNoPerson();
-    SetWindowText(&m_staticBirth1, kBirthRemoved);
+    SetWindowText(&m_staticBirth1, PersonTexts::BirthRemoved());
     if (result.outcome == CPersonsStore::Outcome::Failed)
         ReportSaveFailure(result.reason, false);
 }

@@ -7,6 +7,7 @@
 #include "platform/StaticControls.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,7 @@ const QRect kRemoveUnits { 153, 25, 37, 14 };
 const QRect kCancelUnits { 153, 43, 37, 14 };
 
 // The framework's own words when a text field holds too much.
-const QString kTooManyCharacters = QStringLiteral("Please enter no more than %1 characters.");
+const char kTooManyCharacters[] = QT_TRANSLATE_NOOP("List", "Please enter no more than %1 characters.");
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& units, int id)
 {
@@ -54,7 +55,7 @@ QPushButton* AddButton(CListDlg* dialog, const QString& text, const QRect& units
 CListDlg::CListDlg(QWidget* parent)
     : CDialog(parent)
 {
-    setWindowTitle(QStringLiteral("List"));
+    setWindowTitle(QCoreApplication::translate("List", "List"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -71,13 +72,13 @@ CListDlg::CListDlg(QWidget* parent)
     if (HICON listIcon = LoadIconResource(IDI_LIST))
         icon->setPixmap(listIcon->Pixmap(devicePixelRatioF()));
 
-    AddLabel(this, QStringLiteral("Name:"), kNameLabelUnits, -1);
+    AddLabel(this, QCoreApplication::translate("List", "Name:"), kNameLabelUnits, -1);
     m_pName = new QLineEdit(this);
     PlaceControl(m_pName, DialogUnitsToPixels(kNameUnits), this, IDC_LIST_NAME);
 
-    m_pAdd = AddButton(this, QStringLiteral("Add"), kAddUnits, IDC_LIST_ADD, &CListDlg::OnAddItem);
-    m_pRemove = AddButton(this, QStringLiteral("Remove"), kRemoveUnits, IDC_LIST_REMOVE, &CListDlg::OnRemoveItem);
-    AddButton(this, QStringLiteral("Cancel"), kCancelUnits, IDCANCEL, &CListDlg::OnCancel);
+    m_pAdd = AddButton(this, QCoreApplication::translate("List", "Add"), kAddUnits, IDC_LIST_ADD, &CListDlg::OnAddItem);
+    m_pRemove = AddButton(this, QCoreApplication::translate("List", "Remove"), kRemoveUnits, IDC_LIST_REMOVE, &CListDlg::OnRemoveItem);
+    AddButton(this, QCoreApplication::translate("List", "Cancel"), kCancelUnits, IDCANCEL, &CListDlg::OnCancel);
 }
 
 int CListDlg::DoModal()
@@ -114,7 +115,7 @@ bool CListDlg::UpdateData(bool saveAndValidate)
     // A name shown read-only is one already in the list: checking it could
     // only keep the box from closing.
     if (!m_pName->isReadOnly() && CharacterCount(name) > kMaxNameLength) {
-        MessageBox(this, kTooManyCharacters.arg(kMaxNameLength), GetProgramIdentity().application,
+        MessageBox(this, QCoreApplication::translate("List", kTooManyCharacters).arg(kMaxNameLength), GetProgramIdentity().application,
             MB_OK | MB_ICONEXCLAMATION);
         m_pName->setFocus();
         m_pName->selectAll();

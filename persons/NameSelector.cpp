@@ -47,5 +47,5 @@ void CBiorhythmDlg::ChooseNoPerson()
     // The reset puts the calendar on today and takes out every button that
     // needs a birth date.
     OnReset();
-    SetWindowText(&m_staticHelp, kHelpInsertShort);
+    SetWindowText(&m_staticHelp, PersonTexts::HelpInsertShort());
 }

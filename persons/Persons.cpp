@@ -5,6 +5,7 @@
 #include "modes/Texts.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -12,13 +13,18 @@
 
 namespace {
 
-const QString kAlertCaption = QStringLiteral("Alert");
-const QString kChangeNotSaved = QStringLiteral(
+const char kAlertCaption[] = QT_TRANSLATE_NOOP("Persons", "Alert");
+const char kChangeNotSaved[] = QT_TRANSLATE_NOOP("Persons",
     "The persons list could not be saved in\n%1\n\nWhy: %2.\n\n"
     "The change is kept in this window; saving it is tried again with your next change and when the window closes.");
-const QString kListNotSaved = QStringLiteral(
+const char kListNotSaved[] = QT_TRANSLATE_NOOP("Persons",
     "The persons list could not be saved in\n%1\n\nWhy: %2.\n\n"
     "Persons added or removed in this window since it was last saved are lost.");
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("Persons", text);
+}
+
 // Saves made elsewhere come as several changes to the folder; one reading
 // after the last of them is enough.
 constexpr int kStoredListSettleMs = 50;
@@ -27,15 +33,15 @@ constexpr int kStoredListSettleMs = 50;
 // where it is kept, and until when it stays as it is.
 QString StoredValueNotice(const CPersonsStore& store, int shown)
 {
-    const QString kept = QStringLiteral("The stored list is left exactly as it is until you add or remove a person; "
+    const QString kept = QCoreApplication::translate("Persons", "The stored list is left exactly as it is until you add or remove a person; "
                                         "then it is kept, as it stands, as the value \"%1\" beside the new list in\n%2")
                              .arg(store.BackupName(), store.Location());
     if (store.LoadedValue() == CPersonsStore::StoredValue::NotText)
-        return QStringLiteral("The stored persons list is not a list of persons, so the list starts empty.\n") + kept;
+        return QCoreApplication::translate("Persons", "The stored persons list is not a list of persons, so the list starts empty.\n") + kept;
     const QString shownText = shown == 0
-        ? QStringLiteral("No person could be read from it, so the list starts empty.\n")
-        : QStringLiteral("The %1 persons before the damaged entry are shown.\n").arg(shown);
-    return QStringLiteral("The stored persons list could not be read completely.\n") + shownText + kept;
+        ? QCoreApplication::translate("Persons", "No person could be read from it, so the list starts empty.\n")
+        : QCoreApplication::translate("Persons", "The %1 persons before the damaged entry are shown.\n").arg(shown);
+    return QCoreApplication::translate("Persons", "The stored persons list could not be read completely.\n") + shownText + kept;
 }
 
 // What the user is told once the window is up when the stored list could
@@ -44,13 +50,13 @@ QString StoredListNotice(const CPersonsStore& store, int shown)
 {
     if (const auto& file = store.Unreadable()) {
         if (file->unreadable || file->copy.isEmpty())
-            return QStringLiteral("The settings file cannot be read, so the persons list starts empty:\n%1\n\n"
+            return QCoreApplication::translate("Persons", "The settings file cannot be read, so the persons list starts empty:\n%1\n\n"
                                   "The file is left as it is. Persons you add or remove are kept in this window; "
                                   "saving them is tried with each change and when the window closes.")
                 .arg(file->path);
-        const QString persons = shown == 0 ? QStringLiteral("No person could be read from it.")
-                                           : QStringLiteral("The %1 persons of its list are shown.").arg(shown);
-        return QStringLiteral("The settings file could not be read completely:\n%1\n\n%2 A copy of the file as it is "
+        const QString persons = shown == 0 ? QCoreApplication::translate("Persons", "No person could be read from it.")
+                                           : QCoreApplication::translate("Persons", "The %1 persons of its list are shown.").arg(shown);
+        return QCoreApplication::translate("Persons", "The settings file could not be read completely:\n%1\n\n%2 A copy of the file as it is "
                               "was kept as:\n%3\n\nThe file is written anew when you add or remove a person.")
             .arg(file->path, persons, file->copy);
     }
@@ -143,13 +149,13 @@ void CBiorhythmDlg::OnStoredListChanged()
 
 void CBiorhythmDlg::ReportStoredListProblem(const QString& notice)
 {
-    MessageBox(this, notice, kInformationCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBox(this, notice, ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
 }
 
 void CBiorhythmDlg::ReportSaveFailure(const QString& reason, bool closing)
 {
-    const QString text = (closing ? kListNotSaved : kChangeNotSaved).arg(m_personsStore.Location(), reason);
-    MessageBox(isVisible() ? this : nullptr, text, kAlertCaption, MB_OK | MB_ICONERROR);
+    const QString text = Translated(closing ? kListNotSaved : kChangeNotSaved).arg(m_personsStore.Location(), reason);
+    MessageBox(isVisible() ? this : nullptr, text, Translated(kAlertCaption), MB_OK | MB_ICONERROR);
 }
 
 void CBiorhythmDlg::SavePendingPersons()

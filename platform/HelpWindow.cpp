@@ -3,6 +3,7 @@
 
 #include "platform/ProgramIdentity.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QScreen>
@@ -45,7 +46,7 @@ void OpenHelp(QWidget* owner, const QString& resourcePath)
         // the help with it before CloseHelp.
         browser = new QTextBrowser;
         browser->setAttribute(Qt::WA_DeleteOnClose);
-        browser->setWindowTitle(QStringLiteral("%1 Help").arg(GetProgramIdentity().application));
+        browser->setWindowTitle(QCoreApplication::translate("HelpWindow", "%1 Help").arg(GetProgramIdentity().application));
         browser->setOpenExternalLinks(true);
         browser->resize(kHelpWidth, kHelpHeight);
         if (owner) {

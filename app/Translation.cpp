@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Translation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+const QString kCataloguePath = QStringLiteral(":/i18n/ryvanta_%1.qm");
+
+bool IsEnglish(const QString& language)
+{
+    // The C and POSIX locales are what an unset environment gives; the texts
+    // are written in English.
+    return language == QLatin1String("C") || language == QLatin1String("POSIX")
+        || language.section(QLatin1Char('_'), 0, 0) == QLatin1String("en");
+}
+
+// Qt's catalogue for the program's language, where the system has one.
+void InstallQtCatalogue(const QString& language)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_") + language, folder)
+        || translator->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+QString CatalogueLanguage(const QStringList& uiLanguages)
+{
+    for (QString language : uiLanguages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (IsEnglish(language))
+            return {};
+        // "pt_BR" has a catalogue of its own; "fr_CA" reads the French one.
+        for (const QString& name : { language, language.section(QLatin1Char('_'), 0, 0) }) {
+            if (QFile::exists(kCataloguePath.arg(name)))
+                return name;
+        }
+    }
+    return {};
+}
+
+void InstallTranslations()
+{
+    const QString language = CatalogueLanguage(QLocale::system().uiLanguages());
+    if (language.isEmpty())
+        return;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(kCataloguePath.arg(language)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+    InstallQtCatalogue(language);
+}

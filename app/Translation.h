@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The language of the program's catalogue to use for languages the user
+// reads, most wanted first, as QLocale::uiLanguages() gives them ("de-DE",
+// "pt-BR"): the catalogue's own name ("de", "pt_BR"), or "" when English
+// comes before any language the program is translated into.
+QString CatalogueLanguage(const QStringList& uiLanguages);
+
+// Installs the program's catalogue and Qt's own for the system's languages
+// into the running application. For English, or a language without a
+// catalogue, nothing is installed and every text stays as it is written.
+void InstallTranslations();
