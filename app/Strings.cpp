@@ -1,10 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Strings.h"
 
+#include "app/Translation.h"
 #include "model/CalendarArithmetic.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+const char* const kEnglishWeekdays[] = { "", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday" };
+
+// Russian and Polish give the names in lower case; a heading starts with a
+// capital in every language.
+QString Capitalised(QString name)
+{
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+// "févr." and "pon." read as abbreviations without their full stop where
+// space is short.
+QString Abbreviation(QString name)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return Capitalised(name);
+}
+
+} // namespace
 
 QString LoadString(int id)
 {
@@ -30,5 +57,60 @@ QString LoadString(int id)
 
 QString MonthName(int month)
 {
-    return QCoreApplication::translate("Months", MonthNames[month]);
+    if (const QLocale* locale = TranslatedLocale())
+        return Capitalised(locale->standaloneMonthName(month, QLocale::LongFormat));
+    return QString::fromLatin1(MonthNames[month]);
+}
+
+QString MonthShortName(int month)
+{
+    if (const QLocale* locale = TranslatedLocale())
+        return Abbreviation(locale->standaloneMonthName(month, QLocale::ShortFormat));
+    return QString::fromLatin1(MonthNames[month]).left(3);
+}
+
+QString WeekdayShortName(int weekday)
+{
+    if (const QLocale* locale = TranslatedLocale())
+        return Abbreviation(locale->standaloneDayName(weekday, QLocale::ShortFormat));
+    return QString::fromLatin1(kEnglishWeekdays[weekday]).left(3);
+}
+
+QString WeekdayName(int weekday)
+{
+    if (const QLocale* locale = TranslatedLocale())
+        return Capitalised(locale->standaloneDayName(weekday, QLocale::LongFormat));
+    return QString::fromLatin1(kEnglishWeekdays[weekday]);
+}
+
+QString LongDateText(int day, int month, int year)
+{
+    if (const QLocale* locale = TranslatedLocale()) {
+        // The long form without its weekday: "d. MMMM yyyy", "d 'de' MMMM 'de' yyyy".
+        QString format = locale->dateFormat(QLocale::LongFormat);
+        format.remove(QRegularExpression(QStringLiteral("^dddd,?\\s*")));
+        return locale->toString(QDate(year, month, day), format);
+    }
+    return QStringLiteral("%1 %2, %3").arg(MonthName(month)).arg(day).arg(year);
+}
+
+QString NumericDateText(int day, int month, int year)
+{
+    if (const QLocale* locale = TranslatedLocale()) {
+        QString format = locale->dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        return locale->toString(QDate(year, month, day), format);
+    }
+    return QStringLiteral("%1.%2.%3")
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(year);
+}
+
+QString DecimalText(double value, int decimals)
+{
+    if (const QLocale* locale = TranslatedLocale())
+        return locale->toString(value, 'f', decimals);
+    return QString::number(value, 'f', decimals);
 }

@@ -20,8 +20,22 @@ enum StringId {
     IDS_TIP_CURRENT_MONTH = 114,
 };
 
-// The name of a month 1..12 in the user's language.
+// The name of a month 1..12 in the user's language, as a heading or a
+// list shows it (the nominative, capitalised).
 QString MonthName(int month);
+// Its abbreviation, for the yearly curve's axis.
+QString MonthShortName(int month);
+// The heading of a weekday column, Monday = 1.
+QString WeekdayShortName(int weekday);
+QString WeekdayName(int weekday);
+
+// A date written out ("June 15, 1980", "15. Juni 1980").
+QString LongDateText(int day, int month, int year);
+// A date in figures in the locale's order with a four-digit year; in
+// English month first, "06.15.1980".
+QString NumericDateText(int day, int month, int year);
+// A number with the locale's decimal sign.
+QString DecimalText(double value, int decimals);
 
 // The text of a string resource; "" for an id the table does not hold.
 QString LoadString(int id);

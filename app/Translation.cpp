@@ -7,7 +7,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+#include <optional>
+
 namespace {
+
+std::optional<QLocale> g_translatedLocale;
+// Parented to nothing, so that a later language can replace them.
+std::unique_ptr<QTranslator> g_catalogue;
+std::unique_ptr<QTranslator> g_qtCatalogue;
 
 const QString kCataloguePath = QStringLiteral(":/i18n/ryvanta_%1.qm");
 
@@ -22,13 +30,23 @@ bool IsEnglish(const QString& language)
 // Qt's catalogue for the program's language, where the system has one.
 void InstallQtCatalogue(const QString& language)
 {
-    auto* translator = new QTranslator(QCoreApplication::instance());
+    auto translator = std::make_unique<QTranslator>();
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (translator->load(QStringLiteral("qtbase_") + language, folder)
-        || translator->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        || translator->load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0), folder)) {
+        QCoreApplication::installTranslator(translator.get());
+        g_qtCatalogue = std::move(translator);
+    }
+}
+
+void RemoveCatalogues()
+{
+    for (std::unique_ptr<QTranslator>* catalogue : { &g_catalogue, &g_qtCatalogue }) {
+        if (*catalogue)
+            QCoreApplication::removeTranslator(catalogue->get());
+        catalogue->reset();
+    }
+    g_translatedLocale.reset();
 }
 
 } // namespace
@@ -50,13 +68,24 @@ QString CatalogueLanguage(const QStringList& uiLanguages)
 
 void InstallTranslations()
 {
-    const QString language = CatalogueLanguage(QLocale::system().uiLanguages());
+    InstallTranslations(CatalogueLanguage(QLocale::system().uiLanguages()));
+}
+
+void InstallTranslations(const QString& language)
+{
+    RemoveCatalogues();
     if (language.isEmpty())
         return;
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(kCataloguePath.arg(language)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(kCataloguePath.arg(language)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    g_catalogue = std::move(translator);
+    g_translatedLocale = QLocale(language);
     InstallQtCatalogue(language);
+}
+
+const QLocale* TranslatedLocale()
+{
+    return g_translatedLocale ? &*g_translatedLocale : nullptr;
 }

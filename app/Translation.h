@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,3 +15,12 @@ QString CatalogueLanguage(const QStringList& uiLanguages);
 // into the running application. For English, or a language without a
 // catalogue, nothing is installed and every text stays as it is written.
 void InstallTranslations();
+
+// The locale of the installed catalogue, whose month and weekday names,
+// date order and decimal sign the translated texts use; nullptr while the
+// program speaks English, so every English text stays as it always was.
+const QLocale* TranslatedLocale();
+
+// Sets the language as InstallTranslations does, for one named catalogue
+// ("de", "pt_BR"); "" goes back to English. Earlier catalogues are removed.
+void InstallTranslations(const QString& language);

@@ -66,16 +66,6 @@ constexpr const char* kFontFace = "Arial";
 constexpr int kDayFontHeight = 14;
 constexpr int kTitleFontHeight = 18;
 
-const char* const kWeekdayHeadings[kColumns] = {
-    QT_TRANSLATE_NOOP("Calendar", "Mon"),
-    QT_TRANSLATE_NOOP("Calendar", "Tue"),
-    QT_TRANSLATE_NOOP("Calendar", "Wed"),
-    QT_TRANSLATE_NOOP("Calendar", "Thu"),
-    QT_TRANSLATE_NOOP("Calendar", "Fri"),
-    QT_TRANSLATE_NOOP("Calendar", "Sat"),
-    QT_TRANSLATE_NOOP("Calendar", "Sun"),
-};
-
 CPoint Offset(const CRect& rect, CPoint offset)
 {
     return { rect.left + offset.x, rect.top + offset.y };
@@ -535,7 +525,7 @@ void CCalendarPanel::DrawHeadings(CDC& dc) const
     dc.SetTextColor(kHeadingTextColour);
     for (int column = 0; column < kColumns; ++column) {
         const CPoint text = Offset(CellRect(column), kHeadingTextOffset);
-        dc.TextOut(text.x, text.y - kRowPitch, QCoreApplication::translate("Calendar", kWeekdayHeadings[column]));
+        dc.TextOut(text.x, text.y - kRowPitch, WeekdayShortName(column + 1));
     }
 }
 

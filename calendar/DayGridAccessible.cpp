@@ -2,6 +2,7 @@
 #include "calendar/CalendarPanel.h"
 
 #include "app/Strings.h"
+#include "app/Translation.h"
 #include "calendar/DayGrid.h"
 #include "model/CalendarArithmetic.h"
 
@@ -20,18 +21,10 @@ constexpr int kColumns = 7;
 constexpr int kRows = 6;
 constexpr int kCells = kColumns * kRows;
 
-const char* const kWeekdays[kColumns] = {
-    QT_TRANSLATE_NOOP("Calendar", "Monday"),
-    QT_TRANSLATE_NOOP("Calendar", "Tuesday"),
-    QT_TRANSLATE_NOOP("Calendar", "Wednesday"),
-    QT_TRANSLATE_NOOP("Calendar", "Thursday"),
-    QT_TRANSLATE_NOOP("Calendar", "Friday"),
-    QT_TRANSLATE_NOOP("Calendar", "Saturday"),
-    QT_TRANSLATE_NOOP("Calendar", "Sunday"),
-};
-
 QString DateText(const QDate& date)
 {
+    if (TranslatedLocale())
+        return LongDateText(date.day(), date.month(), date.year());
     return QStringLiteral("%1 %2 %3").arg(date.day()).arg(MonthName(date.month())).arg(date.year());
 }
 
@@ -215,7 +208,7 @@ public:
     int rowCount() const override { return kRows; }
     QString columnDescription(int column) const override
     {
-        return column >= 0 && column < kColumns ? QCoreApplication::translate("Calendar", kWeekdays[column]) : QString();
+        return column >= 0 && column < kColumns ? WeekdayName(column + 1) : QString();
     }
     QString rowDescription(int) const override { return {}; }
     int selectedCellCount() const override { return SelectedCell(*grid()->Panel()) >= 0 ? 1 : 0; }

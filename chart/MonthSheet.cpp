@@ -2,6 +2,7 @@
 #include "chart/MonthSheet.h"
 
 #include "app/BiorhythmDlg.h"
+#include "app/Strings.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartView.h"
 #include "model/CalendarArithmetic.h"
@@ -257,7 +258,7 @@ qreal PaintHeading(Page& page, const MonthSheet& sheet, ChartView view, qreal wi
     const QFont subtitle = page.Font(kSubtitlePoints);
     const qreal titleHeight = kTitlePoints * 1.4;
     const qreal subtitleHeight = kSubtitlePoints * 1.5;
-    const QString month = QStringLiteral("%1 %2").arg(QString::fromLatin1(MonthNames[sheet.month])).arg(sheet.year);
+    const QString month = QStringLiteral("%1 %2").arg(MonthName(sheet.month)).arg(sheet.year);
     const QString name = sheet.second ? QStringLiteral("Biorhythms compared")
                                       : (sheet.first.name.isEmpty() ? QStringLiteral("Biorhythms") : sheet.first.name);
     page.Text({ 0, 0, width, titleHeight }, title, kInk, Qt::AlignLeft, name);

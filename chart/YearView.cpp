@@ -134,7 +134,7 @@ void DrawMonthAxis(CDC& dc)
     int monthEnd = 0;
     for (int month = 1; month <= 12; ++month) {
         monthEnd += MonthLengths[month];
-        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, MonthName(month).left(3));
+        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, MonthShortName(month));
         if (month < 12)
             dc.TextOut(monthEnd + kMonthSeparatorShiftX, kMonthSeparatorY, QStringLiteral("|"));
     }

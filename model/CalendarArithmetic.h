@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/ConstantTable.h"
-#include "model/TranslationMark.h"
 
 #include <cstdint>
 
@@ -13,18 +12,18 @@ inline constexpr int kLastYear = 2100;
 
 // The English month names, indexed by month number 1..12 (index 0 holds "").
 inline constexpr ConstantTable<const char*, 13> MonthNames({"",
-    QT_TRANSLATE_NOOP("Months", "January"),
-    QT_TRANSLATE_NOOP("Months", "February"),
-    QT_TRANSLATE_NOOP("Months", "March"),
-    QT_TRANSLATE_NOOP("Months", "April"),
-    QT_TRANSLATE_NOOP("Months", "May"),
-    QT_TRANSLATE_NOOP("Months", "June"),
-    QT_TRANSLATE_NOOP("Months", "July"),
-    QT_TRANSLATE_NOOP("Months", "August"),
-    QT_TRANSLATE_NOOP("Months", "September"),
-    QT_TRANSLATE_NOOP("Months", "October"),
-    QT_TRANSLATE_NOOP("Months", "November"),
-    QT_TRANSLATE_NOOP("Months", "December")});
+    "January",
+    "February",
+    "March",
+    "April",
+    "May",
+    "June",
+    "July",
+    "August",
+    "September",
+    "October",
+    "November",
+    "December"});
 
 // Gregorian leap years: every fourth year, except centuries not divisible by
 // 400. Every leap decision of the program goes through here.

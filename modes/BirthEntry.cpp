@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
 
+#include "app/Strings.h"
 #include "chart/ChartView.h"
 #include "modes/ButtonFlags.h"
 #include "modes/Texts.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-// "Birth date: MM.DD.YYYY": month first, both with two digits.
 QString BirthDateLabel(int day, int month, int year)
 {
-    return QStringLiteral("%1 %2.%3.%4")
-        .arg(ModeTexts::BirthCaption())
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(year);
+    return ModeTexts::BirthCaption() + QLatin1Char(' ') + NumericDateText(day, month, year);
 }
 
 } // namespace

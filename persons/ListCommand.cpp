@@ -16,7 +16,7 @@ namespace {
 // "Birth date: March 5, 1990", as the list dialog shows it.
 QString ListInfo(int day, int month, int year)
 {
-    return PersonTexts::ListInfoFormat().arg(MonthName(month)).arg(day).arg(year);
+    return PersonTexts::ListInfoFormat().arg(LongDateText(day, month, year));
 }
 
 bool IsNewName(const QString& name)

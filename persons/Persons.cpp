@@ -40,7 +40,7 @@ QString StoredValueNotice(const CPersonsStore& store, int shown)
         return QCoreApplication::translate("Persons", "The stored persons list is not a list of persons, so the list starts empty.\n") + kept;
     const QString shownText = shown == 0
         ? QCoreApplication::translate("Persons", "No person could be read from it, so the list starts empty.\n")
-        : QCoreApplication::translate("Persons", "The %1 persons before the damaged entry are shown.\n").arg(shown);
+        : QCoreApplication::translate("Persons", "The %n persons before the damaged entry are shown.\n", nullptr, shown);
     return QCoreApplication::translate("Persons", "The stored persons list could not be read completely.\n") + shownText + kept;
 }
 
@@ -55,7 +55,7 @@ QString StoredListNotice(const CPersonsStore& store, int shown)
                                   "saving them is tried with each change and when the window closes.")
                 .arg(file->path);
         const QString persons = shown == 0 ? QCoreApplication::translate("Persons", "No person could be read from it.")
-                                           : QCoreApplication::translate("Persons", "The %1 persons of its list are shown.").arg(shown);
+                                           : QCoreApplication::translate("Persons", "The %n persons of its list are shown.", nullptr, shown);
         return QCoreApplication::translate("Persons", "The settings file could not be read completely:\n%1\n\n%2 A copy of the file as it is "
                               "was kept as:\n%3\n\nThe file is written anew when you add or remove a person.")
             .arg(file->path, persons, file->copy);

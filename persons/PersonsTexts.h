@@ -12,7 +12,7 @@ namespace PersonTexts {
 
 inline QString ListInfoFormat()
 {
-    return QCoreApplication::translate("Persons", "Birth date: %1 %2, %3\n");
+    return QCoreApplication::translate("Persons", "Birth date: %1\n");
 }
 inline QString ListInfoEmpty()
 {

@@ -65,62 +65,6 @@
 <context>
     <name>Calendar</name>
     <message>
-        <source>Mon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tuesday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wednesday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thursday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Friday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>selected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -304,57 +248,6 @@
     </message>
 </context>
 <context>
-    <name>Months</name>
-    <message>
-        <source>January</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Persons</name>
     <message>
         <source>Alert</source>
@@ -394,11 +287,6 @@ Persons added or removed in this window since it was last saved are lost.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 persons before the damaged entry are shown.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The stored persons list could not be read completely.
 </source>
         <translation type="unfinished"></translation>
@@ -415,10 +303,6 @@ The file is left as it is. Persons you add or remove are kept in this window; sa
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1 persons of its list are shown.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The settings file could not be read completely:
 %1
 
@@ -426,11 +310,6 @@ The file is left as it is. Persons you add or remove are kept in this window; sa
 %3
 
 The file is written anew when you add or remove a person.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Birth date: %1 %2, %3
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -468,6 +347,28 @@ The file is written anew when you add or remove a person.</source>
     </message>
     <message>
         <source>Do you really want  to remove this item from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n persons before the damaged entry are shown.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n persons of its list are shown.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Birth date: %1
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
