@@ -12,6 +12,7 @@
 
 namespace {
 
+QString g_language;
 std::optional<QLocale> g_translatedLocale;
 // Parented to nothing, so that a later language can replace them.
 std::unique_ptr<QTranslator> g_catalogue;
@@ -47,6 +48,7 @@ void RemoveCatalogues()
         catalogue->reset();
     }
     g_translatedLocale.reset();
+    g_language.clear();
 }
 
 } // namespace
@@ -79,10 +81,30 @@ void InstallTranslations(const QString& language)
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(kCataloguePath.arg(language)))
         return;
-    QCoreApplication::installTranslator(translator.get());
     g_catalogue = std::move(translator);
     g_translatedLocale = QLocale(language);
-    InstallQtCatalogue(language);
+    g_language = language;
+    if (QCoreApplication::instance()) {
+        QCoreApplication::installTranslator(g_catalogue.get());
+        InstallQtCatalogue(language);
+    }
+}
+
+QString TranslatedLanguage()
+{
+    return g_language;
+}
+
+QString Translated(const char* context, const char* sourceText, const char* disambiguation, int n)
+{
+    if (QCoreApplication::instance() || !g_catalogue)
+        return QCoreApplication::translate(context, sourceText, disambiguation, n);
+    QString text = g_catalogue->translate(context, sourceText, disambiguation, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(sourceText);
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
 }
 
 const QLocale* TranslatedLocale()

@@ -23,4 +23,13 @@ const QLocale* TranslatedLocale();
 
 // Sets the language as InstallTranslations does, for one named catalogue
 // ("de", "pt_BR"); "" goes back to English. Earlier catalogues are removed.
+// Without a running application the program's catalogue is loaded all the
+// same, for Translated, and installed by the next call once one runs.
 void InstallTranslations(const QString& language);
+
+// The catalogue's name in use ("de", "pt_BR"), "" for English.
+QString TranslatedLanguage();
+
+// QCoreApplication::translate, also before any application runs: the
+// headless commands read their options and write their faults without one.
+QString Translated(const char* context, const char* sourceText, const char* disambiguation = nullptr, int n = -1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CalendarOptions.h"
 
+#include "app/Translation.h"
 #include "calendar/CalendarExport.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
@@ -46,7 +47,7 @@ std::optional<CalendarOptions> ParseCalendarOptions(const QStringList& arguments
     if (parser.isSet(monthsOption)
         && (!ParseSmallNumber(parser.value(monthsOption), &options.months) || options.months < 1
             || options.months > kMostExportMonths)) {
-        *error = QStringLiteral("--months must be a number from 1 to %1, not '%2'")
+        *error = Translated("Command", "--months must be a number from 1 to %1, not '%2'")
                      .arg(kMostExportMonths)
                      .arg(PrintableText(parser.value(monthsOption)));
         return std::nullopt;
@@ -74,7 +75,7 @@ bool CompleteCalendarOptions(CalendarOptions& options, const QDate& today, QStri
         return false;
     const int left = MonthsLeftInCalendar(options.from);
     if (options.months > left) {
-        *error = QStringLiteral("--months %1 from %2 runs past %3-12; at most %4 months are left")
+        *error = Translated("Command", "--months %1 from %2 runs past %3-12; at most %4 months are left")
                      .arg(options.months)
                      .arg(QString::fromStdString(FormatIsoMonth(options.from.year(), options.from.month())))
                      .arg(kLastYear)

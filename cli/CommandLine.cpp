@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
 
+#include "app/Translation.h"
 #include "app/BiorhythmApp.h"
 #include "cli/Arguments.h"
 #include "cli/Calendar.h"
@@ -21,15 +22,12 @@
 
 namespace {
 
-void WriteUsage(std::ostream& out)
-{
-    out << "Usage: ryvanta [--help] [--version]\n" << kReportUsage << kRenderUsage << kSheetUsage << kCalendarUsage;
-}
+const char kProgramUsage[] = "       ryvanta [--help] [--version]\n";
 
 void WriteHelp(std::ostream& out)
 {
-    WriteUsage(out);
-    out << "\nWithout a command, ryvanta opens its window.\n"
+    WriteUsage(out, { kProgramUsage, kReportUsage, kRenderUsage, kSheetUsage, kCalendarUsage });
+    WriteText(out, Translated("Command", "\nWithout a command, ryvanta opens its window.\n"
            "\nCommands:\n"
            "  report     one month of a person's biorhythms as a table (text) or JSON\n"
            "  render     the window with a charted month as a PNG image\n"
@@ -40,7 +38,7 @@ void WriteHelp(std::ostream& out)
            "  --help     show this help and exit\n"
            "  --version  show the version and exit\n"
            "\nThe date taken as today is the machine's, or RYVANTA_TODAY (YYYY-MM-DD)\n"
-           "when that variable is set.\n";
+           "when that variable is set.\n"));
 }
 
 QStringList ArgumentsAfterProgram(int argc, char** argv)
@@ -55,6 +53,7 @@ QStringList ArgumentsAfterProgram(int argc, char** argv)
 // it belongs to the command's own parser.
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
+    InstallTranslations();
     const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption versionOption(QStringLiteral("version"));
     QCommandLineParser parser;
@@ -75,7 +74,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     const QStringList command = parser.positionalArguments();
     if (!unknownShort.isEmpty() || !parsed || command.isEmpty()) {
         const QString unknown = unknownShort.isEmpty() ? QStringLiteral("--") + parser.unknownOptionNames().value(0) : unknownShort;
-        return Fail(err, QStringLiteral("unknown option '%1' (see ryvanta --help)").arg(PrintableText(unknown)));
+        return Fail(err, Translated("Command", "unknown option '%1' (see ryvanta --help)").arg(PrintableText(unknown)));
     }
 
     HeadlessMessages quiet;
@@ -87,7 +86,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
         return RunSheet(command.mid(1), out, err);
     if (command.first() == QLatin1String("calendar"))
         return RunCalendar(command.mid(1), out, err);
-    return Fail(err, QStringLiteral("unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
+    return Fail(err, Translated("Command", "unknown command '%1' (see ryvanta --help)").arg(PrintableText(command.first())));
 }
 
 // A report that could not be written, to a full disk or a closed standard
@@ -100,8 +99,8 @@ int CheckOutput(std::ostream& out, std::ostream& err, int status)
     const int cause = errno;
     if (status != 0)
         return status;
-    return Fail(err, cause == 0 ? QStringLiteral("cannot write to standard output")
-                                : QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(cause)));
+    return Fail(err, cause == 0 ? Translated("Command", "cannot write to standard output")
+                                : Translated("Command", "cannot write to standard output: %1").arg(qt_error_string(cause)));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandOptions.h"
 
+#include "app/Translation.h"
 #include "platform/PrintableText.h"
 
 #include <QRegularExpression>
@@ -32,7 +33,7 @@ bool CheckForgottenValues(const QList<QCommandLineOption>& options, const QStrin
         if (!argument.startsWith(QLatin1String("--")) || !TakesValue(options, argument.mid(2)))
             continue;
         if (index + 1 >= arguments.size() || arguments[index + 1].startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("%1 needs a value").arg(argument);
+            *error = Translated("Command", "%1 needs a value").arg(argument);
             return false;
         }
         ++index;
@@ -80,7 +81,7 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
     if (!CheckForgottenValues(options, arguments, error))
         return false;
     if (!unknownShort.isEmpty()) {
-        *error = QStringLiteral("%1: unknown option '%2'").arg(command, PrintableText(unknownShort));
+        *error = Translated("Command", "%1: unknown option '%2'").arg(command, PrintableText(unknownShort));
         return false;
     }
     if (!parsed) {
@@ -89,11 +90,11 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
         const QStringList unknown = parser.unknownOptionNames();
         *error = unknown.isEmpty()
             ? QStringLiteral("%1: %2").arg(command, PrintableText(parser.errorText()))
-            : QStringLiteral("%1: unknown option '--%2'").arg(command, PrintableText(unknown.first()));
+            : Translated("Command", "%1: unknown option '--%2'").arg(command, PrintableText(unknown.first()));
         return false;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("%1: unexpected argument '%2'").arg(command, PrintableText(parser.positionalArguments().first()));
+        *error = Translated("Command", "%1: unexpected argument '%2'").arg(command, PrintableText(parser.positionalArguments().first()));
         return false;
     }
     return true;
@@ -112,12 +113,12 @@ std::optional<QString> ReadRequiredOutput(const QCommandLineParser& parser, cons
     const QString& fileForm, QString* error)
 {
     if (!parser.isSet(QStringLiteral("output"))) {
-        *error = QStringLiteral("%1 needs --output %2").arg(command, fileForm);
+        *error = Translated("Command", "%1 needs --output %2").arg(command, fileForm);
         return std::nullopt;
     }
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) {
-        *error = QStringLiteral("--output needs a file name");
+        *error = Translated("Command", "--output needs a file name");
         return std::nullopt;
     }
     return output;
@@ -130,7 +131,7 @@ std::optional<QString> ReadNameOption(const QString& value, int longest, QString
     const QString name = value.trimmed();
     const bool printable = std::all_of(name.cbegin(), name.cend(), [](QChar character) { return character.isPrint(); });
     if (name.isEmpty() || name.size() > longest || !printable) {
-        *error = QStringLiteral("--name needs printable text of 1 to %1 characters, not '%2'")
+        *error = Translated("Command", "--name needs printable text of 1 to %1 characters, not '%2'")
                      .arg(longest)
                      .arg(PrintableText(value));
         return std::nullopt;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DateOptions.h"
 
+#include "app/Translation.h"
 #include "cli/IsoDateText.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/IsoDate.h"
@@ -19,11 +20,11 @@ std::optional<QDate> ReadBirthOption(const QString& value, QString* error, const
 {
     const std::optional<QDate> birth = ParseIsoDate(value);
     if (!birth) {
-        *error = QStringLiteral("%1 needs a date YYYY-MM-DD that exists, not '%2'").arg(option, PrintableText(value));
+        *error = Translated("Command", "%1 needs a date YYYY-MM-DD that exists, not '%2'").arg(option, PrintableText(value));
         return std::nullopt;
     }
     if (!InCalendarYears(*birth)) {
-        *error = QStringLiteral("%1 must lie between %2-01-01 and %3-12-31, not %4")
+        *error = Translated("Command", "%1 must lie between %2-01-01 and %3-12-31, not %4")
                      .arg(option).arg(kFirstYear).arg(kLastYear).arg(value);
         return std::nullopt;
     }
@@ -33,7 +34,7 @@ std::optional<QDate> ReadBirthOption(const QString& value, QString* error, const
 std::optional<QDate> ReadRequiredBirth(const QCommandLineParser& parser, const QString& command, QString* error)
 {
     if (!parser.isSet(QStringLiteral("birth"))) {
-        *error = QStringLiteral("%1 needs --birth YYYY-MM-DD").arg(command);
+        *error = Translated("Command", "%1 needs --birth YYYY-MM-DD").arg(command);
         return std::nullopt;
     }
     return ReadBirthOption(parser.value(QStringLiteral("birth")), error);
@@ -43,7 +44,7 @@ std::optional<QDate> ReadMonthOption(const QString& value, QString* error, const
 {
     const std::optional<QDate> month = ParseIsoMonth(value);
     if (!month) {
-        *error = QStringLiteral("%1 needs a month YYYY-MM, not '%2'").arg(option, PrintableText(value));
+        *error = Translated("Command", "%1 needs a month YYYY-MM, not '%2'").arg(option, PrintableText(value));
         return std::nullopt;
     }
     return month;
@@ -52,7 +53,7 @@ std::optional<QDate> ReadMonthOption(const QString& value, QString* error, const
 bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& today, QString* error, const QString& option)
 {
     if (!InCalendarYears(month)) {
-        *error = QStringLiteral("%1 must lie between %2-01 and %3-12, not %4")
+        *error = Translated("Command", "%1 must lie between %2-01 and %3-12, not %4")
                      .arg(option)
                      .arg(kFirstYear)
                      .arg(kLastYear)
@@ -60,11 +61,11 @@ bool CheckChartedMonth(const QDate& birth, const QDate& month, const QDate& toda
         return false;
     }
     if (birth > today) {
-        *error = QStringLiteral("Invalid date of birth! Date of birth must be in the past.");
+        *error = Translated("Command", "Invalid date of birth! Date of birth must be in the past.");
         return false;
     }
     if (month < QDate(birth.year(), birth.month(), 1)) {
-        *error = QStringLiteral("The person was not born yet at the period of interest!");
+        *error = Translated("Command", "The person was not born yet at the period of interest!");
         return false;
     }
     return true;

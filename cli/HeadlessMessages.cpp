@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessMessages.h"
 
+#include "app/Translation.h"
 #include "platform/PrintableText.h"
 
 #include <cstdio>
@@ -48,4 +49,21 @@ int Fail(std::ostream& err, const QString& message)
 {
     err << "ryvanta: " << message.toStdString() << '\n';
     return kFaultStatus;
+}
+
+void WriteText(std::ostream& out, const QString& text)
+{
+    out << text.toStdString();
+}
+
+void WriteUsage(std::ostream& out, std::initializer_list<const char*> synopses)
+{
+    constexpr int kSynopsisIndent = 7;
+    const QString label = Translated("Command", "Usage:") + QLatin1Char(' ');
+    QString text;
+    for (const char* synopsis : synopses) {
+        for (const QString& line : QString::fromUtf8(synopsis).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            text += (text.isEmpty() ? label : QString(label.size(), QLatin1Char(' '))) + line.mid(kSynopsisIndent) + QLatin1Char('\n');
+    }
+    WriteText(out, text);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Render.h"
 
+#include "app/Translation.h"
 #include "cli/HeadlessApplication.h"
 #include "cli/HeadlessMessages.h"
 #include "cli/RenderImage.h"
@@ -35,13 +36,13 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (!options)
         return Fail(err, error);
     if (options->helpRequested) {
-        out << "Usage:" << (kRenderUsage + 6)
-            << "\nDraws the window as it stands once the birth date is entered and the month\n"
-               "(default: today's) is charted, and writes it as a PNG image. --compare\n"
-               "inserts a second birth date and charts the month in comparison mode, with\n"
-               "each person's first long-cycle boundary marked (year view only). --day\n"
-               "picks that day in current-month mode; --chart writes only the chart;\n"
-               "--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.\n";
+        WriteUsage(out, { kRenderUsage });
+        WriteText(out, Translated("Command", "\nDraws the window as it stands once the birth date is entered and the month\n"
+                               "(default: today's) is charted, and writes it as a PNG image. --compare\n"
+                               "inserts a second birth date and charts the month in comparison mode, with\n"
+                               "each person's first long-cycle boundary marked (year view only). --day\n"
+                               "picks that day in current-month mode; --chart writes only the chart;\n"
+                               "--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.\n"));
         return 0;
     }
     const std::optional<QDate> today = ReadToday(&error);
@@ -52,7 +53,7 @@ int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err
 
     if (QCoreApplication::instance()) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || qGuiApp->devicePixelRatio() != options->scale)
-            return Fail(err, QStringLiteral("render cannot change the scale of a running application"));
+            return Fail(err, Translated("Command", "render cannot change the scale of a running application"));
         return WriteImage(*options, err);
     }
     return RunInHeadlessApplication(options->scale, [&] { return WriteImage(*options, err); });

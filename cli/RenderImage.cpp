@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/RenderImage.h"
 
+#include "app/Translation.h"
 #include "app/BiorhythmDlg.h"
 #include "chart/ChartLayout.h"
 #include "cli/Arguments.h"
@@ -30,7 +31,7 @@ bool WriteWindowImage(const RenderOptions& options, QString* error)
     // Should Qt still find a way to scale the screen, no image of the wrong
     // size is written.
     if (image.devicePixelRatio() != options.scale) {
-        *error = QStringLiteral("the screen settings draw at %1 times the size, not %2")
+        *error = Translated("Command", "the screen settings draw at %1 times the size, not %2")
                      .arg(image.devicePixelRatio()).arg(options.scale);
         return false;
     }
@@ -45,9 +46,9 @@ bool WriteWindowImage(const RenderOptions& options, QString* error)
         reason = HeadlessMessages::LastMessage();
     }
     if (!encoded && reason.isEmpty())
-        reason = QStringLiteral("the image could not be encoded as PNG");
+        reason = Translated("Command", "the image could not be encoded as PNG");
     if (encoded && WriteFileAtomically(EncodeArgument(options.output), png, &reason))
         return true;
-    *error = QStringLiteral("cannot write '%1': %2").arg(PrintableText(options.output), reason);
+    *error = Translated("Command", "cannot write '%1': %2").arg(PrintableText(options.output), reason);
     return false;
 }

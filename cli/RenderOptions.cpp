@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/RenderOptions.h"
 
+#include "app/Translation.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
 #include "cli/IsoDateText.h"
@@ -34,7 +35,7 @@ std::optional<ChartView> ReadViewOption(const QString& value, QString* error)
         if (value == QLatin1String(name))
             return view;
     }
-    *error = QStringLiteral("--view must be year, rhythms or summary, not '%1'").arg(PrintableText(value));
+    *error = Translated("Command", "--view must be year, rhythms or summary, not '%1'").arg(PrintableText(value));
     return std::nullopt;
 }
 
@@ -76,7 +77,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
         options.year = month->year();
     }
     if (parser.isSet(dayOption) && (!ParseSmallNumber(parser.value(dayOption), &options.day) || options.day < 1)) {
-        *error = QStringLiteral("--day needs a day of the month, not '%1'").arg(PrintableText(parser.value(dayOption)));
+        *error = Translated("Command", "--day needs a day of the month, not '%1'").arg(PrintableText(parser.value(dayOption)));
         return std::nullopt;
     }
     if (parser.isSet(viewOption)) {
@@ -87,7 +88,7 @@ std::optional<RenderOptions> ParseRenderOptions(const QStringList& arguments, QS
     }
     if (parser.isSet(scaleOption)
         && (!ParseSmallNumber(parser.value(scaleOption), &options.scale) || options.scale < 1 || options.scale > kLargestScale)) {
-        *error = QStringLiteral("--scale must be 1, 2, 3 or 4, not '%1'").arg(PrintableText(parser.value(scaleOption)));
+        *error = Translated("Command", "--scale must be 1, 2, 3 or 4, not '%1'").arg(PrintableText(parser.value(scaleOption)));
         return std::nullopt;
     }
     options.chartOnly = parser.isSet(chartOption);
@@ -113,13 +114,13 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
         }
         // A comparison is drawn on the yearly curves alone.
         if (options.view != ChartView::Year) {
-            *error = QStringLiteral("--compare draws the year view only, not --view %1").arg(ViewName(options.view));
+            *error = Translated("Command", "--compare draws the year view only, not --view %1").arg(ViewName(options.view));
             return false;
         }
     }
     const int monthLength = DaysInMonth(options.month, options.year);
     if (options.day > monthLength) {
-        *error = QStringLiteral("--day must lie between 1 and %1 in %2, not %3")
+        *error = Translated("Command", "--day must lie between 1 and %1 in %2, not %3")
                      .arg(monthLength)
                      .arg(QString::fromStdString(FormatIsoMonth(options.year, options.month)))
                      .arg(options.day);
@@ -127,7 +128,7 @@ bool CompleteRenderOptions(RenderOptions& options, const QDate& today, QString* 
     }
     // "Summary" ends current-month mode, so no day can be picked there.
     if (options.day != 0 && options.view == ChartView::Summary) {
-        *error = QStringLiteral("--day cannot be used with --view summary");
+        *error = Translated("Command", "--day cannot be used with --view summary");
         return false;
     }
     return true;

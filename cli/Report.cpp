@@ -2,6 +2,7 @@
 #include "cli/Report.h"
 
 #include "cli/DateOptions.h"
+#include "app/Translation.h"
 #include "cli/HeadlessMessages.h"
 #include "cli/ReportData.h"
 #include "cli/ReportJson.h"
@@ -22,10 +23,10 @@ int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (!options)
         return Fail(err, error);
     if (options->helpRequested) {
-        out << "Usage: " << TrimBlanks(kReportUsage)
-            << "\nCharts one month of the biorhythms of a person born on the given date:\n"
-               "each day's age, rhythm values, critical level and moon mark, and the\n"
-               "long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.\n";
+        WriteUsage(out, { kReportUsage });
+        WriteText(out, Translated("Command", "\nCharts one month of the biorhythms of a person born on the given date:\n"
+                               "each day's age, rhythm values, critical level and moon mark, and the\n"
+                               "long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.\n"));
         return 0;
     }
 

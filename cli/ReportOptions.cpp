@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ReportOptions.h"
 
+#include "app/Translation.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
 #include "platform/PrintableText.h"
@@ -25,7 +26,7 @@ std::optional<ReportOptions> ParseReportOptions(const QStringList& arguments, QS
     options.birth = *birth;
 
     if (!parser.isSet(monthOption)) {
-        *error = QStringLiteral("report needs --month YYYY-MM");
+        *error = Translated("Command", "report needs --month YYYY-MM");
         return std::nullopt;
     }
     const std::optional<QDate> month = ReadMonthOption(parser.value(monthOption), error);
@@ -38,7 +39,7 @@ std::optional<ReportOptions> ParseReportOptions(const QStringList& arguments, QS
     if (format == QLatin1String("json")) {
         options.format = ReportFormat::Json;
     } else if (parser.isSet(formatOption) && format != QLatin1String("text")) {
-        *error = QStringLiteral("--format must be text or json, not '%1'").arg(PrintableText(format));
+        *error = Translated("Command", "--format must be text or json, not '%1'").arg(PrintableText(format));
         return std::nullopt;
     }
     return options;

@@ -1,77 +1,141 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ReportText.h"
 
+#include "app/Strings.h"
+#include "app/Translation.h"
+#include "cli/HeadlessMessages.h"
 #include "cli/IsoDateText.h"
 #include "cli/ReportData.h"
 #include "model/Moon.h"
 #include "model/ProgramText.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
+#include <vector>
 
 namespace {
 
-// Headers and rows share their column widths.
-const char kDayColumns[] = "%-10s  %6s  %8s  %9s  %12s  %5s  %-8s  %s\n";
-const char kBoundaryColumns[] = "%-10s  %-5s  %-8s  %-4s  %5s  %-8s  %s\n";
+struct Column {
+    const char* heading;
+    int width;
+    bool left;
+};
 
-void WriteDayHeaders(std::ostream& out)
+// Headers and rows share their column widths; a translated heading longer
+// than its column widens it. The last column is never padded.
+const std::vector<Column> kDayColumns = { { QT_TRANSLATE_NOOP("Report", "Date"), 10, true },
+    { QT_TRANSLATE_NOOP("Report", "Age"), 6, false }, { QT_TRANSLATE_NOOP("Report", "Physical"), 8, false },
+    { QT_TRANSLATE_NOOP("Report", "Emotional"), 9, false }, { QT_TRANSLATE_NOOP("Report", "Intellectual"), 12, false },
+    { QT_TRANSLATE_NOOP("Report", "Level"), 5, false }, { QT_TRANSLATE_NOOP("Report", "Windows"), 8, true },
+    { QT_TRANSLATE_NOOP("Report", "Moon"), 0, true } };
+const std::vector<Column> kBoundaryColumns = { { QT_TRANSLATE_NOOP("Report", "Date"), 10, true },
+    { QT_TRANSLATE_NOOP("Report", "Time"), 5, true }, { QT_TRANSLATE_NOOP("Report", "Label"), 8, true },
+    { QT_TRANSLATE_NOOP("Report", "Moon"), 4, true }, { QT_TRANSLATE_NOOP("Report", "Level"), 5, false },
+    { QT_TRANSLATE_NOOP("Report", "Windows"), 8, true }, { QT_TRANSLATE_NOOP("Report", "Message"), 0, true } };
+
+class TextTable
 {
-    char header[160];
-    std::snprintf(header, sizeof header, kDayColumns, "Date", "Age", "Physical", "Emotional", "Intellectual",
-                  "Level", "Windows", "Moon");
-    out << header;
+public:
+    explicit TextTable(const std::vector<Column>& columns)
+        : m_columns(columns)
+    {
+        for (Column& column : m_columns)
+            column.width = std::max<int>(column.width, Translated("Report", column.heading).size());
+    }
+
+    QString Headings() const
+    {
+        QStringList cells;
+        for (const Column& column : m_columns)
+            cells << Translated("Report", column.heading);
+        return Row(cells);
+    }
+
+    QString Row(const QStringList& cells) const
+    {
+        QString line;
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            const Column& column = m_columns[index];
+            const QString& cell = cells.value(int(index));
+            if (index + 1 == m_columns.size())
+                line += cell;
+            else
+                line += (column.left ? cell.leftJustified(column.width) : cell.rightJustified(column.width))
+                    + QLatin1String("  ");
+        }
+        return line + QLatin1Char('\n');
+    }
+
+private:
+    std::vector<Column> m_columns;
+};
+
+// printf's figures, with the decimal sign of the user's language.
+QString Number(const char* format, double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    QString number = QString::fromLatin1(text);
+    if (const QLocale* locale = TranslatedLocale())
+        number.replace(QLatin1Char('.'), locale->decimalPoint());
+    return number;
 }
 
-void WriteBoundaryHeaders(std::ostream& out)
+QString DateText(const MonthOfLife& period, int day)
 {
-    char header[160];
-    std::snprintf(header, sizeof header, kBoundaryColumns, "Date", "Time", "Label", "Moon", "Level", "Windows",
-                  "Message");
-    out << header;
+    if (TranslatedLocale())
+        return NumericDateText(day, period.month, period.year);
+    return QString::fromStdString(FormatIsoDate(period.year, period.month, day));
 }
 
-void WriteDayRow(const MonthReport& report, const DayReading& day, std::ostream& out)
+QString MoonText(int moonMark)
 {
-    char row[160];
-    std::snprintf(row, sizeof row, "%s  %6d  %8.2f  %9.2f  %12.2f  %5d  %-8s  %s\n",
-                  FormatIsoDate(report.period.year, report.period.month, day.day).c_str(), day.age,
-                  day.physical, day.emotional, day.intellectual, day.critical.level,
-                  day.critical.windows, MoonWord(day.moonMark));
-    out << row;
+    return Translated("Moon", MoonWord(moonMark));
 }
 
-void WriteBoundaryRow(const MonthReport& report, const BoundaryReading& reading, std::ostream& out)
+QString Title(const MonthReport& report)
 {
-    char row[256];
-    std::snprintf(row, sizeof row, "%s  %s  %-8s  %-4s  %5d  %-8s  %s\n",
-                  FormatIsoDate(report.period.year, report.period.month, reading.boundary.day).c_str(),
-                  FormatClockTime(reading.boundary.fraction).c_str(), TrimBlanks(reading.label).c_str(),
-                  MoonWord(reading.moonMark), reading.critical.level, reading.critical.windows,
-                  TrimBlanks(reading.critical.message).c_str());
-    out << row;
+    const MonthOfLife& period = report.period;
+    if (!TranslatedLocale()) {
+        char title[160];
+        std::snprintf(title, sizeof title, "Biorhythms of %s for %s (long-cycle phase %.4f)\n\n",
+                      FormatIsoDate(period.birthYear, period.birthMonth, period.birthDay).c_str(),
+                      FormatIsoMonth(period.year, period.month).c_str(), report.phase);
+        return QString::fromStdString(title);
+    }
+    return Translated("Report", "Biorhythms of %1 for %2 (long-cycle phase %3)\n\n")
+        .arg(NumericDateText(period.birthDay, period.birthMonth, period.birthYear),
+             MonthName(period.month) + QLatin1Char(' ') + QString::number(period.year), Number("%.4f", report.phase));
 }
 
 } // namespace
 
 void WriteReportText(const MonthReport& report, std::ostream& out)
 {
-    const MonthOfLife& period = report.period;
-    char title[160];
-    std::snprintf(title, sizeof title, "Biorhythms of %s for %s (long-cycle phase %.4f)\n\n",
-                  FormatIsoDate(period.birthYear, period.birthMonth, period.birthDay).c_str(),
-                  FormatIsoMonth(period.year, period.month).c_str(), report.phase);
-    out << title;
-    WriteDayHeaders(out);
+    QString text = Title(report);
+    const TextTable days(kDayColumns);
+    text += days.Headings();
     for (const DayReading& day : report.days)
-        WriteDayRow(report, day, out);
+        text += days.Row({ DateText(report.period, day.day), QString::number(day.age), Number("%.2f", day.physical),
+                           Number("%.2f", day.emotional), Number("%.2f", day.intellectual),
+                           QString::number(day.critical.level), QString::fromLatin1(day.critical.windows),
+                           MoonText(day.moonMark) });
 
-    out << "\nLong-cycle boundaries\n";
+    text += Translated("Report", "\nLong-cycle boundaries\n");
     if (report.boundaries.empty()) {
-        out << "None falls in this month.\n";
-        return;
+        text += Translated("Report", "None falls in this month.\n");
+    } else {
+        const TextTable boundaries(kBoundaryColumns);
+        text += boundaries.Headings();
+        for (const BoundaryReading& reading : report.boundaries)
+            text += boundaries.Row({ DateText(report.period, reading.boundary.day),
+                                     QString::fromStdString(FormatClockTime(reading.boundary.fraction)),
+                                     QString::fromStdString(TrimBlanks(reading.label)), MoonText(reading.moonMark),
+                                     QString::number(reading.critical.level), QString::fromLatin1(reading.critical.windows),
+                                     Translated("CriticalDays", reading.critical.message).trimmed() });
     }
-    WriteBoundaryHeaders(out);
-    for (const BoundaryReading& boundary : report.boundaries)
-        WriteBoundaryRow(report, boundary, out);
+    WriteText(out, text);
 }

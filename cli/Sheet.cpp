@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Sheet.h"
 
+#include "app/Translation.h"
 #include "cli/HeadlessApplication.h"
 #include "cli/HeadlessMessages.h"
 #include "cli/SheetFile.h"
@@ -35,12 +36,12 @@ int RunSheet(const QStringList& arguments, std::ostream& out, std::ostream& err)
     if (!options)
         return Fail(err, error);
     if (options->helpRequested) {
-        out << "Usage:" << (kSheetUsage + 6)
-            << "\nWrites one page as a PDF file: the chart of the month (default: today's) as\n"
-               "the window draws it, in the chosen view, and a table of the month's days\n"
-               "with their rhythm values, critical levels and long-cycle boundaries.\n"
-               "--compare adds a second person (year view only); --name heads the page;\n"
-               "--paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.\n";
+        WriteUsage(out, { kSheetUsage });
+        WriteText(out, Translated("Command", "\nWrites one page as a PDF file: the chart of the month (default: today's) as\n"
+                               "the window draws it, in the chosen view, and a table of the month's days\n"
+                               "with their rhythm values, critical levels and long-cycle boundaries.\n"
+                               "--compare adds a second person (year view only); --name heads the page;\n"
+                               "--paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.\n"));
         return 0;
     }
     const std::optional<QDate> today = ReadToday(&error);
@@ -51,7 +52,7 @@ int RunSheet(const QStringList& arguments, std::ostream& out, std::ostream& err)
 
     if (QCoreApplication::instance()) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return Fail(err, QStringLiteral("sheet needs a widget application to draw in"));
+            return Fail(err, Translated("Command", "sheet needs a widget application to draw in"));
         return WriteSheet(*options, err);
     }
     return RunInHeadlessApplication(1, [&] { return WriteSheet(*options, err); });

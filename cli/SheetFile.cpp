@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SheetFile.h"
 
+#include "app/Translation.h"
 #include "app/BiorhythmDlg.h"
 #include "chart/MonthSheet.h"
 #include "cli/Arguments.h"
@@ -43,9 +44,9 @@ QByteArray SheetPdf(const SheetOptions& options)
 bool WriteSheetFile(const SheetOptions& options, QString* error)
 {
     const QByteArray pdf = SheetPdf(options);
-    QString reason = QStringLiteral("the page could not be drawn");
+    QString reason = Translated("Command", "the page could not be drawn");
     if (!pdf.isEmpty() && WriteFileAtomically(EncodeArgument(options.output), pdf, &reason))
         return true;
-    *error = QStringLiteral("cannot write '%1': %2").arg(PrintableText(options.output), reason);
+    *error = Translated("Command", "cannot write '%1': %2").arg(PrintableText(options.output), reason);
     return false;
 }

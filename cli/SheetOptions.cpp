@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SheetOptions.h"
 
+#include "app/Translation.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateOptions.h"
 #include "platform/PrintableText.h"
@@ -71,7 +72,7 @@ std::optional<SheetOptions> ParseSheetOptions(const QStringList& arguments, QStr
         const auto named = std::find_if(std::begin(kPaperNames), std::end(kPaperNames),
             [&paper](const auto& entry) { return paper == QLatin1String(entry.first); });
         if (named == std::end(kPaperNames)) {
-            *error = QStringLiteral("--paper must be a4 or letter, not '%1'").arg(PrintableText(paper));
+            *error = Translated("Command", "--paper must be a4 or letter, not '%1'").arg(PrintableText(paper));
             return std::nullopt;
         }
         options.paper = named->second;

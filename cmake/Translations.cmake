@@ -9,7 +9,7 @@
 # which keeps the translations made so far and drops texts no longer used.
 
 set(RYVANTA_LANGUAGES de fr es it pt_BR ru pl nl)
-set(RYVANTA_TRANSLATED_FOLDERS app controls calendar persons chart modes model platform)
+set(RYVANTA_TRANSLATED_FOLDERS app controls calendar persons chart modes model platform cli)
 set(RYVANTA_CATALOGUE_FOLDER ${CMAKE_CURRENT_BINARY_DIR}/translations)
 
 set(RYVANTA_TS_FILES)
@@ -36,7 +36,7 @@ ${RYVANTA_QM_QRC_FILES}</qresource>
 qt_add_resources(RYVANTA_RESOURCES ${RYVANTA_CATALOGUE_FOLDER}/translations.qrc)
 
 add_custom_target(ryvanta_lupdate
-  COMMAND Qt6::lupdate -silent -locations none -no-obsolete ${RYVANTA_TRANSLATED_FOLDERS} -ts ${RYVANTA_TS_FILES}
+  COMMAND Qt6::lupdate -silent -locations none -no-obsolete -tr-function-alias translate+=Translated ${RYVANTA_TRANSLATED_FOLDERS} -ts ${RYVANTA_TS_FILES}
   WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
   COMMENT "Gathering the marked texts into translations/"
   VERBATIM)

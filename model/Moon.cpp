@@ -2,6 +2,7 @@
 #include "model/Moon.h"
 
 #include "model/CalendarArithmetic.h"
+#include "model/TranslationMark.h"
 
 #include <cmath>
 
@@ -29,9 +30,9 @@ const char* MoonWord(int moonMark)
 {
     switch (moonMark) {
     case kNewMoonMark:
-        return "new";
+        return QT_TRANSLATE_NOOP("Moon", "new");
     case kFullMoonMark:
-        return "full";
+        return QT_TRANSLATE_NOOP("Moon", "full");
     }
-    return "none";
+    return QT_TRANSLATE_NOOP("Moon", "none");
 }
