@@ -5,6 +5,7 @@
 #include "app/ChartAccessibility.h"
 #include "app/Strings.h"
 #include "app/SystemMenu.h"
+#include "app/Translation.h"
 #include "calendar/CalendarPanel.h"
 #include "modes/Areas.h"
 #include "modes/Texts.h"
@@ -12,6 +13,7 @@
 #include "res/ResourceIds.h"
 
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -25,7 +27,15 @@ namespace {
 
 constexpr int kClientWidth = 582;
 constexpr int kClientHeight = 458;
-const QString kHelpPage = QStringLiteral(":/help/index.html");
+
+// The help page in the window's language, where there is one.
+QString HelpPage()
+{
+    const QString translated = QStringLiteral(":/help/index_%1.html").arg(TranslatedLanguage());
+    if (!TranslatedLanguage().isEmpty() && QFile::exists(translated))
+        return translated;
+    return QStringLiteral(":/help/index.html");
+}
 
 // What the window does with a control's notification and with a posted
 // message; a pair not listed here is ignored.
@@ -208,7 +218,7 @@ void CBiorhythmDlg::OnInfo()
 
 void CBiorhythmDlg::OnHelp()
 {
-    OpenHelp(this, kHelpPage);
+    OpenHelp(this, HelpPage());
 }
 
 void CBiorhythmDlg::OnShowWindow(bool show)

@@ -94,6 +94,13 @@ QString LongDateText(int day, int month, int year)
     return QStringLiteral("%1 %2, %3").arg(MonthName(month)).arg(day).arg(year);
 }
 
+QString SpokenDateText(int day, int month, int year)
+{
+    if (TranslatedLocale())
+        return LongDateText(day, month, year);
+    return QStringLiteral("%1 %2 %3").arg(day).arg(MonthName(month)).arg(year);
+}
+
 QString NumericDateText(int day, int month, int year)
 {
     if (const QLocale* locale = TranslatedLocale()) {

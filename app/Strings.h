@@ -31,6 +31,8 @@ QString WeekdayName(int weekday);
 
 // A date written out ("June 15, 1980", "15. Juni 1980").
 QString LongDateText(int day, int month, int year);
+// A date as a screen reader says it: "15 June 1980" in English.
+QString SpokenDateText(int day, int month, int year);
 // A date in figures in the locale's order with a four-digit year; in
 // English month first, "06.15.1980".
 QString NumericDateText(int day, int month, int year);

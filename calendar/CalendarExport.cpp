@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/CalendarExport.h"
 
+#include "app/Strings.h"
+#include "app/Translation.h"
 #include "model/CalendarArithmetic.h"
 #include "model/Moon.h"
 #include "model/MonthReadings.h"
@@ -82,6 +84,13 @@ QString PersonKey(const CalendarExport& request)
     return key;
 }
 
+QString BirthText(const QDate& birth)
+{
+    if (TranslatedLocale())
+        return NumericDateText(birth.day(), birth.month(), birth.year());
+    return birth.toString(Qt::ISODate);
+}
+
 class EventWriter
 {
 public:
@@ -96,18 +105,22 @@ public:
     void AddBoundary(const QDate& date, const BoundaryReading& reading)
     {
         Component event = NewEvent(date, "boundary",
-            QStringLiteral("%1 %2 level %3").arg(QString::fromStdString(TrimBlanks(reading.label))).arg(kEnDash).arg(reading.critical.level));
+            Translated("CalendarEvents", "%1 %2 level %3")
+                .arg(QString::fromStdString(TrimBlanks(reading.label)))
+                .arg(kEnDash)
+                .arg(reading.critical.level));
         icalcomponent_add_property(event.get(), icalproperty_new_dtstart(FloatingTime(date, SplitTimeOfDay(reading.boundary.fraction))));
         QStringList lines = DayLines(reading.critical);
         if (reading.moonMark != kNoMoonMark)
-            lines << QStringLiteral("Moon: %1 moon").arg(QLatin1String(MoonWord(reading.moonMark)));
+            lines << (reading.moonMark == kNewMoonMark ? Translated("CalendarEvents", "Moon: new moon")
+                                                 : Translated("CalendarEvents", "Moon: full moon"));
         AddText(event.get(), icalproperty_new_description, lines.join(QLatin1Char('\n')));
         icalcomponent_add_component(m_calendar, event.release());
     }
 
     void AddCriticalDay(const QDate& date, const CriticalDay& critical)
     {
-        Component event = NewEvent(date, "critical", QStringLiteral("Critical day (level %1)").arg(critical.level));
+        Component event = NewEvent(date, "critical", Translated("CalendarEvents", "Critical day (level %1)").arg(critical.level));
         icalcomponent_add_property(event.get(), icalproperty_new_dtstart(WholeDay(date)));
         icalcomponent_add_property(event.get(), icalproperty_new_dtend(WholeDay(date.addDays(1))));
         // A day to be careful on, not a day taken up.
@@ -135,12 +148,12 @@ private:
         QStringList rhythms;
         for (const RhythmDefinition& rhythm : RhythmTable) {
             if (std::strstr(critical.windows, rhythm.windowTag))
-                rhythms << QStringLiteral("%1 (%2)").arg(QLatin1String(rhythm.caption), QLatin1String(rhythm.windowTag));
+                rhythms << QStringLiteral("%1 (%2)").arg(Translated("Chart", rhythm.caption), QLatin1String(rhythm.windowTag));
         }
         return {
-            QString::fromStdString(TrimBlanks(critical.message)),
-            rhythms.isEmpty() ? QStringLiteral("No rhythm is in its critical window.")
-                              : QStringLiteral("In the critical window: %1").arg(rhythms.join(QStringLiteral(", "))),
+            Translated("CriticalDays", critical.message).trimmed(),
+            rhythms.isEmpty() ? Translated("CalendarEvents", "No rhythm is in its critical window.")
+                              : Translated("CalendarEvents", "In the critical window: %1").arg(rhythms.join(QStringLiteral(", "))),
         };
     }
 
@@ -166,8 +179,8 @@ QByteArray CalendarText(const CalendarExport& request)
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalproperty* calendarName = icalproperty_new_x(
-        QStringLiteral("Biorhythms of %1")
-            .arg(request.name.isEmpty() ? request.birth.toString(Qt::ISODate) : request.name)
+        Translated("CalendarEvents", "Biorhythms of %1")
+            .arg(request.name.isEmpty() ? BirthText(request.birth) : request.name)
             .toUtf8()
             .constData());
     icalproperty_set_x_name(calendarName, "X-WR-CALNAME");

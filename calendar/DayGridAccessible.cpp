@@ -2,7 +2,6 @@
 #include "calendar/CalendarPanel.h"
 
 #include "app/Strings.h"
-#include "app/Translation.h"
 #include "calendar/DayGrid.h"
 #include "model/CalendarArithmetic.h"
 
@@ -23,9 +22,7 @@ constexpr int kCells = kColumns * kRows;
 
 QString DateText(const QDate& date)
 {
-    if (TranslatedLocale())
-        return LongDateText(date.day(), date.month(), date.year());
-    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(MonthName(date.month())).arg(date.year());
+    return SpokenDateText(date.day(), date.month(), date.year());
 }
 
 int SelectedCell(const CCalendarPanel& panel)

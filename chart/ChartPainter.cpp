@@ -149,10 +149,8 @@ QString CBiorhythmDlg::ChartDescription() const
     // The note names the boundary read out last, and the rhythms it finds
     // critical; it is empty while no day is read out.
     if (!m_strCriticalNote.trimmed().isEmpty() && calendar.m_nDay >= 1) {
-        text += QCoreApplication::translate("Accessibility", "; %1 %2 %3: %4, level %5")
-                    .arg(calendar.m_nDay)
-                    .arg(MonthName(calendar.m_nMonth))
-                    .arg(calendar.m_nYear)
+        text += QCoreApplication::translate("Accessibility", "; %1: %2, level %3")
+                    .arg(SpokenDateText(calendar.m_nDay, calendar.m_nMonth, calendar.m_nYear))
                     .arg(m_strCriticalNote.simplified())
                     .arg(m_nCriticalLevel);
     }

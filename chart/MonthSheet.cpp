@@ -3,6 +3,7 @@
 
 #include "app/BiorhythmDlg.h"
 #include "app/Strings.h"
+#include "app/Translation.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartView.h"
 #include "model/CalendarArithmetic.h"
@@ -11,6 +12,7 @@
 #include "model/Moon.h"
 #include "platform/DeviceContext.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -58,35 +60,47 @@ QString ViewCaption(ChartView view)
 {
     switch (view) {
     case ChartView::Year:
-        return QStringLiteral("Year");
+        return QCoreApplication::translate("Sheet", "Year");
     case ChartView::Rhythms:
-        return QStringLiteral("3 rhythms");
+        return QCoreApplication::translate("Sheet", "3 rhythms");
     case ChartView::Summary:
         break;
     }
-    return QStringLiteral("Summary");
+    return QCoreApplication::translate("Sheet", "Summary");
 }
 
-QString IsoDate(const QDate& date)
+// ISO dates in English; the user's own order otherwise.
+QString DateText(const QDate& date)
 {
+    if (TranslatedLocale())
+        return NumericDateText(date.day(), date.month(), date.year());
     return date.toString(Qt::ISODate);
+}
+
+QString DayText(const QDate& date)
+{
+    if (TranslatedLocale())
+        return WeekdayShortName(date.dayOfWeek()) + QLatin1Char(' ') + DateText(date);
+    return date.toString(QStringLiteral("ddd yyyy-MM-dd"));
 }
 
 QString SignedValue(double value)
 {
     // A value that rounds to zero shows no sign.
-    const QString text = QString::number(value, 'f', 2);
+    QString text = QString::number(value, 'f', 2);
     if (text == QLatin1String("-0.00"))
-        return QStringLiteral("0.00");
-    return value > 0 ? QLatin1Char('+') + text : text;
+        text = QStringLiteral("0.00");
+    else if (value > 0)
+        text.prepend(QLatin1Char('+'));
+    if (const QLocale* locale = TranslatedLocale())
+        text.replace(QLatin1Char('.'), locale->decimalPoint());
+    return text;
 }
 
 QString MoonText(int mark)
 {
-    if (mark == kNewMoonMark)
-        return QStringLiteral("new");
-    if (mark == kFullMoonMark)
-        return QStringLiteral("full");
+    if (mark == kNewMoonMark || mark == kFullMoonMark)
+        return QCoreApplication::translate("Moon", MoonWord(mark));
     return {};
 }
 
@@ -136,8 +150,8 @@ struct Table
 void AddBoundaryColumns(Table& table, const QString& caption, const QColor& colour)
 {
     table.columns.push_back({ caption, Qt::AlignLeft, colour });
-    table.columns.push_back({ QStringLiteral("Time"), Qt::AlignLeft, colour });
-    table.columns.push_back({ QStringLiteral("Moon"), Qt::AlignLeft, colour });
+    table.columns.push_back({ QCoreApplication::translate("Sheet", "Time"), Qt::AlignLeft, colour });
+    table.columns.push_back({ QCoreApplication::translate("Sheet", "Moon"), Qt::AlignLeft, colour });
 }
 
 void AddBoundaryCells(QStringList& row, const std::map<int, BoundaryReading>& boundaries, int day)
@@ -157,17 +171,17 @@ Table BuildTable(const MonthSheet& sheet)
     Table table;
     const bool compared = sheet.second.has_value();
     table.columns = {
-        { QStringLiteral("Date") },
-        { QStringLiteral("Physical"), Qt::AlignRight },
-        { QStringLiteral("Emotional"), Qt::AlignRight },
-        { QStringLiteral("Intellectual"), Qt::AlignRight },
-        { QStringLiteral("Level"), Qt::AlignRight },
-        { QStringLiteral("Windows") },
+        { QCoreApplication::translate("Sheet", "Date") },
+        { QCoreApplication::translate("Sheet", "Physical"), Qt::AlignRight },
+        { QCoreApplication::translate("Sheet", "Emotional"), Qt::AlignRight },
+        { QCoreApplication::translate("Sheet", "Intellectual"), Qt::AlignRight },
+        { QCoreApplication::translate("Sheet", "Level"), Qt::AlignRight },
+        { QCoreApplication::translate("Sheet", "Windows") },
     };
-    AddBoundaryColumns(table, compared ? QStringLiteral("Boundary 1") : QStringLiteral("Boundary"),
+    AddBoundaryColumns(table, compared ? QCoreApplication::translate("Sheet", "Boundary 1") : QCoreApplication::translate("Sheet", "Boundary"),
         compared ? kFirstPersonColour : kInk);
     if (compared)
-        AddBoundaryColumns(table, QStringLiteral("Boundary 2"), kSecondPersonColour);
+        AddBoundaryColumns(table, QCoreApplication::translate("Sheet", "Boundary 2"), kSecondPersonColour);
 
     const std::map<int, BoundaryReading> first = BoundariesByDay(sheet.first, sheet.month, sheet.year);
     const std::map<int, BoundaryReading> second
@@ -176,7 +190,7 @@ Table BuildTable(const MonthSheet& sheet)
         return table;
     for (const DayReading& day : ReadMonthDays(PeriodOf(sheet.first.birth, sheet.month, sheet.year))) {
         const QDate date(sheet.year, sheet.month, day.day);
-        QStringList row { date.toString(QStringLiteral("ddd yyyy-MM-dd")), SignedValue(day.physical),
+        QStringList row { DayText(date), SignedValue(day.physical),
             SignedValue(day.emotional), SignedValue(day.intellectual), QString::number(day.critical.level),
             QString::fromLatin1(day.critical.windows) };
         AddBoundaryCells(row, first, day.day);
@@ -248,8 +262,10 @@ private:
 
 QString PersonText(const SheetPerson& person)
 {
-    const QString born = QStringLiteral("born %1").arg(IsoDate(person.birth));
-    return person.name.isEmpty() ? born.at(0).toUpper() + born.mid(1) : person.name + QStringLiteral(", ") + born;
+    const QString date = DateText(person.birth);
+    if (person.name.isEmpty())
+        return QCoreApplication::translate("Sheet", "Born %1").arg(date);
+    return QCoreApplication::translate("Sheet", "%1, born %2").arg(person.name, date);
 }
 
 qreal PaintHeading(Page& page, const MonthSheet& sheet, ChartView view, qreal width)
@@ -259,16 +275,16 @@ qreal PaintHeading(Page& page, const MonthSheet& sheet, ChartView view, qreal wi
     const qreal titleHeight = kTitlePoints * 1.4;
     const qreal subtitleHeight = kSubtitlePoints * 1.5;
     const QString month = QStringLiteral("%1 %2").arg(MonthName(sheet.month)).arg(sheet.year);
-    const QString name = sheet.second ? QStringLiteral("Biorhythms compared")
-                                      : (sheet.first.name.isEmpty() ? QStringLiteral("Biorhythms") : sheet.first.name);
+    const QString name = sheet.second ? QCoreApplication::translate("Sheet", "Biorhythms compared")
+                                      : (sheet.first.name.isEmpty() ? QCoreApplication::translate("Sheet", "Biorhythms") : sheet.first.name);
     page.Text({ 0, 0, width, titleHeight }, title, kInk, Qt::AlignLeft, name);
     page.Text({ 0, 0, width, titleHeight }, title, kInk, Qt::AlignRight, month);
 
     const qreal y = titleHeight;
     page.Text({ 0, y, width, subtitleHeight }, subtitle, kMutedInk, Qt::AlignRight,
-        QStringLiteral("%1 view").arg(ViewCaption(view)));
+        QCoreApplication::translate("Sheet", "%1 view").arg(ViewCaption(view)));
     if (!sheet.second) {
-        const QString born = QStringLiteral("Born %1").arg(IsoDate(sheet.first.birth));
+        const QString born = QCoreApplication::translate("Sheet", "Born %1").arg(DateText(sheet.first.birth));
         page.Text({ 0, y, width, subtitleHeight }, subtitle, kMutedInk, Qt::AlignLeft, born);
         return y + subtitleHeight;
     }
@@ -354,25 +370,36 @@ qreal PaintTable(Page& page, const Table& table, qreal top, qreal width, qreal r
     return y;
 }
 
-QStringList LegendLines(const Table& table)
+// The level messages first, in ink; then what the columns mean, muted.
+struct Legend
 {
-    QStringList lines;
+    QStringList levels;
+    QStringList columns;
+};
+
+Legend LegendLines(const Table& table)
+{
+    Legend legend;
     for (auto level = table.levels.rbegin(); level != table.levels.rend(); ++level)
-        lines << QStringLiteral("Level %1: %2").arg(*level).arg(QString::fromLatin1(CriticalDayMessage(*level)).trimmed());
-    lines << QStringLiteral("Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.")
-          << QStringLiteral("Boundary: where the long cycle's divisions H1, H2 and H3 meet, with its time of day and the moon "
-                            "then; shaded rows have two or three rhythms critical.");
-    return lines;
+        legend.levels << QCoreApplication::translate("Sheet", "Level %1: %2")
+                             .arg(*level)
+                             .arg(QCoreApplication::translate("CriticalDays", CriticalDayMessage(*level)).trimmed());
+    legend.columns << QCoreApplication::translate("Sheet", "Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.")
+                   << QCoreApplication::translate("Sheet", "Boundary: where the long cycle's divisions H1, H2 and H3 meet, with its time of day "
+                                                          "and the moon then; shaded rows have two or three rhythms critical.");
+    return legend;
 }
 
-void PaintLegend(Page& page, const QStringList& lines, qreal top, qreal width)
+void PaintLegend(Page& page, const Legend& legend, qreal top, qreal width)
 {
     const QFont font = page.Font(kLegendPoints);
     qreal y = top;
-    for (const QString& line : lines) {
-        page.Text({ 0, y, width, kLegendLineHeight }, font, line.startsWith(QLatin1String("Level")) ? kInk : kMutedInk,
-            Qt::AlignLeft, line);
-        y += kLegendLineHeight;
+    for (const QStringList* lines : { &legend.levels, &legend.columns }) {
+        for (const QString& line : *lines) {
+            page.Text({ 0, y, width, kLegendLineHeight }, font, lines == &legend.levels ? kInk : kMutedInk,
+                Qt::AlignLeft, line);
+            y += kLegendLineHeight;
+        }
     }
 }
 
@@ -392,8 +419,8 @@ bool PaintMonthSheet(QPagedPaintDevice& device, CBiorhythmDlg& dialog, const Mon
 
     Table table = BuildTable(sheet);
     SizeColumns(page, table, width);
-    const QStringList legend = LegendLines(table);
-    const qreal legendHeight = kLegendLineHeight * legend.size();
+    const Legend legend = LegendLines(table);
+    const qreal legendHeight = kLegendLineHeight * qreal(legend.levels.size() + legend.columns.size());
 
     const ChartView view = ChosenChartView(dialog.m_comboRhythms);
     const qreal headingBottom = PaintHeading(page, sheet, view, width);

@@ -11,12 +11,16 @@
 
 namespace {
 
-// "Birth date: " becomes "Birth date 1: " or "Birth date 2: ".
-constexpr int kBirthNumberPosition = 10;
-
+// "Birth date: " becomes "Birth date 1: " or "Birth date 2: ": the number
+// goes before the caption's colon, wherever a language puts it.
 void NumberBirthLabel(QWidget* label, const char* number)
 {
-    SetWindowText(label, GetWindowText(label).insert(kBirthNumberPosition, QLatin1String(number)));
+    const QString caption = ModeTexts::BirthCaption();
+    qsizetype position = caption.endsWith(QLatin1Char(':')) ? caption.size() - 1 : caption.size();
+    // French sets its colon off by a (no-break) blank: "Né le 1 :".
+    while (position > 0 && caption.at(position - 1).isSpace())
+        --position;
+    SetWindowText(label, GetWindowText(label).insert(position, QLatin1String(number)));
 }
 
 } // namespace

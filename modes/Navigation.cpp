@@ -19,8 +19,11 @@ bool NotAfterBirthMonth(int birthMonth, int birthYear, int month, int year)
     return birthYear > year || (birthYear == year && birthMonth >= month);
 }
 
-// The birth-date labels hold a date in 22 characters or more.
-constexpr int kLabelReadLength = 22;
+// A numbered birth-date label holds a date once it runs past its caption,
+// the number and a blank by the shortest date in figures ("5.3.1980"):
+// 22 characters in English.
+constexpr int kShortestDate = 8;
+constexpr int kNumberAndBlanks = 3;
 
 } // namespace
 
@@ -193,10 +196,11 @@ CBiorhythmDlg::BirthLimit CBiorhythmDlg::CheckBirthLimits()
 // Once the second birth-date label holds a date, the first one is greyed.
 void CBiorhythmDlg::MarkFirstBirthLabel()
 {
-    QString text = GetWindowText(&m_staticBirth2).left(kLabelReadLength);
+    const qsizetype readLength = ModeTexts::BirthCaption().size() + kNumberAndBlanks + kShortestDate;
+    QString text = GetWindowText(&m_staticBirth2).left(readLength);
     while (!text.isEmpty() && text.back() == QLatin1Char(' '))
         text.chop(1);
-    if (text.size() > kLabelReadLength - 1) {
+    if (text.size() >= readLength) {
         m_staticBirth1.SetAlternateColour(true);
         InvalidateWindow(&m_staticBirth1);
     }

@@ -21,7 +21,7 @@ QString ListInfo(int day, int month, int year)
 
 bool IsNewName(const QString& name)
 {
-    return !name.isEmpty() && name != kPlaceholderName;
+    return !name.isEmpty() && name != kPlaceholderName && name != PersonTexts::PlaceholderName();
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void CBiorhythmDlg::RunListCommand()
     if (dateMissing) {
         InvalidateRect(kDayInfoRect);
         MessageBox(this, PersonTexts::MsgInsertBirth(), ModeTexts::InformationCaption(), MB_OK | MB_ICONINFORMATION);
-        list.m_strName = kPlaceholderName;
+        list.m_strName = PersonTexts::PlaceholderName();
         list.m_bCanAdd = list.m_bCanRemove = false;
         list.m_strInfo = PersonTexts::ListInfoEmpty();
     } else {

@@ -3,6 +3,7 @@
 
 #include "chart/ChartView.h"
 #include "modes/Texts.h"
+#include "persons/PersonsTexts.h"
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
@@ -90,7 +91,7 @@ void CBiorhythmDlg::FillNameSelector(const QString& chosenEntry)
 {
     m_comboPersons.ResetContent();
     for (qsizetype i = 0; i < m_arrPersons.size(); ++i)
-        m_comboPersons.InsertString(static_cast<int>(i), PersonName(m_arrPersons.at(i)));
+        m_comboPersons.InsertString(static_cast<int>(i), i == 0 ? PersonTexts::PlaceholderName() : PersonName(m_arrPersons.at(i)));
     const qsizetype chosen = chosenEntry.isEmpty() ? 0 : m_arrPersons.indexOf(chosenEntry, 1);
     m_comboPersons.SetCurSel(static_cast<int>(qMax<qsizetype>(chosen, 0)));
 }

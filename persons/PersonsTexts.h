@@ -14,6 +14,12 @@ inline QString ListInfoFormat()
 {
     return QCoreApplication::translate("Persons", "Birth date: %1\n");
 }
+// What the name selector's first line and an unnamed person are shown as;
+// the entry holding it is never stored, so the stored list knows nothing of it.
+inline QString PlaceholderName()
+{
+    return QCoreApplication::translate("Persons", "(Name)");
+}
 inline QString ListInfoEmpty()
 {
     return QCoreApplication::translate("Persons", "Birth date: 00.00.00");

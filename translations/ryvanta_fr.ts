@@ -5,75 +5,106 @@
     <name>About</name>
     <message>
         <source>About Ryvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Ryvanta</translation>
     </message>
     <message>
         <source>Ryvanta Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryvanta version %1</translation>
     </message>
     <message>
         <source>Biorhythms from the date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorythmes selon la date de naissance</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Biological year, %1 highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Année biologique, mois de %1 mis en évidence</translation>
     </message>
     <message>
         <source>Physical, emotional and intellectual rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rythmes physique, émotionnel et intellectuel de %1 %2</translation>
     </message>
     <message>
         <source>Summary of the rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des rythmes de %1 %2</translation>
     </message>
     <message>
-        <source>; %1 %2 %3: %4, level %5</source>
-        <translation type="unfinished"></translation>
+        <source>; %1: %2, level %3</source>
+        <translation type="unfinished">; %1 %2 %3&#xa0;: %4, niveau %3 {1:?} {2,?}</translation>
     </message>
 </context>
 <context>
     <name>Buttons</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
     <name>Calendar</name>
     <message>
         <source>selected</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionné</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marqué</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
+        <translation>Calendrier, %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarEvents</name>
+    <message>
+        <source>%1 %2 level %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: new moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: full moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical day (level %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rhythm is in its critical window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the critical window: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -81,34 +112,241 @@
     <name>Chart</name>
     <message>
         <source>(Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Défaut)</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>3 rythmes</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>Intellectuel</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Émotionnel</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Physique</translation>
     </message>
     <message>
         <source>Birth date</source>
-        <translation type="unfinished"></translation>
+        <translation>Naissance</translation>
     </message>
     <message>
         <source>Biological year</source>
+        <translation>Année biologique</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>
+Writes an iCalendar file to import into a calendar program: each
+long-cycle boundary as an event at its time of day, and each critical day
+(level 13 or more) as an all-day event, for N months (1 to 60, default 12)
+from the given month (default: today&apos;s). --name leads every event&apos;s title
+and keeps two persons born on the same day apart. Importing the file again
+updates its events. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Without a command, ryvanta opens its window.
+
+Commands:
+  report     one month of a person&apos;s biorhythms as a table (text) or JSON
+  render     the window with a charted month as a PNG image
+  sheet      a charted month with its table of days as a one-page PDF
+  calendar   a person&apos;s long-cycle boundaries and critical days as an
+             iCalendar (.ics) file
+
+Options:
+  --help     show this help and exit
+  --version  show the version and exit
+
+The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
+when that variable is set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;--%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --output %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --birth YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01 and %3-12, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid date of birth! Date of birth must be in the past.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person was not born yet at the period of interest!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Draws the window as it stands once the birth date is entered and the month
+(default: today&apos;s) is charted, and writes it as a PNG image. --compare
+inserts a second birth date and charts the month in comparison mode, with
+each person&apos;s first long-cycle boundary marked (year view only). --day
+picks that day in current-month mode; --chart writes only the chart;
+--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>render cannot change the scale of a running application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen settings draw at %1 times the size, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be encoded as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day needs a day of the month, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--compare draws the year view only, not --view %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day must lie between 1 and %1 in %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day cannot be used with --view summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Charts one month of the biorhythms of a person born on the given date:
+each day&apos;s age, rhythm values, critical level and moon mark, and the
+long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report needs --month YYYY-MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format must be text or json, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Writes one page as a PDF file: the chart of the month (default: today&apos;s) as
+the window draws it, in the chosen view, and a table of the month&apos;s days
+with their rhythm values, critical levels and long-cycle boundaries.
+--compare adds a second person (year view only); --name heads the page;
+--paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet needs a widget application to draw in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -116,134 +354,153 @@
     <name>CriticalDays</name>
     <message>
         <source>        This is one of the most unfavorable days. Your vital power is low.</source>
-        <translation type="unfinished"></translation>
+        <translation>        C’est l’un des jours les plus défavorables. Votre vitalité est faible.</translation>
     </message>
     <message>
         <source>        The day is very unfavorable for you. Be careful, if you are not young and healthy.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Jour très défavorable. Prudence si vous n’êtes pas jeune et en bonne santé.</translation>
     </message>
     <message>
         <source>        The day is unfavorable. </source>
-        <translation type="unfinished"></translation>
+        <translation>        Jour défavorable. </translation>
     </message>
     <message>
         <source>        The day is hard enough</source>
-        <translation type="unfinished"></translation>
+        <translation>        Jour assez difficile</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Export to calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers l’agenda</translation>
     </message>
     <message>
         <source>&amp;Export to calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter vers l’agenda…</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>The calendar could not be written to
 %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer l’agenda dans
+%1&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir %1 caractères au maximum.</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Modes</name>
     <message>
         <source>        Insert date of birth into the calendar  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Choisissez la date de naissance au calendrier [M-A-J] et cliquez sur «&#xa0;&lt; &gt;&#xa0;».</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to start or &quot;Insert&quot;  button to begin comparison procedure.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Cliquez sur «&#xa0;&lt; &gt;&#xa0;» pour démarrer ou sur «&#xa0;Insérer&#xa0;» pour comparer.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to study biorhythms for last date of birth or &quot;Insert&quot; to continue comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Cliquez sur «&#xa0;&lt; &gt;&#xa0;» pour la dernière date de naissance ou sur «&#xa0;Insérer&#xa0;» pour continuer.</translation>
     </message>
     <message>
         <source>        Click the calendar or unselect Current month button to return to the birth date insertion mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Cliquez sur le calendrier ou désactivez «&#xa0;Mois en cours&#xa0;» pour saisir une date de naissance.</translation>
     </message>
     <message>
         <source>        Use  &quot;&gt; &gt;&quot;  button to investigate the rest of the month.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Utilisez «&#xa0;&gt; &gt;&#xa0;» pour parcourir le reste du mois.</translation>
     </message>
     <message>
         <source>         Sorry! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>         Désolé&#x202f;! Choisissez une date passée.</translation>
     </message>
     <message>
         <source>        Use Current month tool and the calendar to study biorhythms more carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Utilisez l’outil «&#xa0;Mois en cours&#xa0;» et le calendrier pour un examen détaillé.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button  or insert second date of birth to compare biorhythms.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Cliquez sur «&#xa0;&lt; &gt;&#xa0;» ou insérez une 2e date de naissance pour comparer.</translation>
     </message>
     <message>
         <source>        Press  &quot;Compare&quot;  button to start comparison or &quot;&lt; &gt;&quot; to study  biorhythms for second birth date.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Cliquez sur «&#xa0;Comparer&#xa0;» pour lancer la comparaison ou sur «&#xa0;&lt; &gt;&#xa0;» pour la 2e date.</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation> Naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Birth date: </source>
-        <translation type="unfinished"></translation>
+        <translation> Naissance&#xa0;: </translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Invalid date of birth! 
  Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance non valide&#x202f;!
+La date de naissance doit être dans le passé.</translation>
     </message>
     <message>
         <source>The person was not born yet 
  at the period of interest!</source>
+        <translation>Cette personne n’était pas encore née
+à la période demandée&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>Moon</name>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -251,7 +508,7 @@
     <name>Persons</name>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -260,7 +517,12 @@
 Why: %2.
 
 The change is kept in this window; saving it is tried again with your next change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer la liste des personnes dans
+%1
+
+Motif&#xa0;: %2.
+
+La modification est conservée dans cette fenêtre&#x202f;; l’enregistrement sera tenté de nouveau à votre prochaine modification et à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -269,38 +531,50 @@ The change is kept in this window; saving it is tried again with your next chang
 Why: %2.
 
 Persons added or removed in this window since it was last saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer la liste des personnes dans
+%1
+
+Motif&#xa0;: %2.
+
+Les personnes ajoutées ou retirées dans cette fenêtre depuis le dernier enregistrement sont perdues.</translation>
     </message>
     <message>
         <source>The stored list is left exactly as it is until you add or remove a person; then it is kept, as it stands, as the value &quot;%1&quot; beside the new list in
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste enregistrée reste telle quelle jusqu’à ce que vous ajoutiez ou retiriez une personne&#x202f;; elle est alors conservée en l’état, sous la valeur «&#xa0;%1&#xa0;», à côté de la nouvelle liste dans
+%2</translation>
     </message>
     <message>
         <source>The stored persons list is not a list of persons, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des personnes enregistrée n’est pas une liste de personnes&#x202f;; la liste est donc vide au départ.
+</translation>
     </message>
     <message>
         <source>No person could be read from it, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune personne n’a pu y être lue&#x202f;; la liste est donc vide au départ.
+</translation>
     </message>
     <message>
         <source>The stored persons list could not be read completely.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des personnes enregistrée n’a pas pu être lue entièrement.
+</translation>
     </message>
     <message>
         <source>The settings file cannot be read, so the persons list starts empty:
 %1
 
 The file is left as it is. Persons you add or remove are kept in this window; saving them is tried with each change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres est illisible&#x202f;; la liste des personnes est donc vide au départ&#xa0;:
+%1
+
+Le fichier est laissé tel quel. Les personnes que vous ajoutez ou retirez sont conservées dans cette fenêtre&#x202f;; leur enregistrement est tenté à chaque modification et à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>No person could be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune personne n’a pu y être lue.</translation>
     </message>
     <message>
         <source>The settings file could not be read completely:
@@ -310,63 +584,81 @@ The file is left as it is. Persons you add or remove are kept in this window; sa
 %3
 
 The file is written anew when you add or remove a person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres n’a pas pu être lu entièrement&#xa0;:
+%1
+
+%2 Une copie du fichier en l’état a été conservée sous&#xa0;:
+%3
+
+Le fichier sera réécrit dès que vous ajouterez ou retirerez une personne.</translation>
     </message>
     <message>
         <source>Birth date: 00.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Naissance&#xa0;: 00/00/0000</translation>
     </message>
     <message>
         <source>Birth date:        </source>
-        <translation type="unfinished"></translation>
+        <translation> Naissance&#xa0;:        </translation>
     </message>
     <message>
         <source>        Insert date of birth  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Choisissez la date de naissance [M-A-J] puis «&#xa0;&lt; &gt;&#xa0;».</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ajouter une personne à la liste (Name),
+saisissez sa date de naissance dans le calendrier
+[M-A-J] puis cliquez de nouveau sur «&#xa0;Liste&#xa0;».</translation>
     </message>
     <message>
         <source>To add new item into the list,  
  please, insert name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ajouter une personne à la liste,
+veuillez saisir un nom.</translation>
     </message>
     <message>
         <source> The list is too long! 
  Remove unnecessary items 
  to add new ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est pleine&#x202f;!
+Retirez les entrées inutiles
+pour en ajouter de nouvelles.</translation>
     </message>
     <message>
         <source>Do you really want  to remove this item from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment retirer cette personne de la liste&#x202f;?</translation>
     </message>
     <message numerus="yes">
         <source>The %n persons before the damaged entry are shown.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n personne précédant l’entrée endommagée est affichée.
+</numerusform>
+            <numerusform>Les %n personnes précédant l’entrée endommagée sont affichées.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n persons of its list are shown.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n personne de sa liste est affichée.</numerusform>
+            <numerusform>Les %n personnes de sa liste sont affichées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Birth date: %1
 </source>
+        <translation>Naissance&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>(Name)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -374,6 +666,161 @@ The file is written anew when you add or remove a person.</source>
     <name>Print</name>
     <message>
         <source>The month could not be printed.</source>
+        <translation>Impossible d’imprimer le mois.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Physique</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Émotionnel</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intellectuel</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1 for %2 (long-cycle phase %3)
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Long-cycle boundaries
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None falls in this month.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 rhythms</source>
+        <translation type="unfinished">3 rythmes</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished">Synthèse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Physique</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Émotionnel</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intellectuel</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, born %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -381,97 +828,97 @@ The file is written anew when you add or remove a person.</source>
     <name>Strings</name>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Biorhythms info for  given day of tiredness</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos sur les biorythmes du jour critique affiché</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois précédent</translation>
     </message>
     <message>
         <source>Previous date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date précédente</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois suivant</translation>
     </message>
     <message>
         <source>Next date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date suivante</translation>
     </message>
     <message>
         <source> Start.</source>
-        <translation type="unfinished"></translation>
+        <translation> Démarrer</translation>
     </message>
     <message>
         <source>Insert </source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>Current month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois en cours</translation>
     </message>
 </context>
 <context>
     <name>SystemMenu</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réd&amp;uire</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;grandir</translation>
     </message>
     <message>
         <source>&amp;Close	Alt+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer	Alt+F4</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…	Ctrl+P</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Please, be convinced that file MScal.ocx is installed in your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le fichier MScal.ocx est bien installé sur votre ordinateur.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
 </context>
 </TS>

@@ -5,75 +5,106 @@
     <name>About</name>
     <message>
         <source>About Ryvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Ryvanta</translation>
     </message>
     <message>
         <source>Ryvanta Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryvanta versione %1</translation>
     </message>
     <message>
         <source>Biorhythms from the date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmi dalla data di nascita</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>Biological year, %1 highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno biologico, %1 in evidenza</translation>
     </message>
     <message>
         <source>Physical, emotional and intellectual rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmi fisico, emotivo e intellettuale di %1 %2</translation>
     </message>
     <message>
         <source>Summary of the rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintesi dei ritmi di %1 %2</translation>
     </message>
     <message>
-        <source>; %1 %2 %3: %4, level %5</source>
-        <translation type="unfinished"></translation>
+        <source>; %1: %2, level %3</source>
+        <translation type="unfinished">; %1 %2 %3: %4, livello %3 {1:?} {2,?}</translation>
     </message>
 </context>
 <context>
     <name>Buttons</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
 </context>
 <context>
     <name>Calendar</name>
     <message>
         <source>selected</source>
-        <translation type="unfinished"></translation>
+        <translation>selezionato</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>contrassegnato</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
+        <translation>Calendario, %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarEvents</name>
+    <message>
+        <source>%1 %2 level %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: new moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: full moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical day (level %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rhythm is in its critical window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the critical window: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -81,34 +112,241 @@
     <name>Chart</name>
     <message>
         <source>(Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Predefinita)</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>3 ritmi</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintesi</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>Intellettuale</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Emotivo</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisico</translation>
     </message>
     <message>
         <source>Birth date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nasc.</translation>
     </message>
     <message>
         <source>Biological year</source>
+        <translation>Anno biologico</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>
+Writes an iCalendar file to import into a calendar program: each
+long-cycle boundary as an event at its time of day, and each critical day
+(level 13 or more) as an all-day event, for N months (1 to 60, default 12)
+from the given month (default: today&apos;s). --name leads every event&apos;s title
+and keeps two persons born on the same day apart. Importing the file again
+updates its events. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Without a command, ryvanta opens its window.
+
+Commands:
+  report     one month of a person&apos;s biorhythms as a table (text) or JSON
+  render     the window with a charted month as a PNG image
+  sheet      a charted month with its table of days as a one-page PDF
+  calendar   a person&apos;s long-cycle boundaries and critical days as an
+             iCalendar (.ics) file
+
+Options:
+  --help     show this help and exit
+  --version  show the version and exit
+
+The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
+when that variable is set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;--%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --output %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --birth YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01 and %3-12, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid date of birth! Date of birth must be in the past.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person was not born yet at the period of interest!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Draws the window as it stands once the birth date is entered and the month
+(default: today&apos;s) is charted, and writes it as a PNG image. --compare
+inserts a second birth date and charts the month in comparison mode, with
+each person&apos;s first long-cycle boundary marked (year view only). --day
+picks that day in current-month mode; --chart writes only the chart;
+--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>render cannot change the scale of a running application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen settings draw at %1 times the size, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be encoded as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day needs a day of the month, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--compare draws the year view only, not --view %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day must lie between 1 and %1 in %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day cannot be used with --view summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Charts one month of the biorhythms of a person born on the given date:
+each day&apos;s age, rhythm values, critical level and moon mark, and the
+long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report needs --month YYYY-MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format must be text or json, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Writes one page as a PDF file: the chart of the month (default: today&apos;s) as
+the window draws it, in the chosen view, and a table of the month&apos;s days
+with their rhythm values, critical levels and long-cycle boundaries.
+--compare adds a second person (year view only); --name heads the page;
+--paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet needs a widget application to draw in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -116,134 +354,153 @@
     <name>CriticalDays</name>
     <message>
         <source>        This is one of the most unfavorable days. Your vital power is low.</source>
-        <translation type="unfinished"></translation>
+        <translation>        È uno dei giorni più sfavorevoli. La tua energia vitale è bassa.</translation>
     </message>
     <message>
         <source>        The day is very unfavorable for you. Be careful, if you are not young and healthy.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Giornata molto sfavorevole per te. Sii prudente se non sei giovane e in salute.</translation>
     </message>
     <message>
         <source>        The day is unfavorable. </source>
-        <translation type="unfinished"></translation>
+        <translation>        Giornata sfavorevole. </translation>
     </message>
     <message>
         <source>        The day is hard enough</source>
-        <translation type="unfinished"></translation>
+        <translation>        Giornata piuttosto dura</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Export to calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta nel calendario</translation>
     </message>
     <message>
         <source>&amp;Export to calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta nel calendario...</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>File iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>The calendar could not be written to
 %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il calendario in
+%1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto di %1</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Modes</name>
     <message>
         <source>        Insert date of birth into the calendar  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Inserisci la data di nascita nel calendario [M-A-G] e avvia con “&lt; &gt; ”.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to start or &quot;Insert&quot;  button to begin comparison procedure.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Premi “&lt; &gt; ” per avviare o “Inserisci” per iniziare un confronto.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to study biorhythms for last date of birth or &quot;Insert&quot; to continue comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Premi “&lt; &gt; ” per i bioritmi dell’ultima data di nascita o “Inserisci” per continuare il confronto.</translation>
     </message>
     <message>
         <source>        Click the calendar or unselect Current month button to return to the birth date insertion mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Fai clic sul calendario o disattiva “Mese corrente” per tornare a inserire la data di nascita.</translation>
     </message>
     <message>
         <source>        Use  &quot;&gt; &gt;&quot;  button to investigate the rest of the month.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Usa il pulsante “&gt; &gt;” per esaminare il resto del mese.</translation>
     </message>
     <message>
         <source>         Sorry! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>         Spiacenti! Data di nascita nel futuro.</translation>
     </message>
     <message>
         <source>        Use Current month tool and the calendar to study biorhythms more carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Usa “Mese corrente” e il calendario per studiare i bioritmi più a fondo.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button  or insert second date of birth to compare biorhythms.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Premi “&lt; &gt; ” o inserisci un’altra data di nascita per il confronto.</translation>
     </message>
     <message>
         <source>        Press  &quot;Compare&quot;  button to start comparison or &quot;&lt; &gt;&quot; to study  biorhythms for second birth date.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Premi “Confronta” per avviare il confronto o “&lt; &gt;” per i bioritmi della seconda data di nascita.</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nasc.:</translation>
     </message>
     <message>
         <source>Birth date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data nasc.: </translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Invalid date of birth! 
  Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di nascita non valida! 
+ La data di nascita deve essere nel passato.</translation>
     </message>
     <message>
         <source>The person was not born yet 
  at the period of interest!</source>
+        <translation>Nel periodo considerato 
+ la persona non era ancora nata!</translation>
+    </message>
+</context>
+<context>
+    <name>Moon</name>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -251,7 +508,7 @@
     <name>Persons</name>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -260,7 +517,12 @@
 Why: %2.
 
 The change is kept in this window; saving it is tried again with your next change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la lista delle persone in
+%1
+
+Motivo: %2.
+
+La modifica resta in questa finestra; il salvataggio verrà ritentato alla prossima modifica e alla chiusura della finestra.</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -269,38 +531,50 @@ The change is kept in this window; saving it is tried again with your next chang
 Why: %2.
 
 Persons added or removed in this window since it was last saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la lista delle persone in
+%1
+
+Motivo: %2.
+
+Le persone aggiunte o rimosse in questa finestra dall’ultimo salvataggio sono andate perse.</translation>
     </message>
     <message>
         <source>The stored list is left exactly as it is until you add or remove a person; then it is kept, as it stands, as the value &quot;%1&quot; beside the new list in
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista salvata resta esattamente com’è finché non aggiungi o rimuovi una persona; a quel punto viene conservata così com’è, come valore “%1”, accanto alla nuova lista in
+%2</translation>
     </message>
     <message>
         <source>The stored persons list is not a list of persons, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La lista delle persone salvata non è una lista di persone, quindi si parte da una lista vuota.
+</translation>
     </message>
     <message>
         <source>No person could be read from it, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggerne alcuna persona, quindi si parte da una lista vuota.
+</translation>
     </message>
     <message>
         <source>The stored persons list could not be read completely.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere per intero la lista delle persone salvata.
+</translation>
     </message>
     <message>
         <source>The settings file cannot be read, so the persons list starts empty:
 %1
 
 The file is left as it is. Persons you add or remove are kept in this window; saving them is tried with each change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni, quindi la lista delle persone parte vuota:
+%1
+
+Il file resta invariato. Le persone che aggiungi o rimuovi restano in questa finestra; il salvataggio verrà tentato a ogni modifica e alla chiusura della finestra.</translation>
     </message>
     <message>
         <source>No person could be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggerne alcuna persona.</translation>
     </message>
     <message>
         <source>The settings file could not be read completely:
@@ -310,63 +584,81 @@ The file is left as it is. Persons you add or remove are kept in this window; sa
 %3
 
 The file is written anew when you add or remove a person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere per intero il file delle impostazioni:
+%1
+
+%2 Una copia del file così com’è è stata conservata come:
+%3
+
+Il file verrà riscritto quando aggiungerai o rimuoverai una persona.</translation>
     </message>
     <message>
         <source>Birth date: 00.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nasc.: 00/00/00</translation>
     </message>
     <message>
         <source>Birth date:        </source>
-        <translation type="unfinished"></translation>
+        <translation>Data nasc.:        </translation>
     </message>
     <message>
         <source>        Insert date of birth  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Inserisci la data di nascita [M-A-G] e avvia con “&lt; &gt; ”.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation type="unfinished"></translation>
+        <translation>Per aggiungere una voce alla lista (Name) 
+ inserisci la data di nascita nel calendario 
+ [M-A-G] e premi di nuovo il pulsante “Lista” </translation>
     </message>
     <message>
         <source>To add new item into the list,  
  please, insert name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aggiungere una voce alla lista 
+ inserisci un nome.</translation>
     </message>
     <message>
         <source> The list is too long! 
  Remove unnecessary items 
  to add new ones.</source>
-        <translation type="unfinished"></translation>
+        <translation> La lista è troppo lunga! 
+ Rimuovi le voci superflue 
+ per aggiungerne di nuove.</translation>
     </message>
     <message>
         <source>Do you really want  to remove this item from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero rimuovere questa voce dalla lista?</translation>
     </message>
     <message numerus="yes">
         <source>The %n persons before the damaged entry are shown.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Viene mostrata %n persona, quella che precede la voce danneggiata.
+</numerusform>
+            <numerusform>Vengono mostrate le %n persone che precedono la voce danneggiata.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n persons of its list are shown.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Viene mostrata %n persona della sua lista.</numerusform>
+            <numerusform>Vengono mostrate le %n persone della sua lista.</numerusform>
         </translation>
     </message>
     <message>
         <source>Birth date: %1
 </source>
+        <translation>Data nasc.: %1
+</translation>
+    </message>
+    <message>
+        <source>(Name)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -374,6 +666,161 @@ The file is written anew when you add or remove a person.</source>
     <name>Print</name>
     <message>
         <source>The month could not be printed.</source>
+        <translation>Impossibile stampare il mese.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Fisico</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Emotivo</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intellettuale</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1 for %2 (long-cycle phase %3)
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Long-cycle boundaries
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None falls in this month.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 rhythms</source>
+        <translation type="unfinished">3 ritmi</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished">Sintesi</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Fisico</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Emotivo</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intellettuale</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, born %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -381,97 +828,97 @@ The file is written anew when you add or remove a person.</source>
     <name>Strings</name>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;formazioni...</translation>
     </message>
     <message>
         <source>Biorhythms info for  given day of tiredness</source>
-        <translation type="unfinished"></translation>
+        <translation>Info sui bioritmi del giorno critico indicato</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese precedente</translation>
     </message>
     <message>
         <source>Previous date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data precedente</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese successivo</translation>
     </message>
     <message>
         <source>Next date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data successiva</translation>
     </message>
     <message>
         <source> Start.</source>
-        <translation type="unfinished"></translation>
+        <translation> Avvia.</translation>
     </message>
     <message>
         <source>Insert </source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci </translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta</translation>
     </message>
     <message>
         <source>Current month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese corrente</translation>
     </message>
 </context>
 <context>
     <name>SystemMenu</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sposta</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;dimensiona</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a &amp;icona</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ngrandisci</translation>
     </message>
     <message>
         <source>&amp;Close	Alt+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi	Alt+F4</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa...	Ctrl+P</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Please, be convinced that file MScal.ocx is installed in your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica che il file MScal.ocx sia installato nel computer.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilità</translation>
     </message>
 </context>
 </TS>

@@ -5,75 +5,106 @@
     <name>About</name>
     <message>
         <source>About Ryvanta</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Ryvanta</translation>
     </message>
     <message>
         <source>Ryvanta Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryvanta, wersja %1</translation>
     </message>
     <message>
         <source>Biorhythms from the date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorytmy na podstawie daty urodzenia</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Biological year, %1 highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok biologiczny, wyróżniony miesiąc: %1</translation>
     </message>
     <message>
         <source>Physical, emotional and intellectual rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rytm fizyczny, emocjonalny i intelektualny – %1 %2</translation>
     </message>
     <message>
         <source>Summary of the rhythms of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma rytmów – %1 %2</translation>
     </message>
     <message>
-        <source>; %1 %2 %3: %4, level %5</source>
-        <translation type="unfinished"></translation>
+        <source>; %1: %2, level %3</source>
+        <translation type="unfinished">; dzień %1, %2 %3: %4, poziom %3 {1:?} {2,?}</translation>
     </message>
 </context>
 <context>
     <name>Buttons</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny</translation>
     </message>
 </context>
 <context>
     <name>Calendar</name>
     <message>
         <source>selected</source>
-        <translation type="unfinished"></translation>
+        <translation>wybrany</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>oznaczony</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
+        <translation>Kalendarz, %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarEvents</name>
+    <message>
+        <source>%1 %2 level %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: new moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon: full moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical day (level %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rhythm is in its critical window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the critical window: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -81,34 +112,241 @@
     <name>Chart</name>
     <message>
         <source>(Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Domyślny)</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>3 rytmy</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelekt</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Emocje</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciało</translation>
     </message>
     <message>
         <source>Birth date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data ur.</translation>
     </message>
     <message>
         <source>Biological year</source>
+        <translation>Rok biologiczny</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>
+Writes an iCalendar file to import into a calendar program: each
+long-cycle boundary as an event at its time of day, and each critical day
+(level 13 or more) as an all-day event, for N months (1 to 60, default 12)
+from the given month (default: today&apos;s). --name leads every event&apos;s title
+and keeps two persons born on the same day apart. Importing the file again
+updates its events. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Without a command, ryvanta opens its window.
+
+Commands:
+  report     one month of a person&apos;s biorhythms as a table (text) or JSON
+  render     the window with a charted month as a PNG image
+  sheet      a charted month with its table of days as a one-page PDF
+  calendar   a person&apos;s long-cycle boundaries and critical days as an
+             iCalendar (.ics) file
+
+Options:
+  --help     show this help and exit
+  --version  show the version and exit
+
+The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
+when that variable is set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;--%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --output %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --birth YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2-01 and %3-12, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid date of birth! Date of birth must be in the past.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The person was not born yet at the period of interest!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Draws the window as it stands once the birth date is entered and the month
+(default: today&apos;s) is charted, and writes it as a PNG image. --compare
+inserts a second birth date and charts the month in comparison mode, with
+each person&apos;s first long-cycle boundary marked (year view only). --day
+picks that day in current-month mode; --chart writes only the chart;
+--scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>render cannot change the scale of a running application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen settings draw at %1 times the size, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be encoded as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day needs a day of the month, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--compare draws the year view only, not --view %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day must lie between 1 and %1 in %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--day cannot be used with --view summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Charts one month of the biorhythms of a person born on the given date:
+each day&apos;s age, rhythm values, critical level and moon mark, and the
+long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report needs --month YYYY-MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format must be text or json, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Writes one page as a PDF file: the chart of the month (default: today&apos;s) as
+the window draws it, in the chosen view, and a table of the month&apos;s days
+with their rhythm values, critical levels and long-cycle boundaries.
+--compare adds a second person (year view only); --name heads the page;
+--paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheet needs a widget application to draw in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -116,134 +354,153 @@
     <name>CriticalDays</name>
     <message>
         <source>        This is one of the most unfavorable days. Your vital power is low.</source>
-        <translation type="unfinished"></translation>
+        <translation>        To jeden z najbardziej niekorzystnych dni. Twoje siły witalne są osłabione.</translation>
     </message>
     <message>
         <source>        The day is very unfavorable for you. Be careful, if you are not young and healthy.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Ten dzień jest bardzo niekorzystny. Osoby starsze i słabsze powinny uważać.</translation>
     </message>
     <message>
         <source>        The day is unfavorable. </source>
-        <translation type="unfinished"></translation>
+        <translation>        Ten dzień jest niekorzystny. </translation>
     </message>
     <message>
         <source>        The day is hard enough</source>
-        <translation type="unfinished"></translation>
+        <translation>        Ten dzień jest dość trudny</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Export to calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj do kalendarza</translation>
     </message>
     <message>
         <source>&amp;Export to calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj do ka&amp;lendarza...</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>The calendar could not be written to
 %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać kalendarza w pliku
+%1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – pomoc</translation>
     </message>
 </context>
 <context>
     <name>List</name>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nie więcej niż %1 znaków.</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię:</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>Modes</name>
     <message>
         <source>        Insert date of birth into the calendar  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Wybierz w kalendarzu datę urodzenia [M-R-D] i naciśnij „&lt; &gt; ”, by zacząć.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to start or &quot;Insert&quot;  button to begin comparison procedure.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Naciśnij „&lt; &gt; ”, by zacząć, lub „Wstaw”, by przejść do porównania.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button to study biorhythms for last date of birth or &quot;Insert&quot; to continue comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>        „&lt; &gt; ” pokaże biorytmy ostatniej daty urodzenia, a „Wstaw” pozwoli dalej porównywać.</translation>
     </message>
     <message>
         <source>        Click the calendar or unselect Current month button to return to the birth date insertion mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Kliknij kalendarz lub wyłącz „Bieżący miesiąc”, by wrócić do wyboru daty urodzenia.</translation>
     </message>
     <message>
         <source>        Use  &quot;&gt; &gt;&quot;  button to investigate the rest of the month.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Przyciskiem „&gt; &gt;” przejrzysz resztę miesiąca.</translation>
     </message>
     <message>
         <source>         Sorry! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>         Niestety, data urodzenia musi być z przeszłości.</translation>
     </message>
     <message>
         <source>        Use Current month tool and the calendar to study biorhythms more carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Użyj narzędzia „Bieżący miesiąc” i kalendarza, aby dokładniej zbadać biorytmy.</translation>
     </message>
     <message>
         <source>        Press &quot;&lt; &gt; &quot; button  or insert second date of birth to compare biorhythms.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Naciśnij „&lt; &gt; ” lub wybierz drugą datę urodzenia, aby porównać biorytmy.</translation>
     </message>
     <message>
         <source>        Press  &quot;Compare&quot;  button to start comparison or &quot;&lt; &gt;&quot; to study  biorhythms for second birth date.</source>
-        <translation type="unfinished"></translation>
+        <translation>        „Porównaj” rozpocznie porównanie, a „&lt; &gt;” pokaże biorytmy drugiej daty urodzenia.</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data ur.:</translation>
     </message>
     <message>
         <source>Birth date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data ur.: </translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
     <message>
         <source>Invalid date of birth! 
  Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa data urodzenia! 
+ Data urodzenia musi być z przeszłości.</translation>
     </message>
     <message>
         <source>The person was not born yet 
  at the period of interest!</source>
+        <translation>W wybranym okresie ta osoba 
+ jeszcze się nie urodziła!</translation>
+    </message>
+</context>
+<context>
+    <name>Moon</name>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -251,7 +508,7 @@
     <name>Persons</name>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -260,7 +517,12 @@
 Why: %2.
 
 The change is kept in this window; saving it is tried again with your next change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać listy osób w
+%1
+
+Powód: %2.
+
+Zmiana pozostaje w tym oknie; program spróbuje ją zapisać ponownie przy następnej zmianie i przy zamykaniu okna.</translation>
     </message>
     <message>
         <source>The persons list could not be saved in
@@ -269,38 +531,50 @@ The change is kept in this window; saving it is tried again with your next chang
 Why: %2.
 
 Persons added or removed in this window since it was last saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać listy osób w
+%1
+
+Powód: %2.
+
+Zmiany na liście (osoby dodane lub usunięte w tym oknie od ostatniego zapisu) zostaną utracone.</translation>
     </message>
     <message>
         <source>The stored list is left exactly as it is until you add or remove a person; then it is kept, as it stands, as the value &quot;%1&quot; beside the new list in
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisana lista pozostaje nietknięta, dopóki nie dodasz lub nie usuniesz osoby; wtedy zostanie zachowana w niezmienionej postaci jako wartość „%1” obok nowej listy w
+%2</translation>
     </message>
     <message>
         <source>The stored persons list is not a list of persons, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisana lista osób nie jest prawidłową listą osób, dlatego na starcie lista jest pusta.
+</translation>
     </message>
     <message>
         <source>No person could be read from it, so the list starts empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się z niej odczytać żadnej osoby, dlatego na starcie lista jest pusta.
+</translation>
     </message>
     <message>
         <source>The stored persons list could not be read completely.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać całej zapisanej listy osób.
+</translation>
     </message>
     <message>
         <source>The settings file cannot be read, so the persons list starts empty:
 %1
 
 The file is left as it is. Persons you add or remove are kept in this window; saving them is tried with each change and when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku ustawień, dlatego na starcie lista osób jest pusta:
+%1
+
+Plik pozostaje bez zmian. Osoby dodane lub usunięte są przechowywane w tym oknie; program spróbuje zapisać listę przy każdej zmianie i przy zamykaniu okna.</translation>
     </message>
     <message>
         <source>No person could be read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się z niego odczytać żadnej osoby.</translation>
     </message>
     <message>
         <source>The settings file could not be read completely:
@@ -310,65 +584,84 @@ The file is left as it is. Persons you add or remove are kept in this window; sa
 %3
 
 The file is written anew when you add or remove a person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać całego pliku ustawień:
+%1
+
+%2 Kopię pliku w obecnej postaci zachowano jako:
+%3
+
+Plik zostanie zapisany od nowa, gdy dodasz lub usuniesz osobę.</translation>
     </message>
     <message>
         <source>Birth date: 00.00.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Data ur.: 00.00.00</translation>
     </message>
     <message>
         <source>Birth date:        </source>
-        <translation type="unfinished"></translation>
+        <translation>Data ur.:        </translation>
     </message>
     <message>
         <source>        Insert date of birth  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Wybierz datę urodzenia [M-R-D] i naciśnij „&lt; &gt; ”, by zacząć.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdzenie</translation>
     </message>
     <message>
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation type="unfinished"></translation>
+        <translation>Aby dodać nową pozycję do listy (Name), 
+ wybierz w kalendarzu datę urodzenia 
+  [M-R-D] i ponownie naciśnij „Lista”. </translation>
     </message>
     <message>
         <source>To add new item into the list,  
  please, insert name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby dodać nową pozycję do listy, 
+ wpisz imię.</translation>
     </message>
     <message>
         <source> The list is too long! 
  Remove unnecessary items 
  to add new ones.</source>
-        <translation type="unfinished"></translation>
+        <translation> Lista jest za długa! 
+ Usuń zbędne pozycje, 
+ aby dodać nowe.</translation>
     </message>
     <message>
         <source>Do you really want  to remove this item from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć tę pozycję z listy?</translation>
     </message>
     <message numerus="yes">
         <source>The %n persons before the damaged entry are shown.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pokazano %n osobę zapisaną przed uszkodzonym wpisem.
+</numerusform>
+            <numerusform>Pokazano %n osoby zapisane przed uszkodzonym wpisem.
+</numerusform>
+            <numerusform>Pokazano %n osób zapisanych przed uszkodzonym wpisem.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n persons of its list are shown.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pokazano %n osobę z zapisanej w nim listy.</numerusform>
+            <numerusform>Pokazano %n osoby z zapisanej w nim listy.</numerusform>
+            <numerusform>Pokazano %n osób z zapisanej w nim listy.</numerusform>
         </translation>
     </message>
     <message>
         <source>Birth date: %1
 </source>
+        <translation>Data ur.: %1
+</translation>
+    </message>
+    <message>
+        <source>(Name)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -376,6 +669,161 @@ The file is written anew when you add or remove a person.</source>
     <name>Print</name>
     <message>
         <source>The month could not be printed.</source>
+        <translation>Nie udało się wydrukować miesiąca.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Ciało</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Emocje</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intelekt</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms of %1 for %2 (long-cycle phase %3)
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Long-cycle boundaries
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None falls in this month.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 rhythms</source>
+        <translation type="unfinished">3 rytmy</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished">Suma</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical</source>
+        <translation type="unfinished">Ciało</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation type="unfinished">Emocje</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation type="unfinished">Intelekt</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, born %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biorhythms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -383,97 +831,97 @@ The file is written anew when you add or remove a person.</source>
     <name>Strings</name>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie...</translation>
     </message>
     <message>
         <source>Biorhythms info for  given day of tiredness</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o biorytmach w dniu obniżonej formy</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni miesiąc</translation>
     </message>
     <message>
         <source>Previous date</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzednia data</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny miesiąc</translation>
     </message>
     <message>
         <source>Next date</source>
-        <translation type="unfinished"></translation>
+        <translation>Następna data</translation>
     </message>
     <message>
         <source> Start.</source>
-        <translation type="unfinished"></translation>
+        <translation> Start.</translation>
     </message>
     <message>
         <source>Insert </source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw </translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj</translation>
     </message>
     <message>
         <source>Current month</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżący miesiąc</translation>
     </message>
 </context>
 <context>
     <name>SystemMenu</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przywróć</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Prz&amp;enieś</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi&amp;nimalizuj</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;ksymalizuj</translation>
     </message>
     <message>
         <source>&amp;Close	Alt+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij	Alt+F4</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj...	Ctrl+P</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Please, be convinced that file MScal.ocx is installed in your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upewnij się, że na komputerze jest zainstalowany plik MScal.ocx.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Narz.</translation>
     </message>
 </context>
 </TS>
