@@ -24,8 +24,8 @@ struct Column {
     bool left;
 };
 
-// Headers and rows share their column widths; a translated heading longer
-// than its column widens it. The last column is never padded.
+// Headers and rows share their column widths; a translated heading or word
+// longer than its column widens it. The last column is never padded.
 const std::vector<Column> kDayColumns = { { QT_TRANSLATE_NOOP("Report", "Date"), 10, true },
     { QT_TRANSLATE_NOOP("Report", "Age"), 6, false }, { QT_TRANSLATE_NOOP("Report", "Physical"), 8, false },
     { QT_TRANSLATE_NOOP("Report", "Emotional"), 9, false }, { QT_TRANSLATE_NOOP("Report", "Intellectual"), 12, false },
@@ -42,18 +42,27 @@ public:
     explicit TextTable(const std::vector<Column>& columns)
         : m_columns(columns)
     {
-        for (Column& column : m_columns)
-            column.width = std::max<int>(column.width, Translated("Report", column.heading).size());
     }
 
-    QString Headings() const
+    void Add(const QStringList& cells) { m_rows.push_back(cells); }
+
+    QString Text()
     {
-        QStringList cells;
+        QStringList headings;
         for (const Column& column : m_columns)
-            cells << Translated("Report", column.heading);
-        return Row(cells);
+            headings << Translated("Report", column.heading);
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            for (const QStringList& cells : m_rows)
+                m_columns[index].width = std::max<int>(m_columns[index].width, cells.value(int(index)).size());
+            m_columns[index].width = std::max<int>(m_columns[index].width, headings.value(int(index)).size());
+        }
+        QString text = Row(headings);
+        for (const QStringList& cells : m_rows)
+            text += Row(cells);
+        return text;
     }
 
+private:
     QString Row(const QStringList& cells) const
     {
         QString line;
@@ -69,8 +78,8 @@ public:
         return line + QLatin1Char('\n');
     }
 
-private:
     std::vector<Column> m_columns;
+    std::vector<QStringList> m_rows;
 };
 
 // printf's figures, with the decimal sign of the user's language.
@@ -116,26 +125,26 @@ QString Title(const MonthReport& report)
 void WriteReportText(const MonthReport& report, std::ostream& out)
 {
     QString text = Title(report);
-    const TextTable days(kDayColumns);
-    text += days.Headings();
+    TextTable days(kDayColumns);
     for (const DayReading& day : report.days)
-        text += days.Row({ DateText(report.period, day.day), QString::number(day.age), Number("%.2f", day.physical),
+        days.Add({ DateText(report.period, day.day), QString::number(day.age), Number("%.2f", day.physical),
                            Number("%.2f", day.emotional), Number("%.2f", day.intellectual),
                            QString::number(day.critical.level), QString::fromLatin1(day.critical.windows),
                            MoonText(day.moonMark) });
+    text += days.Text();
 
     text += Translated("Report", "\nLong-cycle boundaries\n");
     if (report.boundaries.empty()) {
         text += Translated("Report", "None falls in this month.\n");
     } else {
-        const TextTable boundaries(kBoundaryColumns);
-        text += boundaries.Headings();
+        TextTable boundaries(kBoundaryColumns);
         for (const BoundaryReading& reading : report.boundaries)
-            text += boundaries.Row({ DateText(report.period, reading.boundary.day),
+            boundaries.Add({ DateText(report.period, reading.boundary.day),
                                      QString::fromStdString(FormatClockTime(reading.boundary.fraction)),
                                      QString::fromStdString(TrimBlanks(reading.label)), MoonText(reading.moonMark),
                                      QString::number(reading.critical.level), QString::fromLatin1(reading.critical.windows),
                                      Translated("CriticalDays", reading.critical.message).trimmed() });
+        text += boundaries.Text();
     }
     WriteText(out, text);
 }

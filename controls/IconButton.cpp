@@ -2,13 +2,21 @@
 #include "controls/IconButton.h"
 
 #include "controls/Accessibility.h"
+#include "controls/Narrowing.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <optional>
+
 namespace {
+
+// Captions start right of the picture and keep clear of the frame.
+constexpr int kCaptionLeft = 42;
+constexpr int kCaptionRightMargin = 3;
+
 
 constexpr std::array<int, 14> kIconIds {
     IDI_HELP, IDI_LIST, IDI_INFO, IDI_INFO_INACTIVE, IDI_INSERT, IDI_REMOVE, IDI_RESET,
@@ -226,11 +234,31 @@ void CIconButton::DrawPicture(CDC& dc, int id, const QString& caption, bool pres
     // language.
     if (caption == QCoreApplication::translate("Buttons", "Help")) {
         dc.DrawIcon(8 + shift, 6 + shift, Icon(IDI_HELP));
-        dc.TextOut(42 + shift, 4 + shift, caption);
+        DrawCaption(dc, caption, shift);
     } else if (caption == QCoreApplication::translate("Buttons", "List")) {
         dc.DrawIcon(8 + shift, 0 + shift, Icon(IDI_LIST));
-        dc.TextOut(42 + shift, 4 + shift, caption);
+        DrawCaption(dc, caption, shift);
     }
+}
+
+int CIconButton::CaptionRoom() const
+{
+    return width() - kCaptionLeft - kCaptionRightMargin;
+}
+
+// A caption a little wider than the room right of the picture, as other
+// languages' words are, is narrowed rather than cut by the button's edge.
+void CIconButton::DrawCaption(CDC& dc, const QString& caption, int shift)
+{
+    const std::optional<int> stretch = StretchToFit(m_font.ToQFont(), caption, CaptionRoom());
+    CFont narrow = m_font;
+    if (stretch) {
+        narrow.SetStretch(*stretch);
+        dc.SelectObject(&narrow);
+    }
+    dc.TextOut(kCaptionLeft + shift, 4 + shift, caption);
+    if (stretch)
+        dc.SelectObject(&m_font);
 }
 
 void CIconButton::DrawChevron(CDC& dc, int offset, int direction, bool pressed)

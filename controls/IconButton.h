@@ -33,6 +33,10 @@ public:
     void SetKeys(const QList<QKeySequence>& keys) { m_keys = keys; }
     const QList<QKeySequence>& Keys() const { return m_keys; }
 
+    // The width a caption has right of the picture.
+    int CaptionRoom() const;
+    const CFont& CaptionFont() const { return m_font; }
+
     bool m_bActive = true;
     bool m_bLit = false;
 
@@ -43,6 +47,7 @@ protected:
 
 private:
     void DrawPicture(CDC& dc, int id, const QString& caption, bool pressed);
+    void DrawCaption(CDC& dc, const QString& caption, int shift);
     void DrawChevron(CDC& dc, int offset, int direction, bool pressed);
     HICON Icon(int resourceId) const;
 

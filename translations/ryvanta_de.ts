@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1. %2 %3: %4, Stufe %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, Stufe %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 Stufe %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond: Neumond</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond: Vollmond</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Tag (Stufe %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rhythmus ist in seiner kritischen Phase.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der kritischen Phase: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorhythmen: %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,27 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Schreibt eine iCalendar-Datei zum Import in ein Kalenderprogramm: jeden
+Grenztag des langen Zyklus als Termin zu seiner Uhrzeit und jeden kritischen
+Tag (Stufe 13 oder höher) als ganztägigen Termin, für N Monate (1 bis 60,
+Standard: 12) ab dem angegebenen Monat (Standard: der aktuelle). --name steht
+am Anfang jedes Termintitels und hält zwei am selben Tag geborene Personen
+auseinander. Beim erneuten Import der Datei werden ihre Termine aktualisiert.
+Als heutiges Datum gilt RYVANTA_TODAY, falls gesetzt.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months muss eine Zahl von 1 bis %1 sein, nicht „%2“</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 ab %2 reicht über %3-12 hinaus; es bleiben höchstens %4 Monate</translation>
     </message>
     <message>
         <source>
@@ -186,83 +194,101 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ohne Befehl öffnet ryvanta sein Fenster.
+
+Befehle:
+  report     einen Monat der Biorhythmen einer Person als Tabelle (Text)
+             oder JSON ausgeben
+  render     das Fenster mit einem dargestellten Monat als PNG-Bild speichern
+  sheet      einen dargestellten Monat mit seiner Tagestabelle als
+             einseitiges PDF speichern
+  calendar   die Grenztage des langen Zyklus und die kritischen Tage einer
+             Person als iCalendar-Datei (.ics) speichern
+
+Optionen:
+  --help     diese Hilfe anzeigen und beenden
+  --version  die Version anzeigen und beenden
+
+Als heutiges Datum gilt das des Rechners oder RYVANTA_TODAY (YYYY-MM-DD),
+falls diese Variable gesetzt ist.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“ (siehe ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“ (siehe ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>in die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt einen Wert</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannte Option „%2“</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannte Option „--%2“</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unerwartetes Argument „%2“</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output benötigt einen Dateinamen</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name benötigt druckbaren Text aus 1 bis %1 Zeichen, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt ein gültiges Datum YYYY-MM-DD, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss zwischen %2-01-01 und %3-12-31 liegen, nicht %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt einen Monat YYYY-MM, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss zwischen %2-01 und %3-12 liegen, nicht %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Geburtsdatum! Das Geburtsdatum muss in der Vergangenheit liegen.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Person war im gewählten Zeitraum noch nicht geboren!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +299,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zeichnet das Fenster so, wie es aussieht, wenn das Geburtsdatum eingegeben
+und der Monat (Standard: der aktuelle) dargestellt ist, und speichert es als
+PNG-Bild. --compare fügt ein zweites Geburtsdatum ein und stellt den Monat im
+Vergleich dar, mit dem ersten Grenztag jeder Person markiert (nur in der
+Jahresansicht). --day wählt diesen Tag im Modus „Aktueller Monat“; --chart
+speichert nur das Diagramm; --scale zeichnet in 1- bis 4-facher Größe. Als
+heutiges Datum gilt RYVANTA_TODAY, falls gesetzt.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render kann die Skalierung einer laufenden Anwendung nicht ändern</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bildschirmeinstellungen geben die %1-fache Größe vor, nicht die %2-fache</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht als PNG kodiert werden</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view muss year, rhythms oder summary sein, nicht „%1“</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day benötigt einen Tag des Monats, nicht „%1“</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale muss 1, 2, 3 oder 4 sein, nicht „%1“</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare zeichnet nur die Jahresansicht, nicht --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day muss im Monat %2 zwischen 1 und %1 liegen, nicht %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day kann nicht zusammen mit --view summary verwendet werden</translation>
     </message>
     <message>
         <source>
@@ -317,15 +351,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Stellt einen Monat der Biorhythmen einer am angegebenen Datum geborenen
+Person dar: für jeden Tag Alter, Rhythmuswerte, kritische Stufe und
+Mondmarkierung sowie die Grenztage des langen Zyklus in diesem Monat. Als
+heutiges Datum gilt RYVANTA_TODAY, falls gesetzt.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report benötigt --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format muss text oder json sein, nicht „%1“</translation>
     </message>
     <message>
         <source>
@@ -335,19 +374,27 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Schreibt eine Seite als PDF-Datei: das Diagramm des Monats (Standard: der
+aktuelle) so, wie das Fenster es zeichnet, in der gewählten Ansicht, und eine
+Tabelle der Tage des Monats mit Rhythmuswerten, kritischen Stufen und den
+Grenztagen des langen Zyklus. --compare fügt eine zweite Person hinzu (nur in
+der Jahresansicht); --name steht als Überschrift auf der Seite; --paper ist
+a4 (Standard) oder letter. Als heutiges Datum gilt RYVANTA_TODAY, falls
+gesetzt.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet benötigt zum Zeichnen eine Widget-Anwendung</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper muss a4 oder letter sein, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -494,15 +541,15 @@ gespeichert werden:
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>neu</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>voll</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>kein</translation>
     </message>
 </context>
 <context>
@@ -662,7 +709,7 @@ Die Datei wird neu geschrieben, sobald Sie eine Person hinzufügen oder entferne
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Name)</translation>
     </message>
 </context>
 <context>
@@ -676,155 +723,160 @@ Die Datei wird neu geschrieben, sobald Sie eine Person hinzufügen oder entferne
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Physisch</translation>
+        <translation>Physisch</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotional</translation>
+        <translation>Emotional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellektuell</translation>
+        <translation>Intellektuell</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasen</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Biorhythmen für %2, Geburtsdatum %1 (Phase des langen Zyklus %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Grenztage des langen Zyklus
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Monat liegt keiner.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 Rhythmen</translation>
+        <translation>3 Rhythmen</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Physisch</translation>
+        <translation>Physisch</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotional</translation>
+        <translation>Emotional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellektuell</translation>
+        <translation>Intellektuell</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasen</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenztag 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenztag</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenztag 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren am %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, geboren am %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorhythmen im Vergleich</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorhythmen</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasen: die Rhythmen in ihrer kritischen Phase, F1 physisch, F2 emotional, F3 intellektuell.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenztag: Tag, an dem die Abschnitte H1, H2 und H3 des langen Zyklus aufeinandertreffen, mit Uhrzeit und Mondphase zu diesem Zeitpunkt; in schattierten Zeilen sind zwei oder drei Rhythmen kritisch.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1 de %2 de %3: %4, nivel %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, nivel %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 nivel %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunar: luna nueva</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunar: luna llena</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día crítico (nivel %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún ritmo está en su intervalo crítico.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En el intervalo crítico: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmos: %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,27 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Crea un archivo iCalendar para importarlo en un programa de calendario: cada
+día límite del ciclo largo como un evento a su hora, y cada día crítico
+(nivel 13 o más) como un evento de día completo, durante N meses (de 1 a 60,
+12 por defecto) a partir del mes indicado (por defecto, el actual). --name
+encabeza el título de cada evento y distingue a dos personas nacidas el mismo
+día. Si se vuelve a importar el archivo, se actualizan sus eventos. Si
+RYVANTA_TODAY está definida, se toma como fecha de hoy.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months debe ser un número de 1 a %1, no «%2»</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 desde %2 pasa de %3-12; quedan como máximo %4 meses</translation>
     </message>
     <message>
         <source>
@@ -186,83 +194,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sin un comando, ryvanta abre su ventana.
+
+Comandos:
+  report     un mes de los biorritmos de una persona como tabla (texto) o JSON
+  render     la ventana con el gráfico de un mes, como imagen PNG
+  sheet      el gráfico de un mes con su tabla de días, como PDF de una página
+  calendar   los días límite del ciclo largo y los días críticos de una
+             persona, como archivo iCalendar (.ics)
+
+Opciones:
+  --help     muestra esta ayuda y termina
+  --version  muestra la versión y termina
+
+La fecha que se toma como hoy es la del equipo, o RYVANTA_TODAY (YYYY-MM-DD)
+si esa variable está definida.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1» (consulte ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido «%1» (consulte ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la salida estándar</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opción desconocida «%2»</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opción desconocida «--%2»</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: argumento inesperado «%2»</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name necesita un texto imprimible de 1 a %1 caracteres, no «%2»</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una fecha YYYY-MM-DD que exista, no «%2»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe estar entre %2-01-01 y %3-12-31, no %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un mes YYYY-MM, no «%2»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe estar entre %2-01 y %3-12, no %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fecha de nacimiento no válida! La fecha de nacimiento no puede ser futura.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La persona aún no había nacido en el periodo consultado!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +297,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dibuja la ventana tal como queda al elegir la fecha de nacimiento y mostrar el
+gráfico del mes (por defecto, el actual), y la guarda como imagen PNG.
+--compare inserta una segunda fecha de nacimiento y muestra el mes en modo de
+comparación, con el primer día límite del ciclo largo de cada persona marcado
+(solo en la vista anual). --day elige ese día en el modo «Mes actual»;
+--chart guarda solo el gráfico; --scale dibuja a un tamaño de 1 a 4 veces.
+Si RYVANTA_TODAY está definida, se toma como fecha de hoy.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render no puede cambiar la escala de una aplicación en ejecución</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuración de la pantalla dibuja a %1 veces el tamaño, no a %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido codificar la imagen como PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view debe ser year, rhythms o summary, no «%1»</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day necesita un día del mes, no «%1»</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale debe ser 1, 2, 3 o 4, no «%1»</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare solo dibuja la vista anual, no --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day debe estar entre 1 y %1 en %2, no %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day no se puede usar con --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +349,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Muestra un mes de los biorritmos de una persona nacida en la fecha indicada:
+la edad, los valores de los ritmos, el nivel crítico y la marca de luna de
+cada día, y los días límite del ciclo largo del mes. Si RYVANTA_TODAY está
+definida, se toma como fecha de hoy.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report necesita --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format debe ser text o json, no «%1»</translation>
     </message>
     <message>
         <source>
@@ -335,19 +372,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Crea un archivo PDF de una página: el gráfico del mes (por defecto, el actual)
+tal como lo dibuja la ventana, en la vista elegida, y una tabla de los días
+del mes con los valores de los ritmos, los niveles críticos y los días límite
+del ciclo largo. --compare añade una segunda persona (solo en la vista anual);
+--name encabeza la página; --paper es a4 (por defecto) o letter. Si
+RYVANTA_TODAY está definida, se toma como fecha de hoy.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet necesita una aplicación de widgets en la que dibujar</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido dibujar la página</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper debe ser a4 o letter, no «%1»</translation>
     </message>
 </context>
 <context>
@@ -493,15 +537,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>llena</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
 </context>
 <context>
@@ -612,7 +656,7 @@ El archivo se volverá a escribir cuando añada o quite una persona.</translatio
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Para añadir una persona a la lista (Name), 
+        <translation>Para añadir una persona a la lista (Nombre), 
  elija la fecha de nacimiento en el calendario 
  [M-A-D] y vuelva a pulsar «Lista».</translation>
     </message>
@@ -659,7 +703,7 @@ El archivo se volverá a escribir cuando añada o quite una persona.</translatio
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nombre)</translation>
     </message>
 </context>
 <context>
@@ -673,155 +717,160 @@ El archivo se volverá a escribir cuando añada o quite una persona.</translatio
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Físico</translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocional</translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelectual</translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%2: biorritmos de una persona nacida el %1 (fase del ciclo largo: %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Días límite del ciclo largo
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguno en este mes.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 ritmos</translation>
+        <translation>3 ritmos</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Resumen</translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Físico</translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocional</translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelectual</translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Día límite 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Día límite</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Día límite 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacimiento: %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nacimiento: %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación de biorritmos</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmos</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos: los ritmos en su intervalo crítico, F1 físico, F2 emocional, F3 intelectual.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día límite: donde se unen las divisiones H1, H2 y H3 del ciclo largo, con su hora y la luna de entonces; filas sombreadas: dos o tres ritmos críticos.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1 %2 %3&#xa0;: %4, niveau %3 {1:?} {2,?}</translation>
+        <translation>&#x202f;; %1&#xa0;: %2, niveau %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 niveau %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune&#xa0;: nouvelle lune</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune&#xa0;: pleine lune</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour critique (niveau %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rythme n’est dans sa fenêtre critique.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En fenêtre critique&#xa0;: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorythmes – %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,27 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Enregistre un fichier iCalendar à importer dans un logiciel d’agenda&#xa0;: chaque
+jour charnière du cycle long comme un événement à son heure, et chaque jour
+critique (niveau 13 ou plus) comme un événement sur toute la journée, sur
+N mois (1 à 60, 12 par défaut) à partir du mois donné (par défaut&#xa0;: le mois
+actuel). --name ouvre le titre de chaque événement et distingue deux
+personnes nées le même jour. Importer de nouveau le fichier met à jour ses
+événements. La date du jour est RYVANTA_TODAY si cette variable est définie.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months doit être un nombre de 1 à %1, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 à partir de %2 dépasse %3-12&#x202f;; il reste au plus %4 mois</translation>
     </message>
     <message>
         <source>
@@ -186,83 +194,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sans commande, ryvanta ouvre sa fenêtre.
+
+Commandes&#xa0;:
+  report     un mois des biorythmes d’une personne, en tableau (text) ou JSON
+  render     la fenêtre avec un mois tracé, en image PNG
+  sheet      un mois tracé et le tableau de ses jours, en PDF d’une page
+  calendar   les jours charnières du cycle long et les jours critiques
+             d’une personne, en fichier iCalendar (.ics)
+
+Options&#xa0;:
+  --help     afficher cette aide et quitter
+  --version  afficher la version et quitter
+
+La date du jour est celle de la machine, ou RYVANTA_TODAY (YYYY-MM-DD)
+si cette variable est définie.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;» (voir ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;» (voir ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige une valeur</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: option inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: option inconnue «&#xa0;--%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output exige un nom de fichier</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name exige un texte imprimable de 1 à %1 caractères, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige une date YYYY-MM-DD qui existe, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit se situer entre %2-01-01 et %3-12-31, et non %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exige un mois YYYY-MM, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit se situer entre %2-01 et %3-12, et non %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance non valide&#x202f;! La date de naissance doit être dans le passé.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette personne n’était pas encore née à la période demandée&#x202f;!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +297,52 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dessine la fenêtre telle qu’elle apparaît une fois la date de naissance saisie
+et le mois (par défaut&#xa0;: le mois actuel) tracé, et l’enregistre en image PNG.
+--compare insère une seconde date de naissance et trace le mois en mode
+comparaison, en marquant le premier jour charnière du cycle long de chaque
+personne (vue annuelle seulement). --day choisit le jour indiqué en mode
+Mois en cours&#x202f;; --chart n’enregistre que le graphique&#x202f;; --scale dessine de
+1 à 4 fois plus grand. La date du jour est RYVANTA_TODAY si cette variable
+est définie.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render ne peut pas changer l’échelle d’une application déjà lancée</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de l’écran imposent l’échelle %1, et non %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image n’a pas pu être encodée en PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view doit valoir year, rhythms ou summary, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day exige un jour du mois, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale doit valoir 1, 2, 3 ou 4, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare ne dessine que la vue annuelle, et non --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day doit se situer entre 1 et %1 pour %2, et non %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day ne peut pas s’utiliser avec --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +350,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Présente un mois des biorythmes d’une personne née à la date donnée&#xa0;: pour
+chaque jour, l’âge, les valeurs des rythmes, le niveau et la lune (nouvelle
+ou pleine), puis les jours charnières du cycle long du mois. La date du jour
+est RYVANTA_TODAY si cette variable est définie.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report exige --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format doit valoir text ou json, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>
@@ -335,19 +373,27 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Enregistre la feuille du mois en fichier PDF d’une page&#xa0;: le graphique du mois
+(par défaut&#xa0;: le mois actuel) tel que la fenêtre le dessine, dans la vue
+choisie, et un tableau des jours du mois avec les valeurs des rythmes, les
+niveaux et les jours charnières du cycle long. --compare ajoute une seconde
+personne (vue annuelle seulement)&#x202f;; --name donne son titre à la page&#x202f;;
+--paper vaut a4 (par défaut) ou letter. La date du jour est RYVANTA_TODAY si
+cette variable est définie.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet a besoin d’une application à widgets pour dessiner</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n’a pas pu être dessinée</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper doit valoir a4 ou letter, et non «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -466,11 +512,11 @@ with their rhythm values, critical levels and long-cycle boundaries.
     </message>
     <message>
         <source>Birth date:</source>
-        <translation> Naissance&#xa0;:</translation>
+        <translation>Naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Birth date: </source>
-        <translation> Naissance&#xa0;: </translation>
+        <translation>Naissance&#xa0;: </translation>
     </message>
     <message>
         <source>Information</source>
@@ -493,15 +539,15 @@ La date de naissance doit être dans le passé.</translation>
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nouvelle</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>pleine</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
@@ -598,7 +644,7 @@ Le fichier sera réécrit dès que vous ajouterez ou retirerez une personne.</tr
     </message>
     <message>
         <source>Birth date:        </source>
-        <translation> Naissance&#xa0;:        </translation>
+        <translation>Naissance&#xa0;:        </translation>
     </message>
     <message>
         <source>        Insert date of birth  [M-Y-D] and press &quot;&lt; &gt; &quot; button to start.</source>
@@ -612,7 +658,7 @@ Le fichier sera réécrit dès que vous ajouterez ou retirerez une personne.</tr
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Pour ajouter une personne à la liste (Name),
+        <translation>Pour ajouter une personne à la liste (Nom),
 saisissez sa date de naissance dans le calendrier
 [M-A-J] puis cliquez de nouveau sur «&#xa0;Liste&#xa0;».</translation>
     </message>
@@ -659,7 +705,7 @@ pour en ajouter de nouvelles.</translation>
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nom)</translation>
     </message>
 </context>
 <context>
@@ -673,155 +719,160 @@ pour en ajouter de nouvelles.</translation>
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Physique</translation>
+        <translation>Physique</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Émotionnel</translation>
+        <translation>Émotionnel</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellectuel</translation>
+        <translation>Intellectuel</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtres</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Biorythmes, date de naissance %1 – %2 (phase du cycle long %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jours charnières du cycle long
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun ne tombe ce mois-ci.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 rythmes</translation>
+        <translation>3 rythmes</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Synthèse</translation>
+        <translation>Synthèse</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Physique</translation>
+        <translation>Physique</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Émotionnel</translation>
+        <translation>Émotionnel</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellectuel</translation>
+        <translation>Intellectuel</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtres</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Charnière 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Charnière</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Charnière 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Né(e) le %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, né(e) le %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison de biorythmes</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorythmes</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtres&#xa0;: rythmes dans leur fenêtre critique, F1 physique, F2 émotionnel, F3 intellectuel.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charnière&#xa0;: jonction des divisions H1, H2 et H3 du cycle long, avec son heure et la lune à ce moment&#x202f;; les lignes grisées ont deux ou trois rythmes critiques.</translation>
     </message>
 </context>
 <context>

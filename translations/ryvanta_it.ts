@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1 %2 %3: %4, livello %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, livello %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 livello %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunare: luna nuova</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunare: luna piena</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno critico (livello %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun ritmo è nella sua finestra critica.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella finestra critica: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmi di %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,27 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Scrive un file iCalendar da importare in un programma di calendario: ogni
+giorno saliente del ciclo lungo come evento alla sua ora del giorno e ogni
+giorno critico (livello 13 o più) come evento di un’intera giornata, per N
+mesi (da 1 a 60, predefinito 12) a partire dal mese indicato (predefinito:
+quello di oggi). --name apre il titolo di ogni evento e distingue due persone
+nate lo stesso giorno. Importando di nuovo il file se ne aggiornano gli
+eventi. Se è impostata, RYVANTA_TODAY indica la data di oggi.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere “%1”: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months deve essere un numero da 1 a %1, non “%2”</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 da %2 va oltre %3-12; restano al massimo %4 mesi</translation>
     </message>
     <message>
         <source>
@@ -186,83 +194,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Senza un comando, ryvanta apre la sua finestra.
+
+Comandi:
+  report     un mese dei bioritmi di una persona come tabella (testo) o JSON
+  render     la finestra con il grafico di un mese come immagine PNG
+  sheet      il grafico e la tabella dei giorni di un mese (PDF di una pagina)
+  calendar   i giorni salienti del ciclo lungo e i giorni critici di una
+             persona come file iCalendar (.ics)
+
+Opzioni:
+  --help     mostra questo aiuto ed esce
+  --version  mostra la versione ed esce
+
+Come data di oggi vale quella del computer, oppure RYVANTA_TODAY (YYYY-MM-DD)
+se questa variabile è impostata.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta “%1” (vedi ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto “%1” (vedi ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere sullo standard output</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un valore</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opzione sconosciuta “%2”</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opzione sconosciuta “--%2”</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: argomento inatteso “%2”</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output richiede un nome di file</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name richiede un testo stampabile da 1 a %1 caratteri, non “%2”</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede una data YYYY-MM-DD esistente, non “%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve essere compreso tra %2-01-01 e %3-12-31, non %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un mese YYYY-MM, non “%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve essere compreso tra %2-01 e %3-12, non %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di nascita non valida! La data di nascita deve essere nel passato.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel periodo considerato la persona non era ancora nata!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +297,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Disegna la finestra com’è dopo aver inserito la data di nascita e tracciato
+il grafico del mese (predefinito: quello di oggi) e la scrive come immagine
+PNG. --compare inserisce una seconda data di nascita e mostra il mese in
+modalità confronto, segnando il primo giorno saliente del ciclo lungo di
+ciascuna persona (solo vista annuale). --day sceglie quel giorno in modalità
+“Mese corrente”; --chart scrive solo il grafico; --scale disegna da 1 a 4
+volte più grande. Se è impostata, RYVANTA_TODAY indica la data di oggi.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render non può cambiare la scala di un’applicazione in esecuzione</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le impostazioni dello schermo disegnano in scala %1, non %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile codificare l’immagine in PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view deve essere year, rhythms o summary, non “%1”</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day richiede un giorno del mese, non “%1”</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale deve essere 1, 2, 3 o 4, non “%1”</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare disegna solo la vista annuale, non --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day deve essere compreso tra 1 e %1 in %2, non %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day non si può usare con --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +349,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Presenta un mese dei bioritmi di una persona nata alla data indicata: per
+ogni giorno l’età, i valori dei ritmi, il livello critico e la fase lunare,
+e i giorni salienti del ciclo lungo nel mese. Se è impostata, RYVANTA_TODAY
+indica la data di oggi.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report richiede --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format deve essere text o json, non “%1”</translation>
     </message>
     <message>
         <source>
@@ -335,19 +372,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Scrive una pagina come file PDF: il grafico del mese (predefinito: quello di
+oggi) come lo disegna la finestra, nella vista scelta, e una tabella dei
+giorni del mese con i valori dei ritmi, i livelli critici e i giorni
+salienti del ciclo lungo. --compare aggiunge una seconda persona (solo vista
+annuale); --name diventa il titolo della pagina; --paper è a4 (predefinito)
+o letter. Se è impostata, RYVANTA_TODAY indica la data di oggi.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet richiede un’applicazione a widget in cui disegnare</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile disegnare la pagina</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper deve essere a4 o letter, non “%1”</translation>
     </message>
 </context>
 <context>
@@ -493,15 +537,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nuova</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>piena</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
 </context>
 <context>
@@ -612,7 +656,7 @@ Il file verrà riscritto quando aggiungerai o rimuoverai una persona.</translati
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Per aggiungere una voce alla lista (Name) 
+        <translation>Per aggiungere una voce alla lista (Nome) 
  inserisci la data di nascita nel calendario 
  [M-A-G] e premi di nuovo il pulsante “Lista” </translation>
     </message>
@@ -659,7 +703,7 @@ Il file verrà riscritto quando aggiungerai o rimuoverai una persona.</translati
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nome)</translation>
     </message>
 </context>
 <context>
@@ -673,155 +717,160 @@ Il file verrà riscritto quando aggiungerai o rimuoverai una persona.</translati
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Età</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Fisico</translation>
+        <translation>Fisico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotivo</translation>
+        <translation>Emotivo</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellettuale</translation>
+        <translation>Intellettuale</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestre</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigla</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmi per la data di nascita %1 – %2 (fase del ciclo lungo %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Giorni salienti del ciclo lungo
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno in questo mese.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 ritmi</translation>
+        <translation>3 ritmi</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Sintesi</translation>
+        <translation>Sintesi</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Fisico</translation>
+        <translation>Fisico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotivo</translation>
+        <translation>Emotivo</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellettuale</translation>
+        <translation>Intellettuale</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestre</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno saliente 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno saliente</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno saliente 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di nascita: %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, data di nascita: %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmi a confronto</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmi</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestre: i ritmi nella loro finestra critica, F1 fisico, F2 emotivo, F3 intellettuale.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno saliente: incontro delle divisioni H1, H2 e H3 del ciclo lungo, con l’ora e la luna del momento; le righe ombreggiate hanno due o tre ritmi critici.</translation>
     </message>
 </context>
 <context>

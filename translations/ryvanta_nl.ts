@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1 %2 %3: %4, niveau %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, niveau %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 niveau %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Maan: nieuwe maan</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Maan: volle maan</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritieke dag (niveau %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkel ritme is in zijn kritieke fase.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In de kritieke fase: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmes van %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,28 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Schrijft een iCalendar-bestand om in een agendaprogramma te importeren: elke
+markante dag als gebeurtenis op het bijbehorende tijdstip en elke kritieke dag
+(niveau 13 of hoger) als gebeurtenis voor de hele dag, voor N maanden (1 tot
+en met 60, standaard 12) vanaf de opgegeven maand (standaard: de huidige).
+--name staat vooraan in de titel van elke gebeurtenis en houdt twee personen
+die op dezelfde dag zijn geboren uit elkaar. Wordt het bestand opnieuw
+geïmporteerd, dan worden de gebeurtenissen bijgewerkt. Als RYVANTA_TODAY is
+ingesteld, geldt die datum als vandaag.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan &apos;%1&apos; niet schrijven: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months moet een getal van 1 tot en met %1 zijn, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 vanaf %2 loopt verder dan %3-12; er resten hoogstens %4 maanden</translation>
     </message>
     <message>
         <source>
@@ -186,83 +195,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zonder opdracht opent ryvanta zijn venster.
+
+Opdrachten:
+  report     één maand bioritmes van een persoon als tabel (tekst) of JSON
+  render     het venster met de grafiek van een maand als PNG-afbeelding
+  sheet      de grafiek van een maand met een dagtabel als PDF van één pagina
+  calendar   de markante dagen en kritieke dagen van een persoon als
+             iCalendar-bestand (.ics)
+
+Opties:
+  --help     deze hulptekst tonen en stoppen
+  --version  de versie tonen en stoppen
+
+Als vandaag geldt de datum van de computer, of RYVANTA_TODAY (YYYY-MM-DD)
+als die variabele is ingesteld.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie &apos;%1&apos; (zie ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende opdracht &apos;%1&apos; (zie ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet naar de standaarduitvoer schrijven</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist een waarde</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekende optie &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekende optie &apos;--%2&apos;</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onverwacht argument &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output vereist een bestandsnaam</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name vereist afdrukbare tekst van 1 tot en met %1 tekens, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist een bestaande datum YYYY-MM-DD, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moet tussen %2-01-01 en %3-12-31 liggen, niet %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist een maand YYYY-MM, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moet tussen %2-01 en %3-12 liggen, niet %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige geboortedatum! De geboortedatum moet in het verleden liggen.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze persoon was in de gekozen periode nog niet geboren!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +298,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Tekent het venster zoals het eruitziet als de geboortedatum is ingevoerd en de
+grafiek van de maand (standaard: de huidige) wordt getoond, en slaat het op als
+PNG-afbeelding. --compare voegt een tweede geboortedatum in en toont de maand
+in de vergelijkingsmodus, met de eerste markante dag van elke persoon
+gemarkeerd (alleen jaarweergave). --day kiest die dag in de modus Huidige
+maand; --chart schrijft alleen de grafiek; --scale tekent op 1 tot 4 keer de
+grootte. Als RYVANTA_TODAY is ingesteld, geldt die datum als vandaag.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render kan de schaal van een actieve toepassing niet wijzigen</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de scherminstellingen tekenen op %1 keer de grootte, niet op %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding kon niet als PNG worden gecodeerd</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view moet year, rhythms of summary zijn, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day vereist een dag van de maand, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale moet 1, 2, 3 of 4 zijn, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare tekent alleen de jaarweergave, niet --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day moet in %2 tussen 1 en %1 liggen, niet %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day kan niet samen met --view summary worden gebruikt</translation>
     </message>
     <message>
         <source>
@@ -317,15 +350,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Geeft één maand bioritmes weer van een persoon die op de opgegeven datum is
+geboren: per dag de leeftijd, de waarden van de ritmes, het niveau en de
+maanmarkering, en de markante dagen van de maand. Als RYVANTA_TODAY is
+ingesteld, geldt die datum als vandaag.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report vereist --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format moet text of json zijn, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>
@@ -335,19 +373,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Schrijft één pagina als PDF-bestand: de grafiek van de maand (standaard: de
+huidige) zoals het venster die tekent, in de gekozen weergave, en een tabel
+van de dagen van de maand met de waarden van de ritmes, de niveaus en de
+markante dagen. --compare voegt een tweede persoon toe (alleen
+jaarweergave); --name komt boven aan de pagina; --paper is a4 (standaard)
+of letter. Als RYVANTA_TODAY is ingesteld, geldt die datum als vandaag.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet heeft een widgettoepassing nodig om in te tekenen</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>de pagina kon niet worden getekend</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper moet a4 of letter zijn, niet &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -493,15 +538,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nieuw</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>vol</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
 </context>
 <context>
@@ -594,7 +639,7 @@ Het bestand wordt opnieuw geschreven zodra u een persoon toevoegt of verwijdert.
     </message>
     <message>
         <source>Birth date: 00.00.00</source>
-        <translation>Geboortedatum: 00-00-00</translation>
+        <translation>Geb. datum: 00-00-00</translation>
     </message>
     <message>
         <source>Birth date:        </source>
@@ -612,7 +657,7 @@ Het bestand wordt opnieuw geschreven zodra u een persoon toevoegt of verwijdert.
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Om een persoon in de lijst (Name) op te nemen, 
+        <translation>Om een persoon in de lijst (Naam) op te nemen, 
  kiest u de geboortedatum in de kalender 
  [M-J-D] en drukt u opnieuw op “Lijst”. </translation>
     </message>
@@ -654,12 +699,12 @@ Het bestand wordt opnieuw geschreven zodra u een persoon toevoegt of verwijdert.
     <message>
         <source>Birth date: %1
 </source>
-        <translation>Geboortedatum: %1
+        <translation>Geb. datum: %1
 </translation>
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Naam)</translation>
     </message>
 </context>
 <context>
@@ -673,155 +718,160 @@ Het bestand wordt opnieuw geschreven zodra u een persoon toevoegt of verwijdert.
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeftijd</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Fysiek</translation>
+        <translation>Fysiek</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotioneel</translation>
+        <translation>Emotioneel</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellectueel</translation>
+        <translation>Intellectueel</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasen</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Maan</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmes voor geboortedatum %1 in %2 (fase in de lange cyclus: %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Markante dagen van de lange cyclus
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deze maand heeft er geen.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 ritmes</translation>
+        <translation>3 ritmes</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Totaal</translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Maan</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Fysiek</translation>
+        <translation>Fysiek</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emotioneel</translation>
+        <translation>Emotioneel</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intellectueel</translation>
+        <translation>Intellectueel</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasen</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Markante dag 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Markante dag</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Markante dag 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren op %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, geboren op %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijking van bioritmes</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioritmes</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasen: de ritmes in hun kritieke fase, F1 fysiek, F2 emotioneel, F3 intellectueel.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markante dag: overgang tussen de delen H1, H2 en H3 van de lange cyclus, met tijdstip en maan; in gekleurde rijen zijn twee of drie ritmes kritiek.</translation>
     </message>
 </context>
 <context>

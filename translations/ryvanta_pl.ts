@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; dzień %1, %2 %3: %4, poziom %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, poziom %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 poziom %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc: nów</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc: pełnia</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień krytyczny (poziom %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden rytm nie jest w oknie krytycznym.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>W oknie krytycznym: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorytmy – %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,28 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zapisuje plik iCalendar do zaimportowania w programie kalendarzowym: każdy
+dzień graniczny długiego cyklu jako wydarzenie o godzinie, o której się
+zaczyna, a każdy dzień krytyczny (poziom 13 lub wyższy) jako wydarzenie
+całodniowe, przez N miesięcy (od 1 do 60, domyślnie 12) od podanego
+miesiąca (domyślnie bieżącego). --name rozpoczyna tytuł każdego wydarzenia
+i pozwala odróżnić dwie osoby urodzone tego samego dnia. Ponowny import
+pliku aktualizuje jego wydarzenia. Dzisiejszą datę można zastąpić zmienną
+RYVANTA_TODAY.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać „%1”: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months musi być liczbą od 1 do %1, a nie „%2”</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 od %2 wykracza poza %3-12; można podać najwyżej %4</translation>
     </message>
     <message>
         <source>
@@ -186,83 +195,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Bez polecenia ryvanta otwiera swoje okno.
+
+Polecenia:
+  report     biorytmy osoby w jednym miesiącu jako tabela (tekst) lub JSON
+  render     okno z wykresem miesiąca jako obraz PNG
+  sheet      wykres miesiąca z tabelą dni jako jednostronicowy plik PDF
+  calendar   dni graniczne długiego cyklu i dni krytyczne osoby jako plik
+             iCalendar (.ics)
+
+Opcje:
+  --help     wyświetla tę pomoc i kończy działanie
+  --version  wyświetla wersję i kończy działanie
+
+Za dzisiejszą datę przyjmowana jest data komputera lub, jeśli ustawiono
+zmienną RYVANTA_TODAY (YYYY-MM-DD), jej wartość.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja „%1” (zob. ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznane polecenie „%1” (zob. ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można pisać na standardowe wyjście</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można pisać na standardowe wyjście: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga wartości</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieznana opcja „%2”</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieznana opcja „--%2”</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieoczekiwany argument „%2”</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output wymaga nazwy pliku</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name wymaga tekstu drukowalnego o długości od 1 do %1 znaków, a nie „%2”</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga istniejącej daty w postaci YYYY-MM-DD, a nie „%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 musi się mieścić między %2-01-01 a %3-12-31, a nie %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga miesiąca w postaci YYYY-MM, a nie „%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 musi się mieścić między %2-01 a %3-12, a nie %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa data urodzenia! Data urodzenia musi być z przeszłości.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>W wybranym okresie ta osoba jeszcze się nie urodziła!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +298,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rysuje okno w takim stanie, w jakim jest po wybraniu daty urodzenia
+i pokazaniu miesiąca (domyślnie bieżącego), i zapisuje je jako obraz PNG.
+--compare wstawia drugą datę urodzenia i pokazuje miesiąc w trybie
+porównania, z zaznaczonym pierwszym dniem granicznym długiego cyklu każdej
+osoby (tylko widok roczny). --day wybiera ten dzień w trybie „Bieżący
+miesiąc”; --chart zapisuje tylko wykres; --scale rysuje w skali od 1 do 4.
+Dzisiejszą datę można zastąpić zmienną RYVANTA_TODAY.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render nie może zmienić skali działającej już aplikacji</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ustawienia ekranu wymuszają skalę %1, a nie %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zakodować obrazu jako PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view musi mieć wartość year, rhythms lub summary, a nie „%1”</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day wymaga dnia miesiąca, a nie „%1”</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale musi mieć wartość 1, 2, 3 lub 4, a nie „%1”</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare rysuje tylko widok roczny, a nie --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day musi się mieścić między 1 a %1 w miesiącu %2, a nie %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>opcji --day nie można użyć z --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +350,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zestawia jeden miesiąc biorytmów osoby urodzonej w podanym dniu: dla
+każdego dnia wiek, wartości rytmów, poziom dnia krytycznego i nów lub
+pełnię, a także dni graniczne długiego cyklu w tym miesiącu. Dzisiejszą
+datę można zastąpić zmienną RYVANTA_TODAY.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report wymaga --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format musi mieć wartość text lub json, a nie „%1”</translation>
     </message>
     <message>
         <source>
@@ -335,19 +373,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zapisuje jedną stronę jako plik PDF: wykres miesiąca (domyślnie bieżącego)
+taki jak w oknie, w wybranym widoku, oraz tabelę dni miesiąca z wartościami
+rytmów, poziomami dni krytycznych i dniami granicznymi długiego cyklu.
+--compare dodaje drugą osobę (tylko widok roczny); --name nadaje stronie
+tytuł; --paper to a4 (domyślnie) lub letter. Dzisiejszą datę można zastąpić
+zmienną RYVANTA_TODAY.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet wymaga do rysowania aplikacji z widżetami</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się narysować strony</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper musi mieć wartość a4 lub letter, a nie „%1”</translation>
     </message>
 </context>
 <context>
@@ -493,15 +538,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nów</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>pełnia</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
 </context>
 <context>
@@ -612,7 +657,7 @@ Plik zostanie zapisany od nowa, gdy dodasz lub usuniesz osobę.</translation>
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Aby dodać nową pozycję do listy (Name), 
+        <translation>Aby dodać nową pozycję do listy (Imię), 
  wybierz w kalendarzu datę urodzenia 
   [M-R-D] i ponownie naciśnij „Lista”. </translation>
     </message>
@@ -662,7 +707,7 @@ Plik zostanie zapisany od nowa, gdy dodasz lub usuniesz osobę.</translation>
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Imię)</translation>
     </message>
 </context>
 <context>
@@ -676,155 +721,160 @@ Plik zostanie zapisany od nowa, gdy dodasz lub usuniesz osobę.</translation>
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiek</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Ciało</translation>
+        <translation>Ciało</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocje</translation>
+        <translation>Emocje</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelekt</translation>
+        <translation>Intelekt</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Godz.</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczenie</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikat</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Biorytmy osoby urodzonej %1 – %2 (faza długiego cyklu %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dni graniczne długiego cyklu
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden nie przypada w tym miesiącu.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 rytmy</translation>
+        <translation>3 rytmy</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Suma</translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Godz.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Ciało</translation>
+        <translation>Ciało</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocje</translation>
+        <translation>Emocje</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelekt</translation>
+        <translation>Intelekt</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data urodzenia: %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ur. %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie biorytmów</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorytmy</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Widok: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna: rytmy w oknie krytycznym, F1 fizyczny, F2 emocjonalny, F3 intelektualny.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica: dzień graniczny (styk części H1, H2 i H3 długiego cyklu) z godziną i fazą Księżyca; zacienione wiersze mają dwa lub trzy rytmy krytyczne.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %1 de %2 de %3: %4, nível %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, nível %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 nível %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua nova</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua cheia</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia crítico (nível %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum ritmo está na sua janela crítica.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Na janela crítica: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmos de %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,26 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Grava um arquivo iCalendar para importar em um programa de calendário: cada
+dia marcante como um evento na sua hora do dia e cada dia crítico (nível 13
+ou mais) como um evento de dia inteiro, durante N meses (1 a 60, padrão 12)
+a partir do mês indicado (padrão: o atual). --name inicia o título de cada
+evento e distingue duas pessoas nascidas no mesmo dia. Importar o arquivo de
+novo atualiza os seus eventos. A data de hoje é RYVANTA_TODAY, se definida.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar “%1”: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months deve ser um número de 1 a %1, e não “%2”</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 a partir de %2 ultrapassa %3-12; o máximo de meses possível é %4</translation>
     </message>
     <message>
         <source>
@@ -186,83 +193,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sem um comando, o ryvanta abre a sua janela.
+
+Comandos:
+  report     um mês dos biorritmos de uma pessoa como tabela (text) ou JSON
+  render     a janela com o gráfico de um mês como imagem PNG
+  sheet      o gráfico de um mês com a tabela dos dias como PDF de uma página
+  calendar   os dias marcantes e os dias críticos de uma pessoa como arquivo
+             iCalendar (.ics)
+
+Opções:
+  --help     mostra esta ajuda e sai
+  --version  mostra a versão e sai
+
+A data usada como hoje é a do computador, ou RYVANTA_TODAY (YYYY-MM-DD)
+quando essa variável estiver definida.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida “%1” (veja ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido “%1” (veja ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar na saída padrão</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar na saída padrão: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opção desconhecida “%2”</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: opção desconhecida “--%2”</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: argumento inesperado “%2”</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output precisa de um nome de arquivo</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name precisa de um texto imprimível de 1 a %1 caracteres, e não “%2”</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma data YYYY-MM-DD que exista, e não “%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve estar entre %2-01-01 e %3-12-31, e não %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um mês YYYY-MM, e não “%2”</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deve estar entre %2-01 e %3-12, e não %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento inválida! A data de nascimento deve estar no passado.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>A pessoa ainda não tinha nascido no período escolhido!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +296,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Desenha a janela como ela fica depois de informada a data de nascimento e
+mostrado o mês no gráfico (padrão: o atual) e a grava como imagem PNG.
+--compare insere uma segunda data de nascimento e mostra o mês no modo de
+comparação, com o primeiro dia marcante de cada pessoa assinalado (só no
+modo anual). --day seleciona esse dia no modo Mês atual; --chart grava só o
+gráfico; --scale desenha de 1 a 4 vezes o tamanho. A data de hoje é
+RYVANTA_TODAY, se definida.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render não pode mudar a escala de um aplicativo em execução</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>as configurações da tela desenham em %1 vezes o tamanho, e não em %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível codificar a imagem como PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view deve ser year, rhythms ou summary, e não “%1”</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day precisa de um dia do mês, e não “%1”</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale deve ser 1, 2, 3 ou 4, e não “%1”</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare desenha só o modo anual, e não --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day deve estar entre 1 e %1 em %2, e não %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day não pode ser usado com --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +348,19 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Mostra um mês dos biorritmos de uma pessoa nascida na data indicada: de
+cada dia, a idade, os valores dos ritmos, o nível e a marca da lua; e os
+dias marcantes do mês. A data de hoje é RYVANTA_TODAY, se definida.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report precisa de --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format deve ser text ou json, e não “%1”</translation>
     </message>
     <message>
         <source>
@@ -335,19 +370,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Grava uma página como arquivo PDF: o gráfico do mês (padrão: o atual) como a
+janela o desenha, no modo de exibição escolhido, e uma tabela dos dias do mês
+com os valores dos ritmos, os níveis e os dias marcantes.
+--compare inclui uma segunda pessoa (só no modo anual); --name dá o título da
+página; --paper é a4 (o padrão) ou letter. A data de hoje é RYVANTA_TODAY, se
+definida.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet precisa de um aplicativo com widgets para desenhar</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível desenhar a página</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper deve ser a4 ou letter, e não “%1”</translation>
     </message>
 </context>
 <context>
@@ -493,15 +535,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>nova</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>cheia</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma</translation>
     </message>
 </context>
 <context>
@@ -612,7 +654,7 @@ O arquivo será gravado de novo quando você incluir ou remover uma pessoa.</tra
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Para incluir um item na lista (Name), 
+        <translation>Para incluir um item na lista (Nome), 
  escolha a data de nascimento no calendário 
   [M-A-D] e clique de novo em “Lista”. </translation>
     </message>
@@ -659,7 +701,7 @@ O arquivo será gravado de novo quando você incluir ou remover uma pessoa.</tra
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nome)</translation>
     </message>
 </context>
 <context>
@@ -673,155 +715,160 @@ O arquivo será gravado de novo quando você incluir ou remover uma pessoa.</tra
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Idade</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Físico</translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocional</translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelectual</translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Janelas</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunar</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Rótulo</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmos – data de nascimento %1 – %2 (fase do ciclo longo: %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dias marcantes do ciclo longo
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dia marcante neste mês.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 ritmos</translation>
+        <translation>3 ritmos</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Resumo</translation>
+        <translation>Resumo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Físico</translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Emocional</translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Intelectual</translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Janelas</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia marcante 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia marcante</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia marcante 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascimento: %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nascimento: %2)</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparação de biorritmos</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmos</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de exibição: %1</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Janelas: os ritmos na sua janela crítica, F1 físico, F2 emocional, F3 intelectual.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia marcante: encontro das divisões H1, H2 e H3 do ciclo longo, com a hora e a lua do momento; linhas sombreadas têm dois ou três ritmos críticos.</translation>
     </message>
 </context>
 <context>

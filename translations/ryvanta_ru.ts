@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>; %1: %2, level %3</source>
-        <translation type="unfinished">; %2 %3, %1-е число: %4, уровень %3 {1:?} {2,?}</translation>
+        <translation>; %1: %2, уровень %3</translation>
     </message>
 </context>
 <context>
@@ -81,31 +81,31 @@
     <name>CalendarEvents</name>
     <message>
         <source>%1 %2 level %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 уровень %3</translation>
     </message>
     <message>
         <source>Moon: new moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна: новолуние</translation>
     </message>
     <message>
         <source>Moon: full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна: полнолуние</translation>
     </message>
     <message>
         <source>Critical day (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Критический день (уровень %1)</translation>
     </message>
     <message>
         <source>No rhythm is in its critical window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один ритм не находится в критическом интервале.</translation>
     </message>
     <message>
         <source>In the critical window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>В критическом интервале: %1</translation>
     </message>
     <message>
         <source>Biorhythms of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Биоритмы: %1</translation>
     </message>
 </context>
 <context>
@@ -154,19 +154,27 @@ from the given month (default: today&apos;s). --name leads every event&apos;s ti
 and keeps two persons born on the same day apart. Importing the file again
 updates its events. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Записывает файл iCalendar для импорта в программу-календарь: каждую границу
+большого цикла как событие в её время суток, а каждый критический день
+(уровень 13 и выше) как событие на весь день, за N месяцев (от 1 до 60,
+по умолчанию 12), начиная с указанного месяца (по умолчанию текущего).
+Имя из --name предваряет название каждого события и позволяет различать
+двух людей, родившихся в один день. Повторный импорт файла обновляет его
+события. Сегодняшняя дата — RYVANTA_TODAY, если переменная задана.
+</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать «%1»: %2</translation>
     </message>
     <message>
         <source>--months must be a number from 1 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--months: нужно число от 1 до %1, а не «%2»</translation>
     </message>
     <message>
         <source>--months %1 from %2 runs past %3-12; at most %4 months are left</source>
-        <translation type="unfinished"></translation>
+        <translation>--months %1 с %2 выходит за %3-12; осталось месяцев: не более %4</translation>
     </message>
     <message>
         <source>
@@ -186,83 +194,99 @@ Options:
 The date taken as today is the machine&apos;s, or RYVANTA_TODAY (YYYY-MM-DD)
 when that variable is set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Без команды ryvanta открывает своё окно.
+
+Команды:
+  report     биоритмы человека за один месяц в виде таблицы (text) или JSON
+  render     окно с графиком месяца в виде изображения PNG
+  sheet      график месяца с таблицей дней в виде одностраничного PDF
+  calendar   границы большого цикла и критические дни человека в виде
+             файла iCalendar (.ics)
+
+Параметры:
+  --help     показать эту справку и выйти
+  --version  показать версию и выйти
+
+Сегодняшней датой считается дата компьютера или RYVANTA_TODAY (YYYY-MM-DD),
+если эта переменная задана.
+</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный параметр «%1» (см. ryvanta --help)</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (see ryvanta --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда «%1» (см. ryvanta --help)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать в стандартный вывод</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать в стандартный вывод: %1</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: требуется значение</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неизвестный параметр «%2»</translation>
     </message>
     <message>
         <source>%1: unknown option &apos;--%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неизвестный параметр «--%2»</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: лишний аргумент «%2»</translation>
     </message>
     <message>
         <source>%1 needs --output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: требуется --output %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output: требуется имя файла</translation>
     </message>
     <message>
         <source>--name needs printable text of 1 to %1 characters, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name: нужен текст из печатных символов длиной от 1 до %1, а не «%2»</translation>
     </message>
     <message>
         <source>%1 needs a date YYYY-MM-DD that exists, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: нужна существующая дата YYYY-MM-DD, а не «%2»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01-01 and %3-12-31, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: допустимы даты с %2-01-01 по %3-12-31, а не %4</translation>
     </message>
     <message>
         <source>%1 needs --birth YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: требуется --birth YYYY-MM-DD</translation>
     </message>
     <message>
         <source>%1 needs a month YYYY-MM, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: нужен месяц YYYY-MM, а не «%2»</translation>
     </message>
     <message>
         <source>%1 must lie between %2-01 and %3-12, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: допустимы месяцы с %2-01 по %3-12, а не %4</translation>
     </message>
     <message>
         <source>Invalid date of birth! Date of birth must be in the past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная дата рождения! Дата рождения должна быть в прошлом.</translation>
     </message>
     <message>
         <source>The person was not born yet at the period of interest!</source>
-        <translation type="unfinished"></translation>
+        <translation>В выбранный период этот человек ещё не родился!</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск:</translation>
     </message>
     <message>
         <source>
@@ -273,43 +297,51 @@ each person&apos;s first long-cycle boundary marked (year view only). --day
 picks that day in current-month mode; --chart writes only the chart;
 --scale draws at 1 to 4 times the size. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Рисует окно таким, каким оно становится после ввода даты рождения и вывода
+графика месяца (по умолчанию текущего), и сохраняет его как изображение PNG.
+--compare вставляет вторую дату рождения и строит график месяца в режиме
+сравнения, отмечая первую границу большого цикла каждого человека (только
+вид year). --day выбирает день D в режиме «Текущий месяц»; --chart
+сохраняет только график; --scale задаёт масштаб от 1 до 4.
+Сегодняшняя дата — RYVANTA_TODAY, если переменная задана.
+</translation>
     </message>
     <message>
         <source>render cannot change the scale of a running application</source>
-        <translation type="unfinished"></translation>
+        <translation>render не может изменить масштаб уже запущенного приложения</translation>
     </message>
     <message>
         <source>the screen settings draw at %1 times the size, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>настройки экрана задают масштаб %1, а не %2</translation>
     </message>
     <message>
         <source>the image could not be encoded as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось закодировать изображение в PNG</translation>
     </message>
     <message>
         <source>--view must be year, rhythms or summary, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--view: допустимо year, rhythms или summary, а не «%1»</translation>
     </message>
     <message>
         <source>--day needs a day of the month, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--day: нужен день месяца, а не «%1»</translation>
     </message>
     <message>
         <source>--scale must be 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale: допустимо 1, 2, 3 или 4, а не «%1»</translation>
     </message>
     <message>
         <source>--compare draws the year view only, not --view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare строит только вид year, а не --view %1</translation>
     </message>
     <message>
         <source>--day must lie between 1 and %1 in %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--day: в %2 допустимы дни от 1 до %1, а не %3</translation>
     </message>
     <message>
         <source>--day cannot be used with --view summary</source>
-        <translation type="unfinished"></translation>
+        <translation>--day нельзя использовать с --view summary</translation>
     </message>
     <message>
         <source>
@@ -317,15 +349,20 @@ Charts one month of the biorhythms of a person born on the given date:
 each day&apos;s age, rhythm values, critical level and moon mark, and the
 long-cycle boundaries of the month. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Выводит биоритмы человека, родившегося в указанную дату, за один месяц:
+для каждого дня возраст, значения ритмов, уровень критичности и отметку
+луны, а также границы большого цикла в этом месяце.
+Сегодняшняя дата — RYVANTA_TODAY, если переменная задана.
+</translation>
     </message>
     <message>
         <source>report needs --month YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>report: требуется --month YYYY-MM</translation>
     </message>
     <message>
         <source>--format must be text or json, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format: допустимо text или json, а не «%1»</translation>
     </message>
     <message>
         <source>
@@ -335,19 +372,26 @@ with their rhythm values, critical levels and long-cycle boundaries.
 --compare adds a second person (year view only); --name heads the page;
 --paper is a4 (the default) or letter. Today is RYVANTA_TODAY when set.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Сохраняет одну страницу в файл PDF: график месяца (по умолчанию текущего)
+в выбранном виде, как его рисует окно, и таблицу дней месяца со значениями
+ритмов, уровнями критичности и границами большого цикла.
+--compare добавляет второго человека (только вид year); --name задаёт
+заголовок страницы; --paper — a4 (по умолчанию) или letter.
+Сегодняшняя дата — RYVANTA_TODAY, если переменная задана.
+</translation>
     </message>
     <message>
         <source>sheet needs a widget application to draw in</source>
-        <translation type="unfinished"></translation>
+        <translation>sheet: для рисования нужно приложение с виджетами</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось нарисовать страницу</translation>
     </message>
     <message>
         <source>--paper must be a4 or letter, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper: допустимо a4 или letter, а не «%1»</translation>
     </message>
 </context>
 <context>
@@ -493,15 +537,15 @@ with their rhythm values, critical levels and long-cycle boundaries.
     <name>Moon</name>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>новая</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>полная</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
 </context>
 <context>
@@ -612,7 +656,7 @@ The file is written anew when you add or remove a person.</source>
         <source>To add new item into the list (Name) 
  insert date of birth into the calendar  
   [M-Y-D] and press button &quot;List&quot; again </source>
-        <translation>Чтобы добавить запись (Name), 
+        <translation>Чтобы добавить запись в список (Имя), 
  укажите дату рождения в календаре 
   [М-Г-Д] и снова нажмите «Список» </translation>
     </message>
@@ -662,7 +706,7 @@ The file is written anew when you add or remove a person.</source>
     </message>
     <message>
         <source>(Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Имя)</translation>
     </message>
 </context>
 <context>
@@ -676,155 +720,160 @@ The file is written anew when you add or remove a person.</source>
     <name>Report</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Возраст</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Физич.</translation>
+        <translation>Физич.</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Эмоц.</translation>
+        <translation>Эмоц.</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Интелл.</translation>
+        <translation>Интелл.</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервалы</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Обозн.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>Biorhythms of %1 for %2 (long-cycle phase %3)
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Биоритмы для даты рождения %1: %2 (фаза большого цикла %3)
+
+</translation>
     </message>
     <message>
         <source>
 Long-cycle boundaries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Границы большого цикла
+</translation>
     </message>
     <message>
         <source>None falls in this month.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>В этом месяце границ нет.
+</translation>
     </message>
 </context>
 <context>
     <name>Sheet</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Год</translation>
     </message>
     <message>
         <source>3 rhythms</source>
-        <translation type="unfinished">3 ритма</translation>
+        <translation>3 ритма</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Сумма</translation>
+        <translation>Сумма</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished">Физич.</translation>
+        <translation>Физич.</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished">Эмоц.</translation>
+        <translation>Эмоц.</translation>
     </message>
     <message>
         <source>Intellectual</source>
-        <translation type="unfinished">Интелл.</translation>
+        <translation>Интелл.</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервалы</translation>
     </message>
     <message>
         <source>Boundary 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Граница 1</translation>
     </message>
     <message>
         <source>Boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Граница</translation>
     </message>
     <message>
         <source>Boundary 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Граница 2</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата рождения: %1</translation>
     </message>
     <message>
         <source>%1, born %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, дата рождения: %2</translation>
     </message>
     <message>
         <source>Biorhythms compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение биоритмов</translation>
     </message>
     <message>
         <source>Biorhythms</source>
-        <translation type="unfinished"></translation>
+        <translation>Биоритмы</translation>
     </message>
     <message>
         <source>%1 view</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид «%1»</translation>
     </message>
     <message>
         <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень %1: %2</translation>
     </message>
     <message>
         <source>Windows: the rhythms in their critical window, F1 physical, F2 emotional, F3 intellectual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервалы: ритмы в критическом интервале; F1 — физический, F2 — эмоциональный, F3 — интеллектуальный.</translation>
     </message>
     <message>
         <source>Boundary: where the long cycle&apos;s divisions H1, H2 and H3 meet, with its time of day and the moon then; shaded rows have two or three rhythms critical.</source>
-        <translation type="unfinished"></translation>
+        <translation>Граница: схождение делений H1, H2 и H3 большого цикла, его время суток и луна; в закрашенных строках критичны два или три ритма.</translation>
     </message>
 </context>
 <context>
