@@ -66,6 +66,31 @@ constexpr const char* kFontFace = "Arial";
 constexpr int kDayFontHeight = 14;
 constexpr int kTitleFontHeight = 18;
 
+// The title is centred on its band; a longer one may reach out of the band
+// as far as the panel's edge on the left and the month selector on the right.
+constexpr int kTitleClearance = 2;
+
+int TitleRoom()
+{
+    const int centre = kTitleBandLeft + kTitleBandWidth / 2;
+    return 2 * (std::min(centre, kMonthSelectorRect.left - centre) - kTitleClearance);
+}
+
+void CreateHeadingFont(CFont& font)
+{
+    font.Create(kFontFace, kDayFontHeight, FW_BOLD);
+}
+
+void CreateTitleFont(CFont& font)
+{
+    font.Create(kFontFace, kTitleFontHeight, FW_BOLD, true);
+}
+
+QString Title(int month, int year)
+{
+    return QStringLiteral("%1 %2").arg(MonthName(month)).arg(year);
+}
+
 CPoint Offset(const CRect& rect, CPoint offset)
 {
     return { rect.left + offset.x, rect.top + offset.y };
@@ -428,12 +453,12 @@ void CCalendarPanel::OnPaint()
     DrawNeighbourDays(dc);
 
     CFont headingFont;
-    headingFont.Create(kFontFace, kDayFontHeight, FW_BOLD);
+    CreateHeadingFont(headingFont);
     dc.SelectObject(&headingFont);
     DrawHeadings(dc);
 
     CFont titleFont;
-    titleFont.Create(kFontFace, kTitleFontHeight, FW_BOLD, true);
+    CreateTitleFont(titleFont);
     dc.SelectObject(&titleFont);
     DrawTitle(dc);
 
@@ -529,9 +554,23 @@ void CCalendarPanel::DrawHeadings(CDC& dc) const
     }
 }
 
+std::vector<TextRoom> CCalendarPanel::TextRooms() const
+{
+    CFont headingFont;
+    CFont titleFont;
+    CreateHeadingFont(headingFont);
+    CreateTitleFont(titleFont);
+    std::vector<TextRoom> rooms;
+    for (int month = 1; month <= 12; ++month)
+        rooms.push_back({ nullptr, Title(month, m_nYear), titleFont.ToQFont(), TitleRoom() });
+    for (int column = 0; column < kColumns; ++column)
+        rooms.push_back({ nullptr, WeekdayShortName(column + 1), headingFont.ToQFont(), kCellWidth - kHeadingTextOffset.x });
+    return rooms;
+}
+
 void CCalendarPanel::DrawTitle(CDC& dc) const
 {
-    const QString title = QStringLiteral("%1 %2").arg(MonthName(m_nMonth)).arg(m_nYear);
+    const QString title = Title(m_nMonth, m_nYear);
     dc.SetTextColor(kTitleColour);
     const int width = dc.GetTextExtent(title).cx;
     dc.TextOut(kTitleBandLeft + (kTitleBandWidth - width) / 2, kTitleTop, title);

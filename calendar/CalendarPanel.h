@@ -2,10 +2,13 @@
 #pragma once
 
 #include "controls/ColorComboBox.h"
+#include "controls/Narrowing.h"
 #include "model/CalendarArithmetic.h"
 #include "platform/Gdi.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
+
+#include <vector>
 
 class CDC;
 class QDate;
@@ -134,4 +137,8 @@ private:
     QWidget* m_pParent = nullptr;
     QWidget* m_pDayGrid = nullptr;
     int m_nFrameDay = 1;
+
+public:
+    // The month titles and weekday headings the panel draws, and their room.
+    std::vector<TextRoom> TextRooms() const;
 };

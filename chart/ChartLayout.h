@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "controls/Narrowing.h"
+
+
+#include <vector>
+
 class CFont;
 
 // Geometry and fonts shared by the chart's views, kept free of any window so
@@ -37,3 +42,13 @@ QStringList DayAxisLabels(int monthLength);
 // The chart's fonts all come from the Swiss family with every other field at
 // its default.
 void CreateChartFont(CFont& font, const QString& face, int height, int weight);
+
+// Writes text at x, y in the font selected into dc, font, narrowed as the
+// labels narrow a text too wide for its room: a caption in a longer
+// language keeps clear of what is drawn beside it.
+class CDC;
+void TextOutInRoom(CDC& dc, int x, int y, const QString& text, const CFont& font, int room);
+
+// The texts the views draw in the user's language, and their room.
+std::vector<TextRoom> MonthViewTextRooms();
+std::vector<TextRoom> YearViewTextRooms();

@@ -101,6 +101,16 @@ constexpr CurveStyle kCurveStyles[] = {
     { Rhythm::Physical, QT_TRANSLATE_NOOP("Chart", "Physical"), kPhysicalCurveColour, 286, 265, 332 },
 };
 
+// What the captions keep clear of: the read-out beside them, and the birth
+// line when the caption stands left of it.
+constexpr int kCaptionClearance = 3;
+constexpr int kBirthCaptionRoom = std::min(kCurvesBirthCaptionBack, kSummaryBirthCaptionBack) - kCaptionClearance;
+
+int CaptionRoom(const CurveStyle& style)
+{
+    return style.readoutX - style.captionX - kCaptionClearance;
+}
+
 int ColumnX(int column)
 {
     return kFirstColumnX + kColumnWidth * (column - 1);
@@ -180,12 +190,15 @@ void DrawBirthMarker(CDC& dc, MonthPaint& paint, int birthDay, int shadingTop, b
         dc.MoveTo(x, kBirthLineTop);
         dc.LineTo(x, kBarBottom);
         const int captionX = x < kCurvesBirthCaptionLimit ? x + kBirthCaptionGap : x - kCurvesBirthCaptionBack;
-        dc.TextOut(captionX, kCurvesBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
+        TextOutInRoom(dc, captionX, kCurvesBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"),
+            paint.captionFont, kBirthCaptionRoom);
     } else {
         if (x < kSummaryBirthCaptionLimit) {
-            dc.TextOut(x + kBirthCaptionGap, kSummaryBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
+            TextOutInRoom(dc, x + kBirthCaptionGap, kSummaryBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"),
+                paint.captionFont, kBirthCaptionRoom);
         } else {
-            dc.TextOut(x - kSummaryBirthCaptionBack, kSummaryBirthCaptionY, QCoreApplication::translate("Chart", "Birth date"));
+            TextOutInRoom(dc, x - kSummaryBirthCaptionBack, kSummaryBirthCaptionY,
+                QCoreApplication::translate("Chart", "Birth date"), paint.captionFont, kBirthCaptionRoom);
             // The shading has covered the scale labels at the chart's middle.
             if (x > kRepeatedScaleLeftLimit && x < kRepeatedScaleRightLimit) {
                 dc.SelectObject(&paint.axisFont);
@@ -228,7 +241,8 @@ void CBiorhythmDlg::DrawRhythmCurves(CDC& dc)
     dc.SelectObject(&paint.captionFont);
     dc.SetTextColor(kCaptionColour);
     for (const CurveStyle& style : kCurveStyles)
-        dc.TextOut(style.captionX, kCaptionY, QCoreApplication::translate("Chart", style.caption));
+        TextOutInRoom(dc, style.captionX, kCaptionY, QCoreApplication::translate("Chart", style.caption), paint.captionFont,
+            CaptionRoom(style));
 
     CPen* penBefore = nullptr;
     for (const CurveStyle& style : kCurveStyles) {
@@ -316,4 +330,17 @@ void CBiorhythmDlg::DrawSummaryBars(CDC& dc)
         DrawBirthMarker(dc, paint, m_nBirthDay, kSummaryBirthShadingTop, true);
 
     EndMonthView(dc, paint);
+}
+
+std::vector<TextRoom> MonthViewTextRooms()
+{
+    CFont captionFont;
+    CreateChartFont(captionFont, QStringLiteral("_sans"), 14, FW_NORMAL);
+    std::vector<TextRoom> rooms;
+    for (const CurveStyle& style : kCurveStyles)
+        rooms.push_back({ style.caption, QCoreApplication::translate("Chart", style.caption), captionFont.ToQFont(),
+            CaptionRoom(style) });
+    const char* birth = QT_TRANSLATE_NOOP("Chart", "Birth date");
+    rooms.push_back({ birth, QCoreApplication::translate("Chart", birth), captionFont.ToQFont(), kBirthCaptionRoom });
+    return rooms;
 }

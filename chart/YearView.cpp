@@ -129,12 +129,15 @@ void DrawYearCurve(CDC& dc, int birthday, std::optional<int> start)
         dc.LineTo(x, CurveY(x - kDayColumnOffset, birthday));
 }
 
-void DrawMonthAxis(CDC& dc)
+// A month's name ends before the separator after it.
+constexpr int kMonthNameRoom = kMonthNameBackX + kMonthSeparatorShiftX - 1;
+
+void DrawMonthAxis(CDC& dc, const CFont& font)
 {
     int monthEnd = 0;
     for (int month = 1; month <= 12; ++month) {
         monthEnd += MonthLengths[month];
-        dc.TextOut(monthEnd - kMonthNameBackX, kMonthNameY, MonthShortName(month));
+        TextOutInRoom(dc, monthEnd - kMonthNameBackX, kMonthNameY, MonthShortName(month), font, kMonthNameRoom);
         if (month < 12)
             dc.TextOut(monthEnd + kMonthSeparatorShiftX, kMonthSeparatorY, QStringLiteral("|"));
     }
@@ -244,7 +247,7 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kMonthNameColour);
 
-    DrawMonthAxis(dc);
+    DrawMonthAxis(dc, mainFont);
 
     bool moonOnBand = false;
     if (m_bCurrentMonthMode) {
@@ -365,4 +368,19 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
     dc.SelectObject(brushBefore);
     dc.SelectObject(fontBefore);
     dc.SelectObject(penBefore);
+}
+
+std::vector<TextRoom> YearViewTextRooms()
+{
+    CFont mainFont;
+    CFont captionFont;
+    CreateChartFont(mainFont, QStringLiteral("Arial"), 12, FW_NORMAL);
+    CreateChartFont(captionFont, QStringLiteral("Courier"), 15, FW_NORMAL);
+    std::vector<TextRoom> rooms;
+    for (int month = 1; month <= 12; ++month)
+        rooms.push_back({ nullptr, MonthShortName(month), mainFont.ToQFont(), kMonthNameRoom });
+    const char* caption = QT_TRANSLATE_NOOP("Chart", "Biological year");
+    rooms.push_back({ caption, QCoreApplication::translate("Chart", caption), captionFont.ToQFont(),
+        kPlotArea.right - kCaptionPosition.x });
+    return rooms;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/ColorComboBox.h"
 
+#include "controls/Narrowing.h"
+
 #include "platform/Window.h"
 
 #include <QAbstractItemView>
@@ -233,15 +235,30 @@ void CColorComboBox::paintEvent(QPaintEvent*)
         painter.fillRect(QRect(arrowCentre - halfWidth, arrowTop + row, 2 * halfWidth + 1, 1), ToQColor(kArrow));
     }
 
-    QRect textArea(2, 2, button.left() - 3, field.height() - 4);
-    painter.setFont(m_font.ToQFont());
+    const QRect textArea(2, 2, button.left() - 3, field.height() - 4);
+    // A chosen line in a longer language is narrowed as the labels narrow.
+    QFont font = TextFont();
+    if (const std::optional<int> stretch = StretchToFit(font, currentText(), TextArea().width()))
+        font.setStretch(*stretch);
+    painter.setFont(font);
     if (hasFocus() && currentIndex() >= 0) {
         painter.fillRect(textArea, ToQColor(kHighlight));
         painter.setPen(ToQColor(kHighlightText));
     } else {
         painter.setPen(ToQColor(m_clrText));
     }
-    painter.drawText(textArea.adjusted(kTextIndent - 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+}
+
+QRect CColorComboBox::TextArea() const
+{
+    const int buttonLeft = rect().right() - kButtonWidth;
+    return QRect(2, 2, buttonLeft - 3, height() - 4).adjusted(kTextIndent - 2, 0, 0, 0);
+}
+
+QFont CColorComboBox::TextFont() const
+{
+    return m_font.ToQFont();
 }
 
 void CColorComboBox::AttachList()

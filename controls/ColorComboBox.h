@@ -23,6 +23,10 @@ public:
     // height of the list items.
     int SetItemHeight(int index, int height);
 
+    // Where the closed field writes the chosen line, and in which font.
+    QRect TextArea() const;
+    QFont TextFont() const;
+
     int AddString(const QString& text);
     int InsertString(int index, const QString& text);
     int DeleteString(int index);

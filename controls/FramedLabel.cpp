@@ -7,10 +7,14 @@
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kTimePrefix = QStringLiteral("(Time)");
 constexpr int kTimeDigits = 6;
+constexpr int kTimeTextLeft = 21;
+constexpr int kTimeBoxRight = 60;
 
 // The text's left edge and the box's inner right edge.
 constexpr int kTextLeft = 2;
@@ -45,7 +49,24 @@ QString CFramedLabel::ShownText() const
     const QString text = TrimTrailingBlanks(GetWindowText(this));
     if (!text.startsWith(kTimePrefix))
         return text.trimmed();
-    return (QStringLiteral("Time ") + text.mid(kTimePrefix.size()).right(kTimeDigits).trimmed()).trimmed();
+    return (QCoreApplication::translate("Window", "Time") + QLatin1Char(' ')
+        + text.mid(kTimePrefix.size()).right(kTimeDigits).trimmed())
+        .trimmed();
+}
+
+int CFramedLabel::TextRoom()
+{
+    return kTextRight - kTextLeft;
+}
+
+int CFramedLabel::TimeRoom()
+{
+    return kTimeBoxRight - kTimeTextLeft;
+}
+
+QString CFramedLabel::TimeCaption()
+{
+    return QCoreApplication::translate("Window", "(Time)");
 }
 
 bool CFramedLabel::Create(const QString& caption, const CRect& rect, QWidget* parent, int id)
@@ -64,7 +85,7 @@ void CFramedLabel::paintEvent(QPaintEvent*)
 
     // The ordinary box reaches past the top-left corner, so only its right
     // and bottom edges show.
-    const CRect box = timeForm ? CRect { 0, 0, 60, 18 } : CRect { -2, -2, 132, 17 };
+    const CRect box = timeForm ? CRect { 0, 0, kTimeBoxRight, 18 } : CRect { -2, -2, 132, 17 };
     const CRect outer = timeForm ? CRect { 0, 0, 60, 19 } : CRect { -2, -2, 132, 18 };
     const CRect inner = timeForm ? CRect { 1, 1, 60, 18 } : CRect { -1, -1, 133, 17 };
     dc.Rectangle(box);
@@ -77,7 +98,14 @@ void CFramedLabel::paintEvent(QPaintEvent*)
 
     const QString text = TrimTrailingBlanks(GetWindowText(this));
     if (timeForm) {
-        dc.TextOut(21, 2, text.right(kTimeDigits));
+        // The label's own text carries its form; only the caption is the user's.
+        const QString shown = text == kTimePrefix ? TimeCaption() : text.right(kTimeDigits);
+        if (const std::optional<int> stretch = StretchToFit(m_font.ToQFont(), shown, TimeRoom())) {
+            m_fontNarrow = m_font;
+            m_fontNarrow.SetStretch(*stretch);
+            dc.SelectObject(&m_fontNarrow);
+        }
+        dc.TextOut(kTimeTextLeft, 2, shown);
     } else {
         if (m_bAlternateColour)
             dc.SetTextColor(m_clrAlternate);

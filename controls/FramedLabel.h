@@ -21,6 +21,12 @@ public:
     bool IsAlternateColour() const { return m_bAlternateColour; }
     // What the box shows, in words: the time form reads "Time 06:14".
     QString ShownText() const;
+    // The widths a text has in the label: a birth date's, and the time's
+    // caption right of the clock.
+    static int TextRoom();
+    static int TimeRoom();
+    // What the time label shows before any time is read out.
+    static QString TimeCaption();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

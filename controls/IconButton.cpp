@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 #include <optional>
@@ -16,6 +17,10 @@ namespace {
 // Captions start right of the picture and keep clear of the frame.
 constexpr int kCaptionLeft = 42;
 constexpr int kCaptionRightMargin = 3;
+constexpr int kCaptionTop = 4;
+constexpr const char* kCaptionFace = "Arial";
+constexpr int kCaptionHeight = 16;
+constexpr int kSmallestCaptionHeight = 12;
 
 
 constexpr std::array<int, 14> kIconIds {
@@ -56,7 +61,7 @@ void RestorePen(CDC& dc, CPen* pen)
 CIconButton::CIconButton(QWidget* parent)
     : QAbstractButton(parent)
 {
-    m_font.Create("Arial", 16, FW_BOLD);
+    m_font.Create(kCaptionFace, kCaptionHeight, FW_BOLD);
     for (std::size_t index = 0; index < kIconIds.size(); ++index)
         m_arrIcons[index] = LoadIconResource(kIconIds[index]);
     setFocusPolicy(Qt::NoFocus);
@@ -248,17 +253,31 @@ int CIconButton::CaptionRoom() const
 
 // A caption a little wider than the room right of the picture, as other
 // languages' words are, is narrowed rather than cut by the button's edge.
+// Russian has no word for these buttons short enough for that, so a caption
+// that narrowing cannot fit is set a size or two smaller as well.
+CFont CIconButton::CaptionFont(const QString& caption) const
+{
+    CFont font = m_font;
+    for (int height = kCaptionHeight; height >= kSmallestCaptionHeight; --height) {
+        font.Create(kCaptionFace, height, FW_BOLD);
+        const std::optional<int> stretch = StretchToFit(font.ToQFont(), caption, CaptionRoom());
+        if (!stretch)
+            return font;
+        font.SetStretch(*stretch);
+        if (QFontMetrics(font.ToQFont()).horizontalAdvance(caption) <= CaptionRoom())
+            return font;
+    }
+    return font;
+}
+
 void CIconButton::DrawCaption(CDC& dc, const QString& caption, int shift)
 {
-    const std::optional<int> stretch = StretchToFit(m_font.ToQFont(), caption, CaptionRoom());
-    CFont narrow = m_font;
-    if (stretch) {
-        narrow.SetStretch(*stretch);
-        dc.SelectObject(&narrow);
-    }
-    dc.TextOut(kCaptionLeft + shift, 4 + shift, caption);
-    if (stretch)
-        dc.SelectObject(&m_font);
+    CFont font = CaptionFont(caption);
+    dc.SelectObject(&font);
+    // A smaller size keeps the caption's middle line.
+    const int drop = (QFontMetrics(m_font.ToQFont()).height() - QFontMetrics(font.ToQFont()).height()) / 2;
+    dc.TextOut(kCaptionLeft + shift, kCaptionTop + shift + drop, caption);
+    dc.SelectObject(&m_font);
 }
 
 void CIconButton::DrawChevron(CDC& dc, int offset, int direction, bool pressed)

@@ -33,9 +33,10 @@ public:
     void SetKeys(const QList<QKeySequence>& keys) { m_keys = keys; }
     const QList<QKeySequence>& Keys() const { return m_keys; }
 
-    // The width a caption has right of the picture.
+    // The width a caption has right of the picture, and the font that fits
+    // a caption into it.
     int CaptionRoom() const;
-    const CFont& CaptionFont() const { return m_font; }
+    CFont CaptionFont(const QString& caption) const;
 
     bool m_bActive = true;
     bool m_bLit = false;

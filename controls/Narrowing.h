@@ -11,3 +11,14 @@
 // at which text fits in room pixels, though never narrower than still reads
 // well; nothing when the text fits as it is.
 std::optional<int> StretchToFit(const QFont& font, const QString& text, int room);
+
+// A text a control draws, the font it is drawn in and the width it has
+// before it runs into its neighbour. The source is the catalogue's English
+// text, or null for a name the locale gives.
+struct TextRoom
+{
+    const char* source = nullptr;
+    QString text;
+    QFont font;
+    int room = 0;
+};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persons/ListDlg.h"
 
+#include "controls/Narrowing.h"
+
 #include "persons/PersonsStore.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramIdentity.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -22,7 +25,8 @@ const QRect kDialogUnits { 0, 0, 197, 66 };
 const QRect kGroupUnits { 7, 3, 138, 55 };
 const QRect kInfoUnits { 18, 18, 105, 12 };
 const QRect kIconUnits { 120, 12, 21, 20 };
-const QRect kNameLabelUnits { 18, 43, 22, 8 };
+// As far as the name field, for a longer word than "Name:".
+const QRect kNameLabelUnits { 18, 43, 27, 8 };
 const QRect kNameUnits { 46, 39, 90, 12 };
 const QRect kAddUnits { 153, 7, 37, 14 };
 const QRect kRemoveUnits { 153, 25, 37, 14 };
@@ -30,6 +34,24 @@ const QRect kCancelUnits { 153, 43, 37, 14 };
 
 // The framework's own words when a text field holds too much.
 const char kTooManyCharacters[] = QT_TRANSLATE_NOOP("List", "Please enter no more than %1 characters.");
+
+int ButtonTextRoom(const QPushButton* button)
+{
+    const QStyle* style = button->style();
+    return button->width() - style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+        - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+}
+
+// A caption in a longer language is narrowed a little, as the main
+// window's labels are, rather than losing its end.
+void NarrowToFit(QWidget* control, const QString& text, int room)
+{
+    if (const std::optional<int> stretch = StretchToFit(control->font(), text, room)) {
+        QFont font = control->font();
+        font.setStretch(*stretch);
+        control->setFont(font);
+    }
+}
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& units, int id)
 {
@@ -39,6 +61,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& units, int i
     QRect rect = DialogUnitsToPixels(units);
     rect.setHeight(qMax(rect.height(), label->fontMetrics().height()));
     PlaceControl(label, rect, parent, id);
+    NarrowToFit(label, text, rect.width());
     return label;
 }
 
@@ -46,6 +69,7 @@ QPushButton* AddButton(CListDlg* dialog, const QString& text, const QRect& units
 {
     auto* button = new QPushButton(text, dialog);
     PlaceControl(button, DialogUnitsToPixels(units), dialog, id);
+    NarrowToFit(button, text, ButtonTextRoom(button));
     QObject::connect(button, &QPushButton::clicked, dialog, handler);
     return button;
 }

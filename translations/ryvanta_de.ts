@@ -975,5 +975,13 @@ Grenztage des langen Zyklus
         <source>Tools</source>
         <translation>Extras</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Zeit)</translation>
+    </message>
 </context>
 </TS>

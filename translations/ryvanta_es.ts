@@ -969,5 +969,13 @@ Días límite del ciclo largo
         <source>Tools</source>
         <translation>Útiles</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Hora)</translation>
+    </message>
 </context>
 </TS>

@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Emotional</source>
-        <translation>Émotionnel</translation>
+        <translation>Émotif</translation>
     </message>
     <message>
         <source>Physical</source>
@@ -970,6 +970,14 @@ Jours charnières du cycle long
     <message>
         <source>Tools</source>
         <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Heure)</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@
     <name>Chart</name>
     <message>
         <source>(Default)</source>
-        <translation>(Predefinita)</translation>
+        <translation>(Standard)</translation>
     </message>
     <message>
         <source>3 rhythms</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Intellectual</source>
-        <translation>Intellettuale</translation>
+        <translation>Intellettivo</translation>
     </message>
     <message>
         <source>Emotional</source>
@@ -968,6 +968,14 @@ Giorni salienti del ciclo lungo
     <message>
         <source>Tools</source>
         <translation>Utilità</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Ora)</translation>
     </message>
 </context>
 </TS>

@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>Intellectual</source>
-        <translation>Intellectueel</translation>
+        <translation>Intellect</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation>Emotioneel</translation>
+        <translation>Emotie</translation>
     </message>
     <message>
         <source>Physical</source>
@@ -969,6 +969,14 @@ Markante dagen van de lange cyclus
     <message>
         <source>Tools</source>
         <translation>Extra</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Tijd)</translation>
     </message>
 </context>
 </TS>

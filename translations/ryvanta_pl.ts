@@ -973,5 +973,13 @@ Dni graniczne długiego cyklu
         <source>Tools</source>
         <translation>Narz.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Godz.)</translation>
+    </message>
 </context>
 </TS>

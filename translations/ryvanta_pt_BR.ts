@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Birth date</source>
-        <translation>Nascimento</translation>
+        <translation>Nasc.</translation>
     </message>
     <message>
         <source>Biological year</source>
@@ -966,6 +966,14 @@ Dias marcantes do ciclo longo
     <message>
         <source>Tools</source>
         <translation>Ações</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Hora)</translation>
     </message>
 </context>
 </TS>

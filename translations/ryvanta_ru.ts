@@ -701,7 +701,7 @@ The file is written anew when you add or remove a person.</source>
     <message>
         <source>Birth date: %1
 </source>
-        <translation>Дата рожд.: %1
+        <translation>Дата: %1
 </translation>
     </message>
     <message>
@@ -970,7 +970,15 @@ Long-cycle boundaries
     </message>
     <message>
         <source>Tools</source>
-        <translation>Инстр.</translation>
+        <translation>Инстр</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>(Time)</source>
+        <translation>(Время)</translation>
     </message>
 </context>
 </TS>

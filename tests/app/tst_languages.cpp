@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/BiorhythmDlg.h"
+#include "app/Strings.h"
+#include "app/Translation.h"
+#include "calendar/CalendarPanel.h"
+#include "chart/ChartLayout.h"
+#include "controls/Narrowing.h"
+#include "persons/ListDlg.h"
+#include "platform/Window.h"
+#include "res/ResourceIds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+};
+
+QStringList Languages()
+{
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(RYVANTA_SOURCE_DIR "/translations")).entryList({ "ryvanta_*.ts" }))
+        languages << file.mid(8).chopped(3);
+    return languages;
+}
+
+// The catalogue as the translators wrote it; plural messages are never
+// drawn in a box and are left out.
+QList<Message> ReadCatalogue(const QString& language)
+{
+    QFile file(QStringLiteral(RYVANTA_SOURCE_DIR "/translations/ryvanta_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            messages.append({ context, xml.readElementText(), {} });
+        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty())
+            messages.last().translation = xml.readElementText(QXmlStreamReader::SkipChildElements);
+    }
+    return messages;
+}
+
+// The window and list dialog in one language, made once for all its texts.
+struct Windows
+{
+    explicit Windows(const QString& language)
+    {
+        InstallTranslations(language);
+        dialog = std::make_unique<CBiorhythmDlg>();
+        list = std::make_unique<CListDlg>(dialog.get());
+    }
+    std::unique_ptr<CBiorhythmDlg> dialog;
+    std::unique_ptr<CListDlg> list;
+};
+
+Windows& WindowsIn(const QString& language)
+{
+    static QString made;
+    static std::unique_ptr<Windows> windows;
+    if (!windows || made != language) {
+        windows.reset();
+        windows = std::make_unique<Windows>(language);
+        made = language;
+    }
+    return *windows;
+}
+
+QWidget* ChildShowing(QWidget& parent, const QString& text)
+{
+    for (QLabel* label : parent.findChildren<QLabel*>()) {
+        if (label->text() == text)
+            return label;
+    }
+    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// A drawn text's room, and whether its control narrows a text that does
+// not fit.
+struct Drawn
+{
+    TextRoom room;
+    bool narrows = false;
+};
+
+Drawn RoomOf(QWidget* widget, const QString& text, bool narrows, int margin = 0)
+{
+    return { { nullptr, text, widget->font(), widget->width() - margin }, narrows };
+}
+
+// The widest date a label can show: the longest month name, two-digit day.
+QString WidestDate(QString (*format)(int, int, int), const QFont& font)
+{
+    QString widest;
+    for (int month = 1; month <= 12; ++month) {
+        const QString date = format(28, month, 1988);
+        if (QFontMetrics(font).horizontalAdvance(date) > QFontMetrics(font).horizontalAdvance(widest))
+            widest = date;
+    }
+    return widest;
+}
+
+// Where a catalogue text is drawn in a box of fixed width; nothing for
+// message boxes, tooltips, menus and the other texts that take the room
+// they need.
+std::optional<Drawn> DrawnRoom(Windows& windows, const Message& message)
+{
+    CBiorhythmDlg& dialog = *windows.dialog;
+    const QString& context = message.context;
+    const QString& text = message.translation;
+    const bool oneLine = !message.source.contains(QLatin1Char('\n'));
+    if (oneLine && message.source.startsWith(QLatin1Char(' ')) && QStringList { "Modes", "Persons", "CriticalDays" }.contains(context))
+        return RoomOf(&dialog.m_staticHelp, text, true);
+    if (context == QLatin1String("Modes") && message.source.startsWith(QLatin1String("Birth date:"))) {
+        // The second person's label, numbered and dated.
+        QString label = text.trimmed();
+        qsizetype colon = label.endsWith(QLatin1Char(':')) ? label.size() - 1 : label.size();
+        while (colon > 0 && label.at(colon - 1).isSpace())
+            --colon;
+        label.insert(colon, QLatin1String(" 2"));
+        label += QLatin1Char(' ') + WidestDate(NumericDateText, dialog.m_staticBirth2.font());
+        return Drawn { { nullptr, label, dialog.m_staticBirth2.font(), CFramedLabel::TextRoom() }, true };
+    }
+    if (context == QLatin1String("Persons") && message.source.startsWith(QLatin1String("Birth date: "))) {
+        QWidget* info = windows.list->GetDlgItem(IDC_LIST_INFO);
+        return RoomOf(info, text.arg(WidestDate(LongDateText, info->font())).trimmed(), false);
+    }
+    if (context == QLatin1String("Persons") && message.source == QLatin1String("(Name)"))
+        return Drawn { { nullptr, text, dialog.m_comboPersons.TextFont(), dialog.m_comboPersons.TextArea().width() }, true };
+    if (context == QLatin1String("Chart")) {
+        for (int index = 0; index < dialog.m_comboRhythms.GetCount(); ++index) {
+            if (dialog.m_comboRhythms.GetLBText(index) == text)
+                return Drawn { { nullptr, text, dialog.m_comboRhythms.TextFont(), dialog.m_comboRhythms.TextArea().width() }, true };
+        }
+        for (const auto& rooms : { MonthViewTextRooms(), YearViewTextRooms() }) {
+            for (const TextRoom& room : rooms) {
+                if (room.source && message.source == QLatin1String(room.source))
+                    return Drawn { room, true };
+            }
+        }
+    }
+    if (context == QLatin1String("Buttons")) {
+        for (CIconButton* button : { &dialog.m_btnHelp, &dialog.m_btnList }) {
+            if (GetWindowText(button) == text)
+                return Drawn { { nullptr, text, button->CaptionFont(text).ToQFont(), button->CaptionRoom() } };
+        }
+    }
+    if (context == QLatin1String("Window") && message.source == QLatin1String("Tools"))
+        return RoomOf(&dialog.m_staticTools, text, true);
+    if (context == QLatin1String("Window") && message.source == QLatin1String("(Time)"))
+        return Drawn { { nullptr, text, dialog.m_staticTime.font(), CFramedLabel::TimeRoom() }, true };
+    if (context == QLatin1String("List") && message.source != QLatin1String("List")) {
+        if (QWidget* child = ChildShowing(*windows.list, text)) {
+            const QStyle* style = child->style();
+            const int margins = qobject_cast<QPushButton*>(child)
+                ? style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                : 0;
+            return Drawn { { nullptr, text, child->font(), child->width() - margins } };
+        }
+    }
+    return std::nullopt;
+}
+
+// The width a text takes once narrowed as far as its control narrows it.
+int DrawnWidth(const Drawn& drawn)
+{
+    QFont font = drawn.room.font;
+    if (drawn.narrows) {
+        if (const std::optional<int> stretch = StretchToFit(font, drawn.room.text, drawn.room.room))
+            font.setStretch(*stretch);
+    }
+    return QFontMetrics(font).horizontalAdvance(drawn.room.text);
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { InstallTranslations(QString()); }
+    void windowStartsInLanguage_data();
+    void windowStartsInLanguage();
+    void translatedTextsFit_data();
+    void translatedTextsFit();
+};
+
+void TestLanguages::windowStartsInLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : Languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Reads back what the window shows against what the catalogue and the
+// locale say, and leaves a picture of it for a person to look at.
+void TestLanguages::windowStartsInLanguage()
+{
+    QFETCH(QString, language);
+    InstallTranslations(language);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/i18n/ryvanta_%1.qm").arg(language)));
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    const char* helpLine = "        Insert date of birth into the calendar  [M-Y-D] and press \"< > \" button to start.";
+    QCOMPARE(GetWindowText(&dialog.m_staticHelp), catalogue.translate("Modes", helpLine));
+    QCOMPARE(dialog.m_ToolTip.GetText(dialog.GetDlgItem(IDC_INFO)),
+        catalogue.translate("Strings", "Biorhythms info for  given day of tiredness"));
+    QString december = QLocale(language).standaloneMonthName(12);
+    december[0] = december[0].toUpper();
+    QCOMPARE(dialog.m_pCalendar->TextRooms().at(11).text, december + QStringLiteral(" 2026"));
+
+    dialog.grab().save(QStringLiteral(RYVANTA_SHOT_DIR "/window_%1.png").arg(language));
+}
+
+void TestLanguages::translatedTextsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<bool>("narrows");
+    for (const QString& language : Languages()) {
+        Windows& windows = WindowsIn(language);
+        for (const Message& message : ReadCatalogue(language)) {
+            if (const std::optional<Drawn> drawn = DrawnRoom(windows, message))
+                QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(message.context), qPrintable(drawn->room.text))
+                    << language << drawn->room.text << drawn->room.font << drawn->room.room << drawn->narrows;
+        }
+        // The year chart narrows a month's name; the calendar keeps its own.
+        for (const auto& [rooms, narrows] : { std::pair { windows.dialog->m_pCalendar->TextRooms(), false },
+                 std::pair { YearViewTextRooms(), true } }) {
+            for (const TextRoom& room : rooms) {
+                if (!room.source)
+                    QTest::addRow("%s locale: %s", qPrintable(language), qPrintable(room.text))
+                        << language << room.text << room.font << room.room << narrows;
+            }
+        }
+    }
+    InstallTranslations(QString());
+}
+
+void TestLanguages::translatedTextsFit()
+{
+    QFETCH(QString, text);
+    QFETCH(QFont, font);
+    QFETCH(int, room);
+    QFETCH(bool, narrows);
+    const int width = DrawnWidth({ { nullptr, text, font, room }, narrows });
+    QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 px wide in %2 px").arg(width).arg(room)));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
