@@ -73,10 +73,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The library scan finds Qt's libraries but not what the program loads by
-# name: the Liberation fonts it draws with, and Qt's X11 platform plugin.
-# That plugin sits in libqt6gui6 on Debian 12, which the scan names anyway,
-# and in a package of its own on later releases.
-set(RYVANTA_DEBIAN_DEPENDS fonts-liberation2)
+# name: the Liberation fonts it draws with, Qt's own translations of its
+# dialogs' buttons, and Qt's X11 platform plugin. That plugin sits in
+# libqt6gui6 on Debian 12, which the scan names anyway, and in a package of
+# its own on later releases.
+set(RYVANTA_DEBIAN_DEPENDS fonts-liberation2 qt6-translations-l10n)
 find_program(DPKG_QUERY_PROGRAM dpkg-query)
 set(RYVANTA_XCB_PLUGIN ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/libqxcb.so)
 if(DPKG_QUERY_PROGRAM AND EXISTS ${RYVANTA_XCB_PLUGIN})

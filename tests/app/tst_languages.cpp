@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -206,6 +207,7 @@ private slots:
     void windowStartsInLanguage();
     void translatedTextsFit_data();
     void translatedTextsFit();
+    void reportInGerman();
 };
 
 void TestLanguages::windowStartsInLanguage_data()
@@ -273,6 +275,35 @@ void TestLanguages::translatedTextsFit()
     QFETCH(bool, narrows);
     const int width = DrawnWidth({ { nullptr, text, font, room }, narrows });
     QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 px wide in %2 px").arg(width).arg(room)));
+}
+
+namespace {
+
+QByteArray Report(const QString& language, const QString& format)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(RYVANTA_PROGRAM),
+        { "report", "--birth", "1980-06-15", "--month", "2026-12", "--format", format });
+    process.waitForFinished();
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
+
+} // namespace
+
+// The text speaks German with its decimal comma; the JSON is for programs
+// and stays what it is in English.
+void TestLanguages::reportInGerman()
+{
+    const QString text = QString::fromUtf8(Report(QStringLiteral("de"), QStringLiteral("text")));
+    QVERIFY2(text.startsWith(QStringLiteral("Biorhythmen")), qPrintable(text.left(80)));
+    QVERIFY(text.contains(QStringLiteral("Grenztage des langen Zyklus")));
+    QVERIFY(text.contains(QStringLiteral("      0,67")));
+    const QByteArray json = Report(QStringLiteral("de"), QStringLiteral("json"));
+    QVERIFY(!json.isEmpty());
+    QCOMPARE(json, Report(QStringLiteral("en"), QStringLiteral("json")));
 }
 
 QTEST_MAIN(TestLanguages)
