@@ -115,9 +115,9 @@ QString NumericDateText(int day, int month, int year)
         .arg(year);
 }
 
-QString DecimalText(double value, int decimals)
+QString WithDecimalSign(QString figures)
 {
     if (const QLocale* locale = TranslatedLocale())
-        return locale->toString(value, 'f', decimals);
-    return QString::number(value, 'f', decimals);
+        figures.replace(QLatin1Char('.'), locale->decimalPoint());
+    return figures;
 }

@@ -36,8 +36,9 @@ QString SpokenDateText(int day, int month, int year);
 // A date in figures in the locale's order with a four-digit year; in
 // English month first, "06.15.1980".
 QString NumericDateText(int day, int month, int year);
-// A number with the locale's decimal sign.
-QString DecimalText(double value, int decimals);
+// Figures written with a full stop, with the decimal sign of the user's
+// language instead.
+QString WithDecimalSign(QString figures);
 
 // The text of a string resource; "" for an id the table does not hold.
 QString LoadString(int id);

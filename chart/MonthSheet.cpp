@@ -92,9 +92,7 @@ QString SignedValue(double value)
         text = QStringLiteral("0.00");
     else if (value > 0)
         text.prepend(QLatin1Char('+'));
-    if (const QLocale* locale = TranslatedLocale())
-        text.replace(QLatin1Char('.'), locale->decimalPoint());
-    return text;
+    return WithDecimalSign(text);
 }
 
 QString MoonText(int mark)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BiorhythmDlg.h"
+#include "app/Strings.h"
 
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
@@ -260,7 +261,7 @@ void CBiorhythmDlg::DrawRhythmCurves(CDC& dc)
             const int x = ColumnX(column) + kCurveShiftX;
             dc.LineTo(x, CurveY(value));
             if (column == selectedDay && m_bCurrentMonthMode) {
-                dc.TextOut(style.readoutX, kCaptionY, QString::asprintf("(%.2f)", value));
+                dc.TextOut(style.readoutX, kCaptionY, WithDecimalSign(QString::asprintf("(%.2f)", value)));
                 tickX = x;
             }
         }

@@ -2,6 +2,7 @@
 #include "app/BiorhythmDlg.h"
 
 #include "app/Strings.h"
+#include "app/Translation.h"
 #include "calendar/CalendarPanel.h"
 #include "chart/ChartLayout.h"
 #include "model/BioYear.h"
@@ -145,7 +146,7 @@ void DrawMonthAxis(CDC& dc, const CFont& font)
 
 QString FormatReading(float value)
 {
-    const QString text = QString::asprintf("%.2f", value);
+    const QString text = WithDecimalSign(QString::asprintf("%.2f", value));
     return value > 0 ? QLatin1Char('+') + text : text;
 }
 
@@ -266,7 +267,11 @@ void CBiorhythmDlg::DrawYearView(CDC& dc)
             moonOnBand = true;
         }
         dc.SetTextColor(kLabelColour);
-        dc.TextOut(band.left, kDateLabelY, QString::asprintf("%02d.%02d.%02d", month, day, year % 100).trimmed());
+        const QString date = TranslatedLocale() && day > 0 ? NumericDateText(day, month, year)
+                                                           : QString::asprintf("%02d.%02d.%02d", month, day, year % 100);
+        // A date with four figures for its year keeps inside the plot in December.
+        const QString label = date.trimmed();
+        dc.TextOut(std::min(band.left, kPlotArea.right - 1 - dc.GetTextExtent(label).cx), kDateLabelY, label);
     }
 
     CPen* penBefore = dc.SelectObject(&curve);

@@ -87,10 +87,7 @@ QString Number(const char* format, double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, format, value);
-    QString number = QString::fromLatin1(text);
-    if (const QLocale* locale = TranslatedLocale())
-        number.replace(QLatin1Char('.'), locale->decimalPoint());
-    return number;
+    return WithDecimalSign(QString::fromLatin1(text));
 }
 
 QString DateText(const MonthOfLife& period, int day)

@@ -16,6 +16,8 @@ render --month 2026-03 --view rhythms --day 10 --output "$out/rhythms.png"
 render --month 2026-03 --view summary --output "$out/summary.png"
 # December holds a long-cycle boundary of each person.
 render --month 2026-12 --compare 1990-11-03 --output "$out/comparison.png"
+# The window in another language.
+LANGUAGE=de render --month 2026-03 --view rhythms --day 10 --output "$out/window-de.png"
 # The month sheet's page, as a reader of the README sees it.
 "$build/ryvanta" sheet --birth 1985-05-07 --month 2026-03 --name Anna --output "$out/sheet.pdf"
 pdftoppm -png -r 80 -singlefile "$out/sheet.pdf" "$out/sheet"
