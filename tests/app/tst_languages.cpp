@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AboutDlg.h"
 #include "app/BiorhythmDlg.h"
 #include "app/Strings.h"
 #include "app/Translation.h"
@@ -69,9 +70,11 @@ struct Windows
         InstallTranslations(language);
         dialog = std::make_unique<CBiorhythmDlg>();
         list = std::make_unique<CListDlg>(dialog.get());
+        about = std::make_unique<CAboutDlg>(dialog.get());
     }
     std::unique_ptr<CBiorhythmDlg> dialog;
     std::unique_ptr<CListDlg> list;
+    std::unique_ptr<CAboutDlg> about;
 };
 
 Windows& WindowsIn(const QString& language)
@@ -173,13 +176,18 @@ std::optional<Drawn> DrawnRoom(Windows& windows, const Message& message)
         return RoomOf(&dialog.m_staticTools, text, true);
     if (context == QLatin1String("Window") && message.source == QLatin1String("(Time)"))
         return Drawn { { nullptr, text, dialog.m_staticTime.font(), CFramedLabel::TimeRoom() }, true };
-    if (context == QLatin1String("List") && message.source != QLatin1String("List")) {
-        if (QWidget* child = ChildShowing(*windows.list, text)) {
+    // The dialogs' titles are the window frame's, which takes what it needs.
+    QWidget* dialogBox = context == QLatin1String("List") ? static_cast<QWidget*>(windows.list.get())
+        : context == QLatin1String("About")               ? windows.about.get()
+                                                          : nullptr;
+    if (dialogBox && dialogBox->windowTitle() != text) {
+        const QString shown = text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral(RYVANTA_VERSION)) : text;
+        if (QWidget* child = ChildShowing(*dialogBox, shown)) {
             const QStyle* style = child->style();
             const int margins = qobject_cast<QPushButton*>(child)
                 ? style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
                 : 0;
-            return Drawn { { nullptr, text, child->font(), child->width() - margins } };
+            return Drawn { { nullptr, shown, child->font(), child->width() - margins } };
         }
     }
     return std::nullopt;
