@@ -52,6 +52,8 @@ constexpr int kHeadingRowTop = kGridTop - kRowPitch;
 
 constexpr CPoint kDayTextOffset { 3, 3 };
 constexpr CPoint kHeadingTextOffset { 5, 1 };
+// A weekday's name keeps clear of its cell's right-hand line.
+constexpr int kHeadingRoom = kCellWidth - kHeadingTextOffset.x - 2;
 constexpr CPoint kMarkOffset { 17, 2 };
 constexpr int kSecondMarkShift = 10;
 constexpr CPoint kWarningOffset { 14, -1 };
@@ -455,12 +457,12 @@ void CCalendarPanel::OnPaint()
     CFont headingFont;
     CreateHeadingFont(headingFont);
     dc.SelectObject(&headingFont);
-    DrawHeadings(dc);
+    DrawHeadings(dc, headingFont);
 
     CFont titleFont;
     CreateTitleFont(titleFont);
     dc.SelectObject(&titleFont);
-    DrawTitle(dc);
+    DrawTitle(dc, titleFont);
 
     dc.SelectObject(previousFont);
 }
@@ -545,12 +547,12 @@ void CCalendarPanel::DrawNeighbourDays(CDC& dc) const
     }
 }
 
-void CCalendarPanel::DrawHeadings(CDC& dc) const
+void CCalendarPanel::DrawHeadings(CDC& dc, const CFont& font) const
 {
     dc.SetTextColor(kHeadingTextColour);
     for (int column = 0; column < kColumns; ++column) {
         const CPoint text = Offset(CellRect(column), kHeadingTextOffset);
-        dc.TextOut(text.x, text.y - kRowPitch, WeekdayShortName(column + 1));
+        TextOutInRoom(dc, text.x, text.y - kRowPitch, WeekdayShortName(column + 1), font, kHeadingRoom);
     }
 }
 
@@ -564,16 +566,17 @@ std::vector<TextRoom> CCalendarPanel::TextRooms() const
     for (int month = 1; month <= 12; ++month)
         rooms.push_back({ nullptr, Title(month, m_nYear), titleFont.ToQFont(), TitleRoom() });
     for (int column = 0; column < kColumns; ++column)
-        rooms.push_back({ nullptr, WeekdayShortName(column + 1), headingFont.ToQFont(), kCellWidth - kHeadingTextOffset.x });
+        rooms.push_back({ nullptr, WeekdayShortName(column + 1), headingFont.ToQFont(), kHeadingRoom });
     return rooms;
 }
 
-void CCalendarPanel::DrawTitle(CDC& dc) const
+void CCalendarPanel::DrawTitle(CDC& dc, const CFont& font) const
 {
     const QString title = Title(m_nMonth, m_nYear);
     dc.SetTextColor(kTitleColour);
-    const int width = dc.GetTextExtent(title).cx;
-    dc.TextOut(kTitleBandLeft + (kTitleBandWidth - width) / 2, kTitleTop, title);
+    // A title too wide for its room is narrowed to it and centred all the same.
+    const int width = std::min(dc.GetTextExtent(title).cx, TitleRoom());
+    TextOutInRoom(dc, kTitleBandLeft + (kTitleBandWidth - width) / 2, kTitleTop, title, font, TitleRoom());
 }
 
 int CCalendarPanel::LeadWeekday() const

@@ -114,8 +114,8 @@ private:
     void DrawSelectedDay(CDC& dc) const;
     void DrawMarks(CDC& dc) const;
     void DrawNeighbourDays(CDC& dc) const;
-    void DrawHeadings(CDC& dc) const;
-    void DrawTitle(CDC& dc) const;
+    void DrawHeadings(CDC& dc, const CFont& font) const;
+    void DrawTitle(CDC& dc, const CFont& font) const;
 
     int m_nMarkDay1 = 0;
     int m_nMarkDay2 = 0;

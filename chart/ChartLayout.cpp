@@ -2,12 +2,9 @@
 #include "chart/ChartLayout.h"
 
 #include "model/CalendarArithmetic.h"
-#include "controls/Narrowing.h"
-#include "platform/DeviceContext.h"
 #include "platform/Gdi.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -59,18 +56,4 @@ QStringList DayAxisLabels(int monthLength)
 void CreateChartFont(CFont& font, const QString& face, int height, int weight)
 {
     font.CreateFont(height, weight, false, kSwissFamily, face);
-}
-
-void TextOutInRoom(CDC& dc, int x, int y, const QString& text, const CFont& font, int room)
-{
-    const std::optional<int> stretch = StretchToFit(font.ToQFont(), text, room);
-    if (!stretch) {
-        dc.TextOut(x, y, text);
-        return;
-    }
-    CFont narrow = font;
-    narrow.SetStretch(*stretch);
-    CFont* before = dc.SelectObject(&narrow);
-    dc.TextOut(x, y, text);
-    dc.SelectObject(before);
 }

@@ -43,12 +43,6 @@ QStringList DayAxisLabels(int monthLength);
 // its default.
 void CreateChartFont(CFont& font, const QString& face, int height, int weight);
 
-// Writes text at x, y in the font selected into dc, font, narrowed as the
-// labels narrow a text too wide for its room: a caption in a longer
-// language keeps clear of what is drawn beside it.
-class CDC;
-void TextOutInRoom(CDC& dc, int x, int y, const QString& text, const CFont& font, int room);
-
 // The texts the views draw in the user's language, and their room.
 std::vector<TextRoom> MonthViewTextRooms();
 std::vector<TextRoom> YearViewTextRooms();

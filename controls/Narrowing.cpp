@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Narrowing.h"
 
+#include "platform/DeviceContext.h"
+#include "platform/Gdi.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -27,4 +30,18 @@ std::optional<int> StretchToFit(const QFont& font, const QString& text, int room
             break;
     }
     return stretch;
+}
+
+void TextOutInRoom(CDC& dc, int x, int y, const QString& text, const CFont& font, int room)
+{
+    const std::optional<int> stretch = StretchToFit(font.ToQFont(), text, room);
+    if (!stretch) {
+        dc.TextOut(x, y, text);
+        return;
+    }
+    CFont narrow = font;
+    narrow.SetStretch(*stretch);
+    CFont* before = dc.SelectObject(&narrow);
+    dc.TextOut(x, y, text);
+    dc.SelectObject(before);
 }

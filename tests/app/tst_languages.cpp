@@ -247,8 +247,8 @@ void TestLanguages::translatedTextsFit_data()
                 QTest::addRow("%s %s: %s", qPrintable(language), qPrintable(message.context), qPrintable(drawn->room.text))
                     << DrawnWidth(*drawn) << drawn->room.room;
         }
-        // The year chart narrows a month's name; the calendar keeps its own.
-        for (const auto& [rooms, narrows] : { std::pair { windows.dialog->m_pCalendar->TextRooms(), false },
+        // The year chart narrows a month's name, the calendar a weekday's.
+        for (const auto& [rooms, narrows] : { std::pair { windows.dialog->m_pCalendar->TextRooms(), true },
                  std::pair { YearViewTextRooms(), true } }) {
             for (const TextRoom& room : rooms) {
                 if (!room.source)
