@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/RenderImage.h"
 
-#include "app/Translation.h"
 #include "app/BiorhythmDlg.h"
+#include "app/Translation.h"
 #include "chart/ChartLayout.h"
 #include "cli/Arguments.h"
 #include "cli/HeadlessMessages.h"
@@ -14,6 +14,15 @@
 
 #include <QBuffer>
 #include <QPixmap>
+
+namespace {
+
+// Qt's quality for PNG sets zlib's level: 80 gives level 1, which writes the
+// same pixels in a fraction of the default level's time, in a somewhat
+// larger file.
+constexpr int kPngQuality = 80;
+
+} // namespace
 
 QImage RenderWindowImage(const RenderOptions& options)
 {
@@ -42,7 +51,7 @@ bool WriteWindowImage(const RenderOptions& options, QString* error)
     {
         // What libpng says while it encodes, and only that, explains a failure.
         const HeadlessMessages encoderMessages;
-        encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+        encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG", kPngQuality);
         reason = HeadlessMessages::LastMessage();
     }
     if (!encoded && reason.isEmpty())
