@@ -47,12 +47,16 @@ QWidget* CreateWidget(int index, QWidget* parent)
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "Usage: bench_plain_dialog WIDGETS OUTPUT.png\n");
+        std::fprintf(stderr, "Usage: bench_plain_dialog WIDGETS OUTPUT.png|--show\n");
         return 2;
     }
     const int widgetCount = QByteArray(argv[1]).toInt();
     const QString output = QString::fromLocal8Bit(argv[2]);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // --show puts the dialog on the display and keeps it there, for a
+    // measure of how soon a window is up; otherwise it is drawn offscreen.
+    const bool shown = output == QLatin1String("--show");
+    if (!shown)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1");
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
@@ -68,6 +72,8 @@ int main(int argc, char** argv)
             cellWidth - kMargin, cellHeight - kMargin);
     }
     dialog.show();
+    if (shown)
+        return application.exec();
 
     const QImage image = dialog.grab().toImage();
     QSaveFile file(output);
