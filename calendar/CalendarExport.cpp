@@ -84,6 +84,20 @@ QString PersonKey(const CalendarExport& request)
     return key;
 }
 
+// A rhythm's name in full: the chart's legend may have to abbreviate it.
+QString RhythmName(Rhythm rhythm)
+{
+    switch (rhythm) {
+    case Rhythm::Physical:
+        return Translated("CalendarEvents", "Physical");
+    case Rhythm::Emotional:
+        return Translated("CalendarEvents", "Emotional");
+    case Rhythm::Intellectual:
+        break;
+    }
+    return Translated("CalendarEvents", "Intellectual");
+}
+
 QString BirthText(const QDate& birth)
 {
     if (TranslatedLocale())
@@ -148,7 +162,7 @@ private:
         QStringList rhythms;
         for (const RhythmDefinition& rhythm : RhythmTable) {
             if (std::strstr(critical.windows, rhythm.windowTag))
-                rhythms << QStringLiteral("%1 (%2)").arg(Translated("Chart", rhythm.caption), QLatin1String(rhythm.windowTag));
+                rhythms << QStringLiteral("%1 (%2)").arg(RhythmName(rhythm.rhythm), QLatin1String(rhythm.windowTag));
         }
         return {
             Translated("CriticalDays", critical.message).trimmed(),

@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Biorhythmen: %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Physisch</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Emotional</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intellektuell</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

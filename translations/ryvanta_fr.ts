@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Biorythmes – %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Physique</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Émotionnel</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intellectuel</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Bioritmi di %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Fisico</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Emotivo</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intellettuale</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Bioritmes van %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Fysiek</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Emotioneel</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intellectueel</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

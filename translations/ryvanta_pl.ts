@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Biorytmy – %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Fizyczny</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Emocjonalny</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intelektualny</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Biorritmos de %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Físico</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Emocional</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Intelectual</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>

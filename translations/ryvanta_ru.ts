@@ -107,6 +107,18 @@
         <source>Biorhythms of %1</source>
         <translation>Биоритмы: %1</translation>
     </message>
+    <message>
+        <source>Physical</source>
+        <translation>Физический</translation>
+    </message>
+    <message>
+        <source>Emotional</source>
+        <translation>Эмоциональный</translation>
+    </message>
+    <message>
+        <source>Intellectual</source>
+        <translation>Интеллектуальный</translation>
+    </message>
 </context>
 <context>
     <name>Chart</name>
