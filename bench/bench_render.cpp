@@ -87,6 +87,29 @@ void RyvantaRender(benchmark::State& state)
                               "--output", g_outputFolder + "/render.png" });
 }
 
+// The other commands against the program's own start and against render.
+void RyvantaVersion(benchmark::State& state)
+{
+    MeasureProcess(state, { RYVANTA_EXECUTABLE, "--version" });
+}
+
+void RyvantaReport(benchmark::State& state)
+{
+    MeasureProcess(state, { RYVANTA_EXECUTABLE, "report", "--birth", "1985-05-07", "--month", "2026-03" });
+}
+
+void RyvantaSheet(benchmark::State& state)
+{
+    MeasureProcess(state, { RYVANTA_EXECUTABLE, "sheet", "--birth", "1985-05-07", "--month", "2026-03", "--output",
+                              g_outputFolder + "/sheet.pdf" });
+}
+
+void RyvantaCalendar(benchmark::State& state)
+{
+    MeasureProcess(state, { RYVANTA_EXECUTABLE, "calendar", "--birth", "1985-05-07", "--from", "2026-03", "--output",
+                              g_outputFolder + "/calendar.ics" });
+}
+
 // The console table, followed by the render's cost in plain dialogs.
 class SideBySideReporter : public benchmark::ConsoleReporter
 {
@@ -103,6 +126,7 @@ public:
             // With repetitions the median comes last and stays.
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
                 continue;
+            // In the benchmarks' unit, milliseconds.
             if (!run.error_occurred)
                 m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
@@ -117,6 +141,16 @@ public:
             return;
         GetOutputStream() << "ryvanta render CPU time: " << render->second / plain->second << " x the plain dialog's ("
                           << g_widgetCount << " widgets)\n";
+        const auto version = m_seconds.find("RyvantaVersion");
+        const auto report = m_seconds.find("RyvantaReport");
+        if (version != m_seconds.end() && report != m_seconds.end())
+            GetOutputStream() << "ryvanta report adds " << report->second - version->second
+                              << " ms to the program's start\n";
+        for (const char* command : { "RyvantaSheet", "RyvantaCalendar" }) {
+            const auto found = m_seconds.find(command);
+            if (found != m_seconds.end())
+                GetOutputStream() << command << " CPU time: " << found->second / render->second << " x render's\n";
+        }
     }
 
 private:
@@ -127,6 +161,10 @@ private:
 
 BENCHMARK(PlainDialog)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(RyvantaRender)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RyvantaVersion)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RyvantaReport)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RyvantaSheet)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RyvantaCalendar)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
