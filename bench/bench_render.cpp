@@ -126,35 +126,34 @@ public:
             // With repetitions the median comes last and stays.
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
                 continue;
-            // In the benchmarks' unit, milliseconds.
             if (!run.error_occurred)
-                m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+                m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
     }
 
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        const auto plain = m_seconds.find("PlainDialog");
-        const auto render = m_seconds.find("RyvantaRender");
-        if (plain == m_seconds.end() || render == m_seconds.end() || plain->second <= 0)
+        const auto plain = m_milliseconds.find("PlainDialog");
+        const auto render = m_milliseconds.find("RyvantaRender");
+        if (plain == m_milliseconds.end() || render == m_milliseconds.end() || plain->second <= 0)
             return;
         GetOutputStream() << "ryvanta render CPU time: " << render->second / plain->second << " x the plain dialog's ("
                           << g_widgetCount << " widgets)\n";
-        const auto version = m_seconds.find("RyvantaVersion");
-        const auto report = m_seconds.find("RyvantaReport");
-        if (version != m_seconds.end() && report != m_seconds.end())
+        const auto version = m_milliseconds.find("RyvantaVersion");
+        const auto report = m_milliseconds.find("RyvantaReport");
+        if (version != m_milliseconds.end() && report != m_milliseconds.end())
             GetOutputStream() << "ryvanta report adds " << report->second - version->second
                               << " ms to the program's start\n";
         for (const char* command : { "RyvantaSheet", "RyvantaCalendar" }) {
-            const auto found = m_seconds.find(command);
-            if (found != m_seconds.end())
+            const auto found = m_milliseconds.find(command);
+            if (found != m_milliseconds.end())
                 GetOutputStream() << command << " CPU time: " << found->second / render->second << " x render's\n";
         }
     }
 
 private:
-    std::map<std::string, double> m_seconds;
+    std::map<std::string, double> m_milliseconds;
 };
 
 } // namespace
