@@ -2,6 +2,7 @@
 #include "app/ChartAccessibility.h"
 
 #include "app/BiorhythmDlg.h"
+#include "platform/AccessibleFactory.h"
 #include "res/ResourceIds.h"
 
 #include <QCoreApplication>
@@ -48,9 +49,5 @@ QAccessibleInterface* ChartFactory(const QString& className, QObject* object)
 
 void InstallChartAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ChartFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleFactoryOnce(ChartFactory);
 }

@@ -4,6 +4,7 @@
 #include "app/Strings.h"
 #include "calendar/DayGrid.h"
 #include "model/CalendarArithmetic.h"
+#include "platform/AccessibleFactory.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -253,9 +254,5 @@ QAccessibleInterface* DayGridFactory(const QString& className, QObject* object)
 
 void InstallDayGridAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(DayGridFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleFactoryOnce(DayGridFactory);
 }

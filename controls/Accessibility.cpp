@@ -4,6 +4,7 @@
 #include "controls/ColorLabel.h"
 #include "controls/FramedLabel.h"
 #include "controls/IconButton.h"
+#include "platform/AccessibleFactory.h"
 #include "platform/Window.h"
 #include "res/ResourceIds.h"
 
@@ -104,9 +105,5 @@ QAccessibleInterface* ControlFactory(const QString& className, QObject* object)
 
 void InstallControlAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ControlFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleFactoryOnce(ControlFactory);
 }
