@@ -5,6 +5,7 @@
 #include "platform/Gdi.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 #include <algorithm>
 
@@ -15,7 +16,9 @@ constexpr int kNarrowestStretch = 80;
 
 } // namespace
 
-std::optional<int> StretchToFit(const QFont& font, const QString& text, int room)
+namespace {
+
+std::optional<int> MeasureStretchToFit(const QFont& font, const QString& text, int room)
 {
     const int advance = QFontMetrics(font).horizontalAdvance(text);
     if (advance <= room)
@@ -29,6 +32,38 @@ std::optional<int> StretchToFit(const QFont& font, const QString& text, int room
         if (QFontMetrics(narrowed).horizontalAdvance(text) <= room)
             break;
     }
+    return stretch;
+}
+
+struct FitRequest {
+    QFont font;
+    QString text;
+    int room;
+    bool operator==(const FitRequest&) const = default;
+};
+
+size_t qHash(const FitRequest& request, size_t seed = 0)
+{
+    return qHashMulti(seed, request.font, request.text, request.room);
+}
+
+} // namespace
+
+// The chart asks for the same few captions at every paint, and measuring a
+// text lays it out anew each time. Only this program's own texts are asked
+// for, but the store is emptied should it ever grow large.
+std::optional<int> StretchToFit(const QFont& font, const QString& text, int room)
+{
+    constexpr qsizetype kMostRequests = 1024;
+    static QHash<FitRequest, std::optional<int>> fits;
+    FitRequest request { font, text, room };
+    auto found = fits.constFind(request);
+    if (found != fits.constEnd())
+        return *found;
+    if (fits.size() >= kMostRequests)
+        fits.clear();
+    const std::optional<int> stretch = MeasureStretchToFit(font, text, room);
+    fits.insert(std::move(request), stretch);
     return stretch;
 }
 

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -81,11 +82,11 @@ QRect Normalised(int x, int y, int cx, int cy)
     return QRect(left, top, right - left, bottom - top);
 }
 
-// The pixels of a one-pixel line from (x0, y0) up to, but not including,
-// (x1, y1).
-std::vector<QPoint> LinePixels(int x0, int y0, int x1, int y1)
+// Visits the pixels of a one-pixel line from (x0, y0) up to, but not
+// including, (x1, y1).
+template<typename Visit>
+void ForEachLinePixel(int x0, int y0, int x1, int y1, Visit visit)
 {
-    std::vector<QPoint> pixels;
     const int dx = std::abs(x1 - x0);
     const int dy = std::abs(y1 - y0);
     const int stepX = x0 < x1 ? 1 : -1;
@@ -93,9 +94,8 @@ std::vector<QPoint> LinePixels(int x0, int y0, int x1, int y1)
     int error = dx - dy;
     int x = x0;
     int y = y0;
-    pixels.reserve(static_cast<size_t>(std::max(dx, dy)));
     while (x != x1 || y != y1) {
-        pixels.push_back(QPoint(x, y));
+        visit(x, y);
         const int doubled = 2 * error;
         if (doubled > -dy) {
             error -= dy;
@@ -106,7 +106,39 @@ std::vector<QPoint> LinePixels(int x0, int y0, int x1, int y1)
             y += stepY;
         }
     }
-    return pixels;
+}
+
+// True when the painter maps each whole pixel onto whole device pixels by
+// an integral offset and scale, the only case in which filling many
+// rectangles at once rounds their edges as filling each one does.
+bool MapsWholePixels(const QPainter& painter)
+{
+    const QTransform transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxScale)
+        return false;
+    const auto whole = [](qreal value) { return value == std::floor(value); };
+    return whole(transform.m11()) && whole(transform.m22()) && whole(transform.dx()) && whole(transform.dy());
+}
+
+// Rectangles in one colour, each as fillRect would fill it. A curve is
+// hundreds of short runs, and one call for all of them costs a fraction of
+// a call for each.
+void FillRuns(QPainter& painter, const std::vector<QRect>& runs, const QColor& colour)
+{
+    if (runs.empty())
+        return;
+    if (!MapsWholePixels(painter)) {
+        for (const QRect& run : runs)
+            painter.fillRect(run, colour);
+        return;
+    }
+    const QPen pen = painter.pen();
+    const QBrush brush = painter.brush();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRects(runs.data(), static_cast<int>(runs.size()));
+    painter.setPen(pen);
+    painter.setBrush(brush);
 }
 
 // A set of pixels inside a box, painted as horizontal runs so that every
@@ -164,6 +196,7 @@ public:
 
     void Paint(QPainter& painter, const QColor& colour) const
     {
+        std::vector<QRect> runs;
         for (int row = 0; row < m_box.height(); ++row) {
             const unsigned char* bits = m_bits.data() + static_cast<size_t>(row * m_nWidth);
             int column = 0;
@@ -175,9 +208,10 @@ public:
                 const int start = column;
                 while (column < m_nWidth && bits[column])
                     ++column;
-                painter.fillRect(QRect(m_box.left() + start, m_box.top() + row, column - start, 1), colour);
+                runs.push_back(QRect(m_box.left() + start, m_box.top() + row, column - start, 1));
             }
         }
+        FillRuns(painter, runs, colour);
     }
 
 private:
@@ -296,20 +330,39 @@ const LaidOutText& LayOutText(const QFont& font, const QString& text)
     return *texts->insert(key, laidOut);
 }
 
-// The round pen tip of a wide pen, as offsets from the pixel it is put on.
-std::vector<QPoint> PenTip(int width)
+// The round pen tip of a wide pen, row by row, as offsets from the pixel
+// it is put on: a disc, so each row is one run.
+struct TipRow {
+    int dy;
+    int first;
+    int last;
+};
+
+const std::vector<TipRow>& PenTip(int width)
 {
-    std::vector<QPoint> tip;
+    // Lines come in long chains with one pen, so the last tip is kept.
+    thread_local std::vector<TipRow> tip;
+    thread_local int tipWidth = 0;
+    if (tipWidth == width)
+        return tip;
+    tipWidth = width;
+    tip.clear();
     const int start = -(width - 1) / 2;
     const double centre = start + (width - 1) / 2.0;
     const double radius = width / 2.0 - 0.25;
     for (int dy = start; dy < start + width; ++dy) {
+        std::optional<TipRow> row;
         for (int dx = start; dx < start + width; ++dx) {
             const double distanceX = dx - centre;
             const double distanceY = dy - centre;
-            if (distanceX * distanceX + distanceY * distanceY <= radius * radius)
-                tip.push_back(QPoint(dx, dy));
+            if (distanceX * distanceX + distanceY * distanceY > radius * radius)
+                continue;
+            if (!row)
+                row = TipRow { dy, dx, dx };
+            row->last = dx;
         }
+        if (row)
+            tip.push_back(*row);
     }
     return tip;
 }
@@ -402,6 +455,7 @@ CFont* CDC::SelectObject(CFont* font)
 
 void CDC::SelectDefaultPen()
 {
+    FlushLines();
     m_pPen = &m_penDefault;
 }
 
@@ -456,47 +510,80 @@ bool CDC::LineTo(int x, int y)
     }
 
     const QColor colour = ToQColor(m_pPen->Colour());
+    if (m_pPen->Style() == PS_DOT && m_pPen->Width() <= 1) {
+        FlushLines();
+        // The dots and the gaps between them are different pixels, so
+        // neither can cover the other.
+        std::vector<QRect> dots;
+        std::vector<QRect> gaps;
+        bool dot = true;
+        ForEachLinePixel(from.x, from.y, x, y, [&](int pixelX, int pixelY) {
+            if (dot)
+                dots.push_back(QRect(pixelX, pixelY, 1, 1));
+            else if (m_nBkMode == OPAQUE)
+                gaps.push_back(QRect(pixelX, pixelY, 1, 1));
+            dot = !dot;
+        });
+        FillRuns(m_painter, dots, colour);
+        FillRuns(m_painter, gaps, ToQColor(m_clrBack));
+        return true;
+    }
+
+    // The pixels wait, as row runs, until the chain of lines ends, to be
+    // filled in one call. The colours are opaque, so a joint two lines
+    // share is the same filled twice.
+    if (!m_runs.empty() && colour != m_runColour)
+        FlushLines();
+    m_runColour = colour;
     if (m_pPen->Width() <= 1) {
         // A thin line's pixels are our own, so they are the same everywhere.
-        const std::vector<QPoint> pixels = LinePixels(from.x, from.y, x, y);
-        if (m_pPen->Style() != PS_DOT) {
-            // Neighbours along a row are filled as one run.
-            size_t start = 0;
-            for (size_t index = 1; index <= pixels.size(); ++index) {
-                if (index < pixels.size() && pixels[index].y() == pixels[start].y()
-                    && std::abs(pixels[index].x() - pixels[start].x()) == int(index - start))
-                    continue;
-                const int left = std::min(pixels[start].x(), pixels[index - 1].x());
-                m_painter.fillRect(QRect(left, pixels[start].y(), int(index - start), 1), colour);
-                start = index;
+        // Neighbours along a row make one run.
+        std::optional<QRect> run;
+        ForEachLinePixel(from.x, from.y, x, y, [this, &run](int pixelX, int pixelY) {
+            if (run && run->top() == pixelY && (pixelX == run->left() - 1 || pixelX == run->right() + 1)) {
+                *run = run->united(QRect(pixelX, pixelY, 1, 1));
+                return;
             }
-            return true;
-        }
-        const QColor gap = ToQColor(m_clrBack);
-        for (size_t index = 0; index < pixels.size(); ++index) {
-            if (index % 2 == 0)
-                m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), colour);
-            else if (m_nBkMode == OPAQUE)
-                m_painter.fillRect(QRect(pixels[index], QSize(1, 1)), gap);
-        }
+            if (run)
+                m_runs.push_back(*run);
+            run = QRect(pixelX, pixelY, 1, 1);
+        });
+        if (run)
+            m_runs.push_back(*run);
         return true;
     }
 
     // A wide pen puts its round tip on every pixel of the line, both ends
-    // included, which gives it round ends.
-    std::vector<QPoint> pixels = LinePixels(from.x, from.y, x, y);
-    pixels.push_back(QPoint(x, y));
-    const int width = m_pPen->Width();
-    const QRect box = QRect(QPoint(std::min(from.x, x), std::min(from.y, y)), QPoint(std::max(from.x, x), std::max(from.y, y)))
-                          .adjusted(-width, -width, width, width);
-    PixelMask mask(box);
-    const std::vector<QPoint> tip = PenTip(width);
-    for (const QPoint& pixel : pixels) {
-        for (const QPoint& offset : tip)
-            mask.Set(pixel.x() + offset.x(), pixel.y() + offset.y());
+    // included, which gives it round ends. Along a straight line, round tips
+    // cover one unbroken run in each row, so a row's run is what lies
+    // between its first and last inked pixel.
+    const std::vector<TipRow>& tip = PenTip(m_pPen->Width());
+    const int top = std::min(from.y, y) + tip.front().dy;
+    const int bottom = std::max(from.y, y) + tip.back().dy;
+    thread_local std::vector<std::pair<int, int>> rows;
+    rows.assign(static_cast<size_t>(bottom - top + 1), { INT_MAX, INT_MIN });
+    const auto stamp = [&](int pixelX, int pixelY) {
+        for (const TipRow& row : tip) {
+            auto& [first, last] = rows[static_cast<size_t>(pixelY + row.dy - top)];
+            first = std::min(first, pixelX + row.first);
+            last = std::max(last, pixelX + row.last);
+        }
+    };
+    ForEachLinePixel(from.x, from.y, x, y, stamp);
+    stamp(x, y);
+    for (size_t index = 0; index < rows.size(); ++index) {
+        const auto [first, last] = rows[index];
+        if (first <= last)
+            m_runs.push_back(QRect(first, top + static_cast<int>(index), last - first + 1, 1));
     }
-    mask.Paint(m_painter, colour);
     return true;
+}
+
+void CDC::FlushRuns()
+{
+    if (!m_runs.empty() && m_painter.isActive())
+        FillRuns(m_painter, m_runs, m_runColour);
+    m_runs.clear();
 }
 
 bool CDC::Rectangle(int left, int top, int right, int bottom)
@@ -677,12 +764,12 @@ bool CDC::TextOut(int x, int y, const QString& text)
 {
     if (!m_painter.isActive())
         return false;
-    PlacedText placed { text, m_pFont->ToQFont(), ToQColor(m_clrText), QPointF(), std::nullopt };
+    const LaidOutText& laidOut = LayOutText(m_pFont->ToQFont(), text);
+    PlacedText placed { laidOut.runs, ToQColor(m_clrText), QPointF(x, y + CellAscent() - laidOut.ascent), std::nullopt };
     if (m_nBkMode == OPAQUE) {
         const CSize extent = GetTextExtent(text);
         placed.back = std::make_pair(QRect(x, y, extent.cx, extent.cy), ToQColor(m_clrBack));
     }
-    placed.topLeft = QPointF(x, y + CellAscent() - LayOutText(placed.font, text).ascent);
     // A value written beside a curve while it is drawn would cut the curve
     // in two on paper; the text waits for the line to end instead.
     if (m_bVector && m_lines.size() > 1) {
@@ -698,8 +785,11 @@ void CDC::DrawPlacedText(const PlacedText& placed)
 {
     if (placed.back)
         m_painter.fillRect(placed.back->first, placed.back->second);
-    m_painter.setPen(placed.colour);
-    for (const QGlyphRun& run : LayOutText(placed.font, placed.text).runs)
+    // Setting a pen costs more than most texts take to draw.
+    const QPen& pen = m_painter.pen();
+    if (pen.style() == Qt::NoPen || pen.brush().style() != Qt::SolidPattern || pen.color() != placed.colour)
+        m_painter.setPen(placed.colour);
+    for (const QGlyphRun& run : placed.runs)
         m_painter.drawGlyphRun(placed.topLeft, run);
 }
 
@@ -767,6 +857,9 @@ void CDC::AddLine(int x, int y)
 
 void CDC::FlushLines()
 {
+    if (m_runs.empty() && m_lines.isEmpty() && m_heldTexts.empty())
+        return;
+    FlushRuns();
     if (m_lines.size() > 1 && m_painter.isActive()) {
         m_painter.setPen(VectorPen());
         m_painter.setBrush(Qt::NoBrush);

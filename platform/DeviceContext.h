@@ -3,6 +3,7 @@
 
 #include "platform/Gdi.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -97,12 +98,12 @@ private:
     // The vector forms of the drawing calls.
     void AddLine(int x, int y);
     void FlushLines();
+    void FlushRuns();
     QPen VectorPen() const;
     // Text as TextOut placed it, drawn now or once the line being drawn ends.
     struct PlacedText
     {
-        QString text;
-        QFont font;
+        QList<QGlyphRun> runs;
         QColor colour;
         QPointF topLeft;
         std::optional<std::pair<QRect, QColor>> back;
@@ -116,6 +117,9 @@ private:
     // The line chain drawn so far with the selected pen, in pixel centres.
     QPolygonF m_lines;
     std::vector<PlacedText> m_heldTexts;
+    // The pixels of the line chain drawn so far on a raster device.
+    std::vector<QRect> m_runs;
+    QColor m_runColour;
     CPen m_penDefault;
     CBrush m_brushDefault;
     CFont m_fontDefault;

@@ -188,23 +188,56 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool it
     return font;
 }
 
+namespace {
+
+struct FontRequest {
+    QString face;
+    int height;
+    int weight;
+    bool italic;
+    bool operator==(const FontRequest&) const = default;
+};
+
+size_t qHash(const FontRequest& request, size_t seed = 0)
+{
+    return qHashMulti(seed, request.face, request.height, request.weight, request.italic);
+}
+
+struct CreatedFont {
+    QFont font;
+    int cellHeight;
+    int ascent;
+};
+
+} // namespace
+
 bool CFont::CreateFont(int height, int weight, bool italic, int pitchAndFamily, const QString& face)
 {
     QString chosenFace = face;
     if (chosenFace.isEmpty())
         chosenFace = (pitchAndFamily & kFamilyMask) == kFamilyModern ? QStringLiteral("Courier") : QStringLiteral("Arial");
 
-    if (height >= 0) {
-        m_font = FontForCellHeight(chosenFace, height == 0 ? kDefaultCellHeight : height, weight, italic);
-    } else {
-        // A negative height is the character height, which is the em size.
-        m_font = BaseFont(SubstituteFace(chosenFace), weight, italic);
-        m_font.setStretch(SubstituteStretch(chosenFace));
-        m_font.setPixelSize(std::max(1, std::abs(height)));
+    // Views create their fonts at every paint, and measuring a font asks its
+    // engine each time; what a request gives never changes during a run.
+    static QHash<FontRequest, CreatedFont> created;
+    const FontRequest request { chosenFace, height, weight, italic };
+    auto found = created.constFind(request);
+    if (found == created.constEnd()) {
+        QFont font;
+        if (height >= 0) {
+            font = FontForCellHeight(chosenFace, height == 0 ? kDefaultCellHeight : height, weight, italic);
+        } else {
+            // A negative height is the character height, which is the em size.
+            font = BaseFont(SubstituteFace(chosenFace), weight, italic);
+            font.setStretch(SubstituteStretch(chosenFace));
+            font.setPixelSize(std::max(1, std::abs(height)));
+        }
+        const int cellHeight = height > 0 ? height : QFontMetrics(font).ascent() + CellDescent(font);
+        found = created.insert(request, { font, cellHeight, cellHeight - CellDescent(font) });
     }
-
-    m_nCellHeight = height > 0 ? height : QFontMetrics(m_font).ascent() + CellDescent(m_font);
-    m_nAscent = m_nCellHeight - CellDescent(m_font);
+    m_font = found->font;
+    m_nCellHeight = found->cellHeight;
+    m_nAscent = found->ascent;
     return true;
 }
 
