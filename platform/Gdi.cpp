@@ -147,45 +147,67 @@ int SubstituteStretch(const QString& face)
     return face.trimmed().compare(QLatin1String("_sans"), Qt::CaseInsensitive) == 0 ? 95 : QFont::Unstretched;
 }
 
-QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool italic)
+namespace {
+
+// A font fitted to a cell, with the whole-pixel ascent and rounded-up
+// depth that fitting measured.
+struct FittedFont {
+    QFont font;
+    int ascent = 0;
+    int descent = 0;
+};
+
+FittedFont FitToCellHeight(const QString& face, int cellHeight, int weight, bool italic)
 {
     const QString family = SubstituteFace(face);
     const int stretch = SubstituteStretch(face);
     const QString style = QStringLiteral("%1|%2|%3|%4").arg(family).arg(weight).arg(italic).arg(stretch);
     const QString key = QStringLiteral("%1|%2").arg(style).arg(cellHeight);
-    static QHash<QString, QFont> cache;
+    static QHash<QString, FittedFont> cache;
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
 
-    QFont font = BaseFont(family, weight, italic);
+    FittedFont fitted { BaseFont(family, weight, italic) };
+    QFont& font = fitted.font;
     font.setStretch(stretch);
-    int pixelSize = std::max(1, cellHeight);
-    font.setPixelSize(pixelSize);
     // Each size a QFont is measured at loads a font engine of its own, which
     // asks fontconfig for its settings all over again; a raw font resized
-    // from one engine of the style measures the same face without that.
-    // Font engines must not outlive the font database, so these are never
-    // freed.
+    // from one engine of the style measures the same face without that. That
+    // one engine is opened at the size such a cell usually takes, so that it
+    // is mostly also the engine the text is drawn with. Font engines must not
+    // outlive the font database, so these are never freed.
     static auto* measuringFonts = new QHash<QString, QRawFont>;
     auto measuring = measuringFonts->find(style);
-    if (measuring == measuringFonts->end())
-        measuring = measuringFonts->insert(style, QRawFont::fromFont(font));
-    for (; pixelSize > 1; --pixelSize) {
-        int height = 0;
+    if (measuring == measuringFonts->end()) {
+        QFont likely = font;
+        likely.setPixelSize(std::max(1, (cellHeight * 7 + 4) / 8));
+        measuring = measuringFonts->insert(style, QRawFont::fromFont(likely));
+    }
+    int pixelSize = std::max(1, cellHeight);
+    for (; pixelSize >= 1; --pixelSize) {
         if (measuring->isValid()) {
             measuring->setPixelSize(pixelSize);
-            height = qRound(measuring->ascent()) + RoundedUpDepth(measuring->descent());
+            fitted.ascent = qRound(measuring->ascent());
+            fitted.descent = RoundedUpDepth(measuring->descent());
         } else {
             font.setPixelSize(pixelSize);
-            height = QFontMetrics(font).ascent() + CellDescent(font);
+            fitted.ascent = QFontMetrics(font).ascent();
+            fitted.descent = CellDescent(font);
         }
-        if (height <= cellHeight)
+        if (pixelSize == 1 || fitted.ascent + fitted.descent <= cellHeight)
             break;
     }
     font.setPixelSize(pixelSize);
-    cache.insert(key, font);
-    return font;
+    cache.insert(key, fitted);
+    return fitted;
+}
+
+} // namespace
+
+QFont FontForCellHeight(const QString& face, int cellHeight, int weight, bool italic)
+{
+    return FitToCellHeight(face, cellHeight, weight, italic).font;
 }
 
 namespace {
@@ -216,29 +238,39 @@ bool CFont::CreateFont(int height, int weight, bool italic, int pitchAndFamily, 
     QString chosenFace = face;
     if (chosenFace.isEmpty())
         chosenFace = (pitchAndFamily & kFamilyMask) == kFamilyModern ? QStringLiteral("Courier") : QStringLiteral("Arial");
+    m_request = Request { chosenFace, height, weight, italic };
+    return true;
+}
 
+void CFont::Measure() const
+{
+    const Request& asked = *m_request;
     // Views create their fonts at every paint, and measuring a font asks its
     // engine each time; what a request gives never changes during a run.
     static QHash<FontRequest, CreatedFont> created;
-    const FontRequest request { chosenFace, height, weight, italic };
+    const FontRequest request { asked.face, asked.height, asked.weight, asked.italic };
     auto found = created.constFind(request);
     if (found == created.constEnd()) {
-        QFont font;
-        if (height >= 0) {
-            font = FontForCellHeight(chosenFace, height == 0 ? kDefaultCellHeight : height, weight, italic);
+        if (asked.height >= 0) {
+            // Fitting measured the font already; its engine opens when it
+            // first draws.
+            const FittedFont fitted
+                = FitToCellHeight(asked.face, asked.height == 0 ? kDefaultCellHeight : asked.height, asked.weight, asked.italic);
+            const int cellHeight = asked.height > 0 ? asked.height : fitted.ascent + fitted.descent;
+            found = created.insert(request, { fitted.font, cellHeight, cellHeight - fitted.descent });
         } else {
             // A negative height is the character height, which is the em size.
-            font = BaseFont(SubstituteFace(chosenFace), weight, italic);
-            font.setStretch(SubstituteStretch(chosenFace));
-            font.setPixelSize(std::max(1, std::abs(height)));
+            QFont font = BaseFont(SubstituteFace(asked.face), asked.weight, asked.italic);
+            font.setStretch(SubstituteStretch(asked.face));
+            font.setPixelSize(std::max(1, std::abs(asked.height)));
+            const int cellHeight = QFontMetrics(font).ascent() + CellDescent(font);
+            found = created.insert(request, { font, cellHeight, cellHeight - CellDescent(font) });
         }
-        const int cellHeight = height > 0 ? height : QFontMetrics(font).ascent() + CellDescent(font);
-        found = created.insert(request, { font, cellHeight, cellHeight - CellDescent(font) });
     }
     m_font = found->font;
     m_nCellHeight = found->cellHeight;
     m_nAscent = found->ascent;
-    return true;
+    m_request.reset();
 }
 
 bool CFont::Create(const QString& face, int cellHeight, int weight, bool italic)

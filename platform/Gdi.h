@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // Colours, geometry and drawing objects with the old framework's meaning:
 // rectangles exclude their right and bottom edges, pens are centred on the
@@ -113,18 +114,51 @@ public:
     // Shorthand for the common case.
     bool Create(const QString& face, int cellHeight, int weight, bool italic = false);
 
-    const QFont& ToQFont() const { return m_font; }
+    const QFont& ToQFont() const
+    {
+        Open();
+        return m_font;
+    }
     // Draws the same face narrower or wider, in percent of its width.
-    void SetStretch(int percent) { m_font.setStretch(percent); }
+    void SetStretch(int percent)
+    {
+        Open();
+        m_font.setStretch(percent);
+    }
     // The text cell: the height asked for, with the baseline Ascent() pixels
     // below its top. Any pixel the Qt font is shorter by is leading above.
-    int CellHeight() const { return m_nCellHeight; }
-    int Ascent() const { return m_nAscent; }
+    int CellHeight() const
+    {
+        Open();
+        return m_nCellHeight;
+    }
+    int Ascent() const
+    {
+        Open();
+        return m_nAscent;
+    }
 
 private:
-    QFont m_font;
-    int m_nCellHeight = 0;
-    int m_nAscent = 0;
+    struct Request {
+        QString face;
+        int height;
+        int weight;
+        bool italic;
+    };
+    // A font is measured when it is first used, not when it is created: a
+    // view creates fonts it draws with only in some of its states, and
+    // measuring the first font of a face opens a font engine.
+    void Open() const
+    {
+        if (m_request)
+            Measure();
+    }
+    void Measure() const;
+
+    mutable std::optional<Request> m_request;
+    mutable QFont m_font;
+    mutable int m_nCellHeight = 0;
+    mutable int m_nAscent = 0;
 };
 
 // Maps an old face name to the installed family that stands in for it.
