@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every SVG in res/resources.qrc is also drawn at build time at ratios 1 and
 # 2, as the program would draw it, and compiled in beside its alias
-# ("bitmaps/148.svg" gets "bitmaps/148@1x.png" and "bitmaps/148@2x.png"):
-# decoding a PNG costs a fraction of parsing the SVG. The SVGs stay the one
-# source; the PNGs live only in the build folder.
+# ("bitmaps/148.svg" gets "bitmaps/148@1x.pixels" and "bitmaps/148@2x.pixels"),
+# as bare pixels stored uncompressed, which the program uses where they lie
+# instead of parsing the SVG. The SVGs stay the one source; the pixels live
+# only in the build folder.
 
 set(RYVANTA_PREDRAWN_RATIOS 1 2)
 set(RYVANTA_PREDRAWN_FOLDER ${CMAKE_CURRENT_BINARY_DIR}/pictures)
@@ -21,7 +22,7 @@ foreach(entry ${RYVANTA_SVG_ENTRIES})
   set(arguments)
   set(outputs)
   foreach(ratio ${RYVANTA_PREDRAWN_RATIOS})
-    set(name ${alias}@${ratio}x.png)
+    set(name ${alias}@${ratio}x.pixels)
     list(APPEND arguments ${ratio} ${RYVANTA_PREDRAWN_FOLDER}/${name})
     list(APPEND outputs ${RYVANTA_PREDRAWN_FOLDER}/${name})
     string(APPEND RYVANTA_PREDRAWN_QRC_FILES "    <file>${name}</file>\n")
@@ -34,7 +35,7 @@ foreach(entry ${RYVANTA_SVG_ENTRIES})
 endforeach()
 
 # Written only when it changes, and before qt_add_resources reads it for the
-# PNGs it depends on.
+# pictures it depends on.
 file(CONFIGURE OUTPUT ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc CONTENT
 "<!DOCTYPE RCC>
 <RCC version=\"1.0\">
@@ -42,4 +43,4 @@ file(CONFIGURE OUTPUT ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc CONTENT
 ${RYVANTA_PREDRAWN_QRC_FILES}</qresource>
 </RCC>
 ")
-qt_add_resources(RYVANTA_RESOURCES ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc)
+qt_add_resources(RYVANTA_RESOURCES ${RYVANTA_PREDRAWN_FOLDER}/pictures.qrc OPTIONS -no-compress)

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
-#include <QImageReader>
+#include <QIODevice>
+#include <QResource>
+#include <QSysInfo>
+#include <QtEndian>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -145,29 +148,51 @@ QImage Rasterise(const Picture& picture, QSize logicalSize, qreal devicePixelRat
 }
 
 // "folder/name.svg" drawn ahead of time at a whole ratio:
-// "folder/name@<ratio>x.png".
+// "folder/name@<ratio>x.pixels".
 QString PreDrawnPath(const QString& path, qreal devicePixelRatio)
 {
     const int ratio = qRound(devicePixelRatio);
     if (ratio < 1 || ratio != devicePixelRatio || !IsSvg(path))
         return {};
-    const QString preDrawn = path.chopped(4) + QStringLiteral("@%1x.png").arg(ratio);
-    return QFile::exists(preDrawn) ? preDrawn : QString();
+    return path.chopped(4) + QStringLiteral("@%1x.pixels").arg(ratio);
+}
+
+// A picture drawn ahead of time is its pixels as drawn, premultiplied ARGB
+// words in little-endian order, after a header of four such words: the
+// magic, a version, the width and the height. Compiled in uncompressed, the
+// picture is used where it lies, with nothing to decode.
+constexpr quint32 kPixelsMagic = 0x58505952; // "RYPX"
+constexpr quint32 kPixelsVersion = 1;
+constexpr int kPixelsHeaderWords = 4;
+
+QImage MapPreDrawn(const QString& preDrawn)
+{
+    if (preDrawn.isEmpty() || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
+        return {};
+    const QResource resource(preDrawn);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() < qint64(kPixelsHeaderWords * sizeof(quint32)))
+        return {};
+    const auto* words = reinterpret_cast<const quint32*>(resource.data());
+    const quint32 width = words[2];
+    const quint32 height = words[3];
+    if (words[0] != kPixelsMagic || words[1] != kPixelsVersion || width == 0 || height == 0 || width > 4096 || height > 4096
+        || resource.size() != qint64((kPixelsHeaderWords + width * height) * sizeof(quint32)))
+        return {};
+    // Resources are never unloaded while the program runs, so the image may
+    // point into them; painting only reads it.
+    return QImage(reinterpret_cast<const uchar*>(words + kPixelsHeaderWords), int(width), int(height),
+        int(width * sizeof(quint32)), QImage::Format_ARGB32_Premultiplied);
 }
 
 // The picture drawn ahead of time at exactly this size and ratio, or null.
 QImage ReadPreDrawn(const QString& path, QSize logicalSize, qreal devicePixelRatio)
 {
-    const QString preDrawn = PreDrawnPath(path, devicePixelRatio);
-    if (preDrawn.isEmpty())
-        return {};
-    QImageReader reader(preDrawn);
-    if (reader.size() != DeviceSize(logicalSize, devicePixelRatio))
+    const QImage image = MapPreDrawn(PreDrawnPath(path, devicePixelRatio));
+    if (image.isNull() || image.size() != DeviceSize(logicalSize, devicePixelRatio))
         return {};
     ++g_loadCount;
-    // PNG keeps colours unpremultiplied; back in the format the picture was
-    // drawn in, each pixel is again the one drawn.
-    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 QPixmap ToPixmap(const QImage& image, qreal devicePixelRatio)
@@ -184,9 +209,7 @@ QSize CPictureCache::Size(const QString& path)
     Picture& picture = Find(path);
     if (picture.size.isEmpty() && !picture.read) {
         // Drawn ahead of time at ratio 1, a picture has its own size.
-        const QString preDrawn = PreDrawnPath(path, 1);
-        if (!preDrawn.isEmpty())
-            picture.size = QImageReader(preDrawn).size();
+        picture.size = MapPreDrawn(PreDrawnPath(path, 1)).size();
     }
     if (picture.size.isEmpty())
         Read(picture, path);
@@ -225,6 +248,32 @@ QImage CPictureCache::Draw(const QString& path, QSize logicalSize, qreal deviceP
     QImage image = Rasterise(picture, logicalSize, devicePixelRatio);
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
+}
+
+bool CPictureCache::SavePreDrawn(const QImage& image, QIODevice& device)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (pixels.isNull())
+        return false;
+    QByteArray data;
+    data.reserve(qsizetype((kPixelsHeaderWords + pixels.width() * pixels.height()) * sizeof(quint32)));
+    const auto append = [&data](quint32 word) {
+        const quint32 little = qToLittleEndian(word);
+        data.append(reinterpret_cast<const char*>(&little), sizeof little);
+    };
+    for (const quint32 word : { kPixelsMagic, kPixelsVersion, quint32(pixels.width()), quint32(pixels.height()) })
+        append(word);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const quint32*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            append(line[x]);
+    }
+    return device.write(data) == data.size();
+}
+
+QImage CPictureCache::PreDrawn(const QString& path, qreal devicePixelRatio)
+{
+    return MapPreDrawn(PreDrawnPath(path, devicePixelRatio));
 }
 
 int CPictureCache::LoadCount()

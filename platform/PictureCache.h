@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QIODevice>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -12,11 +13,12 @@
 // touches a file and a repaint parses nothing. The pictures a program draws
 // are few and fixed, so nothing is ever evicted.
 //
-// A picture may come drawn ahead of time: beside "folder/name.svg", the PNG
-// "folder/name@2x.png" holds it at ratio 2 (any whole ratio alike), drawn by
-// Draw() when the program was built. When its pixels fit the size asked
-// for, it is decoded instead of parsing and drawing the SVG, which costs
-// many times more; otherwise the SVG is drawn as usual.
+// A picture may come drawn ahead of time: beside the resource
+// "folder/name.svg", the uncompressed resource "folder/name@2x.pixels" holds
+// it at ratio 2 (any whole ratio alike), drawn by Draw() and written by
+// SavePreDrawn() when the program was built. When its pixels fit the size
+// asked for, they are used as they lie instead of parsing and drawing the
+// SVG, which costs many times more; otherwise the SVG is drawn as usual.
 class CPictureCache
 {
 public:
@@ -33,6 +35,12 @@ public:
     // when empty) and the given ratio, ignoring any picture drawn ahead of
     // time; null when the file is missing or unreadable. Nothing is kept.
     static QImage Draw(const QString& path, QSize logicalSize, qreal devicePixelRatio);
+
+    // Writes an image as a picture drawn ahead of time.
+    static bool SavePreDrawn(const QImage& image, QIODevice& device);
+    // The picture drawn ahead of time for the SVG at path and this ratio,
+    // pointing into the program's resources; null when there is none.
+    static QImage PreDrawn(const QString& path, qreal devicePixelRatio);
 
     // How many files have been parsed (a picture drawn ahead of time counts
     // when it is decoded), and how many pictures rasterised, since start-up.

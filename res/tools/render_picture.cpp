@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a picture ahead of time, as the program draws it at run time:
-//   render_picture PICTURE.svg RATIO OUTPUT.png [RATIO OUTPUT.png]...
-// writes the picture at its own size and each whole ratio as a PNG, which
-// the program then decodes instead of parsing the SVG. Runs during the
+//   render_picture PICTURE.svg RATIO OUTPUT.pixels [RATIO OUTPUT.pixels]...
+// writes the picture at its own size and each whole ratio as its bare
+// pixels, which the program then uses instead of parsing the SVG. Runs during the
 // build, often without a display, so it needs only QtGui's raster painter
 // and no platform plugin.
 
@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
 
 #include <cstdio>
@@ -18,7 +19,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 4 || argc % 2 != 0) {
-        std::fprintf(stderr, "usage: render_picture PICTURE.svg RATIO OUTPUT.png [RATIO OUTPUT.png]...\n");
+        std::fprintf(stderr, "usage: render_picture PICTURE.svg RATIO OUTPUT.pixels [RATIO OUTPUT.pixels]...\n");
         return 2;
     }
     const QString picture = QString::fromLocal8Bit(argv[1]);
@@ -35,7 +36,9 @@ int main(int argc, char** argv)
             return 1;
         }
         const QString output = QString::fromLocal8Bit(argv[index + 1]);
-        if (!QDir().mkpath(QFileInfo(output).path()) || !image.save(output, "PNG")) {
+        QSaveFile file(output);
+        if (!QDir().mkpath(QFileInfo(output).path()) || !file.open(QIODevice::WriteOnly) || !CPictureCache::SavePreDrawn(image, file)
+            || !file.commit()) {
             std::fprintf(stderr, "render_picture: cannot write %s\n", argv[index + 1]);
             return 1;
         }
