@@ -1,20 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/IsoDate.h"
 
-#include <QRegularExpression>
-
 namespace {
 
-// Anchored at both ends of the text: a plain "$" would also match before a
-// final line break.
-std::optional<QDate> ParseDate(const QRegularExpression& pattern, const QString& text)
+// The number written by exactly these ASCII digits, or -1. Read by hand: a
+// regular expression would load and compile a matcher for every start of a
+// command that names a date.
+int Digits(QStringView digits)
 {
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
+    int value = 0;
+    for (const QChar digit : digits) {
+        if (digit < QLatin1Char('0') || digit > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (digit.unicode() - '0');
+    }
+    return value;
+}
+
+// "YYYY-MM" followed by "-DD" when withDay, and nothing else.
+std::optional<QDate> ParseDate(QStringView text, bool withDay)
+{
+    if (text.size() != (withDay ? 10 : 7) || text[4] != QLatin1Char('-') || (withDay && text[7] != QLatin1Char('-')))
         return std::nullopt;
-    const int day = match.lastCapturedIndex() == 3 ? match.captured(3).toInt() : 1;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), day);
-    if (!date.isValid())
+    const int year = Digits(text.sliced(0, 4));
+    const int month = Digits(text.sliced(5, 2));
+    const int day = withDay ? Digits(text.sliced(8, 2)) : 1;
+    const QDate date(year, month, day);
+    if (year < 0 || month < 0 || day < 0 || !date.isValid())
         return std::nullopt;
     return date;
 }
@@ -23,12 +35,10 @@ std::optional<QDate> ParseDate(const QRegularExpression& pattern, const QString&
 
 std::optional<QDate> ParseIsoDate(const QString& text)
 {
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
-    return ParseDate(pattern, text);
+    return ParseDate(text, true);
 }
 
 std::optional<QDate> ParseIsoMonth(const QString& text)
 {
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})")));
-    return ParseDate(pattern, text);
+    return ParseDate(text, false);
 }

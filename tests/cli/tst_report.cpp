@@ -188,6 +188,9 @@ void TestReport::faultsExitWithStatusTwo_data()
         << "ryvanta: The person was not born yet at the period of interest!";
     QTest::newRow("birth in 1849") << today << QStringList{"--birth", "1849-12-31", "--month", "1850-01"} << "";
     QTest::newRow("month in 2101") << today << QStringList{"--birth", "1975-07-03", "--month", "2101-01"} << "";
+    QTest::newRow("sign for a digit") << today << QStringList{"--birth", "+975-07-03", "--month", "2026-12"} << "";
+    QTest::newRow("digits of another script") << today << QStringList{"--birth", QString::fromUtf8("\u0661\u0669\u0667\u0665-07-03"), "--month", "2026-12"} << "";
+    QTest::newRow("month with a day") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12-01"} << "";
     QTest::newRow("month 13") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-13"} << "";
     QTest::newRow("unknown option") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "--colour", "red"} << "";
     QTest::newRow("single-dash word holding h") << today << QStringList{"--birth", "1975-07-03", "--month", "2026-12", "-birth"}
