@@ -72,16 +72,6 @@ const std::vector<MessageEntry> kMessageMap = {
     { WM_CALENDAR_CLICKED, &CBiorhythmDlg::OnCalendarClicked },
 };
 
-QIcon WindowIcon(HICON icon)
-{
-    QIcon windowIcon;
-    if (icon) {
-        windowIcon.addPixmap(icon->Pixmap(1.0));
-        windowIcon.addPixmap(icon->Pixmap(2.0));
-    }
-    return windowIcon;
-}
-
 } // namespace
 
 CBiorhythmDlg::CBiorhythmDlg(QWidget* parent, CPersonsStore::Access access)
@@ -127,7 +117,7 @@ bool CBiorhythmDlg::OnInitDialog()
     connect(systemMenuKey, &QShortcut::activated, this,
         [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
 
-    setWindowIcon(WindowIcon(m_hIcon));
+    setWindowIcon(m_hIcon ? m_hIcon->ToQIcon() : QIcon());
 
     m_pCalendar = new CCalendarPanel(this);
     m_pCalendar->SetDayWarning(false);

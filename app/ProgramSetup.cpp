@@ -12,7 +12,9 @@
 static void RegisterResources()
 {
     Q_INIT_RESOURCE(resources);
-    Q_INIT_RESOURCE(pictures);
+    // One resource file per ratio the pictures are drawn ahead of time at.
+    Q_INIT_RESOURCE(pictures_1x);
+    Q_INIT_RESOURCE(pictures_2x);
     Q_INIT_RESOURCE(translations);
 }
 

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
 #include <QRawFont>
 #include <QSet>
 #include <QtGlobal>
@@ -296,6 +298,54 @@ QPixmap CIcon::Pixmap(qreal devicePixelRatio) const
         return {};
     }
     return CPictureCache::Pixmap(path, QSize(kIconSize, kIconSize), devicePixelRatio);
+}
+
+namespace {
+
+class LazyIconEngine final : public QIconEngine
+{
+public:
+    explicit LazyIconEngine(const CIcon& icon)
+        : m_icon(icon)
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        const QSize deviceSize = (QSizeF(size) * scale).toSize();
+        QPixmap pixmap = m_icon.Pixmap(deviceSize.width() > kIconSize || deviceSize.height() > kIconSize ? 2.0 : 1.0);
+        if (!pixmap.isNull() && pixmap.size() != deviceSize)
+            pixmap = pixmap.scaled(deviceSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, painter->device()->devicePixelRatioF()));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return { QSize(kIconSize, kIconSize), QSize(2 * kIconSize, 2 * kIconSize) };
+    }
+
+    QIconEngine* clone() const override { return new LazyIconEngine(m_icon); }
+
+private:
+    CIcon m_icon;
+};
+
+} // namespace
+
+QIcon CIcon::ToQIcon() const
+{
+    return QIcon(new LazyIconEngine(*this));
 }
 
 HICON LoadIconResource(int resourceId)

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -185,6 +186,9 @@ public:
     bool IsNull() const;
     // Renders at 32 x 32 logical pixels for the given device pixel ratio.
     QPixmap Pixmap(qreal devicePixelRatio) const;
+    // The icon at 32 x 32 and 64 x 64 pixels, each drawn only once asked
+    // for: a window that is never shown needs neither.
+    QIcon ToQIcon() const;
 
 private:
     int m_nResourceId;

@@ -160,29 +160,41 @@ QString PreDrawnPath(const QString& path, qreal devicePixelRatio)
 // A picture drawn ahead of time is its pixels as drawn, premultiplied ARGB
 // words in little-endian order, after a header of four such words: the
 // magic, a version, the width and the height. Compiled in uncompressed, the
-// picture is used where it lies, with nothing to decode.
+// picture is used where it lies, with nothing to decode; compressed, it is
+// unpacked once.
 constexpr quint32 kPixelsMagic = 0x58505952; // "RYPX"
 constexpr quint32 kPixelsVersion = 1;
 constexpr int kPixelsHeaderWords = 4;
 
-QImage MapPreDrawn(const QString& preDrawn)
+// The image the words describe, pointing into them; null unless they hold
+// exactly one well-formed picture.
+QImage WrapPixels(const uchar* bytes, qint64 size)
 {
-    if (preDrawn.isEmpty() || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || size < qint64(kPixelsHeaderWords * sizeof(quint32)))
         return {};
-    const QResource resource(preDrawn);
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
-        || resource.size() < qint64(kPixelsHeaderWords * sizeof(quint32)))
-        return {};
-    const auto* words = reinterpret_cast<const quint32*>(resource.data());
+    const auto* words = reinterpret_cast<const quint32*>(bytes);
     const quint32 width = words[2];
     const quint32 height = words[3];
     if (words[0] != kPixelsMagic || words[1] != kPixelsVersion || width == 0 || height == 0 || width > 4096 || height > 4096
-        || resource.size() != qint64((kPixelsHeaderWords + width * height) * sizeof(quint32)))
+        || size != qint64((kPixelsHeaderWords + width * height) * sizeof(quint32)))
         return {};
-    // Resources are never unloaded while the program runs, so the image may
-    // point into them; painting only reads it.
     return QImage(reinterpret_cast<const uchar*>(words + kPixelsHeaderWords), int(width), int(height),
         int(width * sizeof(quint32)), QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage MapPreDrawn(const QString& preDrawn)
+{
+    if (preDrawn.isEmpty())
+        return {};
+    const QResource resource(preDrawn);
+    if (!resource.isValid())
+        return {};
+    // Resources are never unloaded while the program runs, so an image may
+    // point into them; painting only reads it.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return WrapPixels(resource.data(), resource.size());
+    const QByteArray bytes = resource.uncompressedData();
+    return WrapPixels(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()).copy();
 }
 
 // The picture drawn ahead of time at exactly this size and ratio, or null.

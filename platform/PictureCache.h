@@ -14,11 +14,12 @@
 // are few and fixed, so nothing is ever evicted.
 //
 // A picture may come drawn ahead of time: beside the resource
-// "folder/name.svg", the uncompressed resource "folder/name@2x.pixels" holds
-// it at ratio 2 (any whole ratio alike), drawn by Draw() and written by
-// SavePreDrawn() when the program was built. When its pixels fit the size
-// asked for, they are used as they lie instead of parsing and drawing the
-// SVG, which costs many times more; otherwise the SVG is drawn as usual.
+// "folder/name.svg", the resource "folder/name@2x.pixels" holds it at ratio
+// 2 (any whole ratio alike), drawn by Draw() and written by SavePreDrawn()
+// when the program was built. When its pixels fit the size asked for, they
+// are used, where they lie when stored uncompressed, instead of parsing and
+// drawing the SVG, which costs many times more; otherwise the SVG is drawn
+// as usual.
 class CPictureCache
 {
 public:
