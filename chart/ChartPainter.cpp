@@ -13,6 +13,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Three bevels, the outer one in a faded rose, the inner two white over black.
@@ -63,6 +66,28 @@ void ShowSeasonPicture(CPictureStatic& picture, int chartMonth)
     picture.SetBitmap(summer ? IDB_SUMMER : IDB_AUTUMN);
 }
 
+// Draws the picture with its top-left corner at position. Qt blends an image
+// of more than about a hundred rows through a window of irregular shape on
+// helper threads, and starting them costs more than the blend; bands of a
+// few rows are blended where the paint runs, to the same pixels, as long as
+// each band starts on a whole device pixel.
+void DrawInBands(QPainter& painter, QPoint position, const QImage& picture)
+{
+    constexpr int kBandRows = 32;
+    const qreal ratio = picture.devicePixelRatio();
+    if (ratio != std::floor(ratio)) {
+        painter.drawImage(position, picture);
+        return;
+    }
+    const int logicalHeight = qRound(picture.height() / ratio);
+    const int logicalWidth = qRound(picture.width() / ratio);
+    for (int top = 0; top < logicalHeight; top += kBandRows) {
+        const int rows = std::min(kBandRows, logicalHeight - top);
+        painter.drawImage(QRectF(position.x(), position.y() + top, logicalWidth, rows), picture,
+            QRectF(0, top * ratio, picture.width(), rows * ratio));
+    }
+}
+
 } // namespace
 
 // A minimised window is drawn by the window manager from the window icon, so
@@ -91,7 +116,7 @@ void CBiorhythmDlg::OnPaint()
         chart->update();
         if (testAttribute(Qt::WA_WState_InPaintEvent)) {
             QPainter window(this);
-            window.drawImage(chart->pos(), picture);
+            DrawInBands(window, chart->pos(), picture);
         }
     }
     if (QWidget* helpLine = GetDlgItem(IDC_HELP_LINE)) {
