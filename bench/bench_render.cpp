@@ -21,7 +21,8 @@ extern char** environ;
 // A whole `ryvanta render` process beside a plain Qt dialog of the main
 // window's size and widget count, shown, grabbed and written as PNG in its
 // own process. The time of each run is the CPU time (user and system) the
-// child process used; at the end the two are put side by side.
+// child process used, and peak_MiB its largest resident set; at the end the
+// two programs are put side by side.
 
 namespace {
 
@@ -46,8 +47,15 @@ double Seconds(const timeval& time)
     return double(time.tv_sec) + double(time.tv_usec) / 1e6;
 }
 
-// Runs the program to its end; returns its CPU seconds, or -1 on a failure.
-double RunProcess(const std::vector<std::string>& arguments)
+struct ProcessCost {
+    // CPU seconds, user and system, or -1 when the process failed.
+    double seconds = -1;
+    // The largest resident set the process had, in MiB.
+    double peakMiB = 0;
+};
+
+// Runs the program to its end.
+ProcessCost RunProcess(const std::vector<std::string>& arguments)
 {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
@@ -55,24 +63,27 @@ double RunProcess(const std::vector<std::string>& arguments)
     argv.push_back(nullptr);
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
+        return {};
     int status = 0;
     rusage usage {};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+        return {};
+    return { Seconds(usage.ru_utime) + Seconds(usage.ru_stime), double(usage.ru_maxrss) / 1024 };
 }
 
 void MeasureProcess(benchmark::State& state, const std::vector<std::string>& arguments)
 {
+    double peakMiB = 0;
     for (auto _ : state) {
-        const double seconds = RunProcess(arguments);
-        if (seconds < 0) {
+        const ProcessCost cost = RunProcess(arguments);
+        if (cost.seconds < 0) {
             state.SkipWithError("the process failed");
             break;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(cost.seconds);
+        peakMiB += cost.peakMiB;
     }
+    state.counters["peak_MiB"] = benchmark::Counter(peakMiB, benchmark::Counter::kAvgIterations);
     state.SetLabel("Time: the child's CPU time");
 }
 
@@ -126,8 +137,12 @@ public:
             // With repetitions the median comes last and stays.
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
                 continue;
-            if (!run.error_occurred)
-                m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+            if (run.error_occurred)
+                continue;
+            m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+            const auto peak = run.counters.find("peak_MiB");
+            if (peak != run.counters.end())
+                m_peakMiB[run.run_name.function_name] = peak->second;
         }
     }
 
@@ -140,6 +155,9 @@ public:
             return;
         GetOutputStream() << "ryvanta render CPU time: " << render->second / plain->second << " x the plain dialog's ("
                           << g_widgetCount << " widgets)\n";
+        if (m_peakMiB.count("PlainDialog") && m_peakMiB.count("RyvantaRender") && m_peakMiB["PlainDialog"] > 0)
+            GetOutputStream() << "ryvanta render peak memory: " << m_peakMiB["RyvantaRender"] / m_peakMiB["PlainDialog"]
+                              << " x the plain dialog's\n";
         const auto version = m_milliseconds.find("RyvantaVersion");
         const auto report = m_milliseconds.find("RyvantaReport");
         if (version != m_milliseconds.end() && report != m_milliseconds.end())
@@ -154,6 +172,7 @@ public:
 
 private:
     std::map<std::string, double> m_milliseconds;
+    std::map<std::string, double> m_peakMiB;
 };
 
 } // namespace
