@@ -265,8 +265,9 @@ void CFont::Measure() const
             QFont font = BaseFont(SubstituteFace(asked.face), asked.weight, asked.italic);
             font.setStretch(SubstituteStretch(asked.face));
             font.setPixelSize(std::max(1, std::abs(asked.height)));
-            const int cellHeight = QFontMetrics(font).ascent() + CellDescent(font);
-            found = created.insert(request, { font, cellHeight, cellHeight - CellDescent(font) });
+            const int descent = CellDescent(font);
+            const int cellHeight = QFontMetrics(font).ascent() + descent;
+            found = created.insert(request, { font, cellHeight, cellHeight - descent });
         }
     }
     m_font = found->font;
