@@ -3,6 +3,7 @@
 #include "res/ResourceIds.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
@@ -94,6 +95,8 @@ private slots:
     void shallowLineHasOnePixelPerColumn();
     void widePenCoversItsWidth_data();
     void widePenCoversItsWidth();
+    void linesOnAnImageMatchQtsOwnFill_data();
+    void linesOnAnImageMatchQtsOwnFill();
 
     void textExtentHeightIsTheCellHeight_data();
     void textExtentHeightIsTheCellHeight();
@@ -306,6 +309,45 @@ void TestDeviceContext::widePenCoversItsWidth()
     QVERIFY(ink.right() >= 25);
     QCOMPARE(Pixel(image, 10, ink.top()), ToQColor(kRed));
     QCOMPARE(Pixel(image, 10, ink.bottom()), ToQColor(kRed));
+}
+
+// A clip keeps the painter's own fill, so a clip larger than the image
+// gives the pixels lines written straight into an image must match.
+void TestDeviceContext::linesOnAnImageMatchQtsOwnFill_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("ratio 1") << 1.0 << QPoint();
+    QTest::newRow("ratio 2") << 2.0 << QPoint();
+    QTest::newRow("ratio 3, shifted") << 3.0 << QPoint(7, -4);
+    QTest::newRow("shifted past the top left") << 1.0 << QPoint(-6, -9);
+}
+
+void TestDeviceContext::linesOnAnImageMatchQtsOwnFill()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QPoint, offset);
+    const auto draw = [&](bool clipped) {
+        QImage image = WhiteImage(30, 30, ratio);
+        QPainter painter(&image);
+        painter.translate(offset);
+        if (clipped)
+            painter.setClipRect(QRect(-100, -100, 300, 300));
+        CDC dc(painter);
+        CPen wide(PS_SOLID, 3, kRed);
+        CPen dotted(PS_DOT, 1, kBlue);
+        dc.SelectObject(&wide);
+        dc.MoveTo(-2, 3);
+        dc.LineTo(12, 27);
+        dc.LineTo(33, 5);
+        dc.SelectObject(&dotted);
+        dc.MoveTo(1, 15);
+        dc.LineTo(29, 16);
+        dc.SelectDefaultPen();
+        dc.LineTo(4, 1);
+        return image;
+    };
+    QCOMPARE(draw(false), draw(true));
 }
 
 void TestDeviceContext::textExtentHeightIsTheCellHeight_data()
