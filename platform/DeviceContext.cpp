@@ -14,6 +14,8 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cwchar>
+#include <span>
 #include <vector>
 
 namespace {
@@ -120,42 +122,66 @@ bool MapsWholePixels(const QPainter& painter)
     return whole(transform.m11()) && whole(transform.m22()) && whole(transform.dx()) && whole(transform.dy());
 }
 
+// The C library's wide-character fill stores long rows several times as
+// fast as a loop of vector stores; for a few pixels the call costs more
+// than the stores.
+void FillPixels(quint32* first, int count, quint32 pixel)
+{
+    constexpr int kLongRow = 64;
+    if constexpr (sizeof(wchar_t) == sizeof(quint32)) {
+        if (count >= kLongRow) {
+            std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel), static_cast<size_t>(count));
+            return;
+        }
+    }
+    std::fill_n(first, count, pixel);
+}
+
 // An opaque colour laid over an image the painter maps whole pixels onto,
-// with nothing clipped, comes out as the colour itself, so the runs are
-// written straight into the image's rows. Qt's fill takes a few hundred
-// instructions a rectangle before it writes a pixel, and a curve's runs are
-// one or two pixels long.
-bool FillRunsInImage(QPainter& painter, const std::vector<QRect>& runs, const QColor& colour)
+// with nothing clipped, comes out as the colour itself, so the rectangles
+// are written straight into the image's rows, each edge where fillRect puts
+// it. Qt's fill takes a few hundred instructions a rectangle before it
+// writes a pixel, and a curve's runs are one or two pixels long.
+bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& colour)
 {
     if (colour.alpha() != 255 || painter.hasClipping() || painter.opacity() != 1.0
-        || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        || painter.compositionMode() != QPainter::CompositionMode_SourceOver || !MapsWholePixels(painter))
         return false;
     QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image)
         return false;
     auto* image = static_cast<QImage*>(device);
+    // A copy taken while painting shares the rows the painter writes to;
+    // writing through this image would first part it from them.
+    if (!image->isDetached())
+        return false;
     const QImage::Format format = image->format();
     if (format != QImage::Format_ARGB32_Premultiplied && format != QImage::Format_ARGB32 && format != QImage::Format_RGB32)
         return false;
     const QTransform transform = painter.deviceTransform();
-    const int scaleX = static_cast<int>(transform.m11());
-    const int scaleY = static_cast<int>(transform.m22());
-    if (scaleX <= 0 || scaleY <= 0)
-        return false;
-    const int offsetX = static_cast<int>(transform.dx());
-    const int offsetY = static_cast<int>(transform.dy());
-    const QRect bounds = image->rect();
+    const auto mapX = [&transform](int x) { return static_cast<int>(x * transform.m11() + transform.dx()); };
+    const auto mapY = [&transform](int y) { return static_cast<int>(y * transform.m22() + transform.dy()); };
     const quint32 pixel = colour.rgba();
     uchar* const bits = image->bits();
     const qsizetype stride = image->bytesPerLine();
-    for (const QRect& run : runs) {
-        const QRect area = QRect(run.x() * scaleX + offsetX, run.y() * scaleY + offsetY, run.width() * scaleX,
-                               run.height() * scaleY)
-                               .intersected(bounds);
-        for (int row = area.top(); row <= area.bottom(); ++row)
-            std::fill_n(reinterpret_cast<quint32*>(bits + row * stride) + area.left(), area.width(), pixel);
+    for (const QRect& rect : rects) {
+        const int x0 = mapX(rect.x());
+        const int x1 = mapX(rect.x() + rect.width());
+        const int y0 = mapY(rect.y());
+        const int y1 = mapY(rect.y() + rect.height());
+        const int left = std::max(std::min(x0, x1), 0);
+        const int right = std::min(std::max(x0, x1), image->width());
+        const int bottom = std::min(std::max(y0, y1), image->height());
+        for (int row = std::max(std::min(y0, y1), 0); row < bottom && left < right; ++row)
+            FillPixels(reinterpret_cast<quint32*>(bits + row * stride) + left, right - left, pixel);
     }
     return true;
+}
+
+void FillRectangle(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    if (!FillInImage(painter, { &rect, 1 }, colour))
+        painter.fillRect(rect, colour);
 }
 
 // Rectangles in one colour, each as fillRect would fill it. A curve is
@@ -163,15 +189,13 @@ bool FillRunsInImage(QPainter& painter, const std::vector<QRect>& runs, const QC
 // a call for each.
 void FillRuns(QPainter& painter, const std::vector<QRect>& runs, const QColor& colour)
 {
-    if (runs.empty())
+    if (runs.empty() || FillInImage(painter, runs, colour))
         return;
     if (!MapsWholePixels(painter)) {
         for (const QRect& run : runs)
             painter.fillRect(run, colour);
         return;
     }
-    if (FillRunsInImage(painter, runs, colour))
-        return;
     const QPen pen = painter.pen();
     const QBrush brush = painter.brush();
     painter.setPen(Qt::NoPen);
@@ -640,12 +664,12 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
         // Without an outline the filled area loses its right column and bottom
         // row, as it always did.
         if (!m_pBrush->IsNull())
-            m_painter.fillRect(QRect(left, top, right - left - 1, bottom - top - 1), ToQColor(m_pBrush->Colour()));
+            FillRectangle(m_painter, QRect(left, top, right - left - 1, bottom - top - 1), ToQColor(m_pBrush->Colour()));
         return true;
     }
 
     if (!m_pBrush->IsNull())
-        m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(m_pBrush->Colour()));
+        FillRectangle(m_painter, QRect(left, top, right - left, bottom - top), ToQColor(m_pBrush->Colour()));
 
     // The outline runs through the outermost pixels, a wide pen centred on them.
     const int width = m_pPen->Width();
@@ -675,10 +699,10 @@ bool CDC::Rectangle(int left, int top, int right, int bottom)
         m_ptCurrent = saved;
         return true;
     }
-    m_painter.fillRect(QRect(outerLeft, outerTop, outerRight - outerLeft, width), colour);
-    m_painter.fillRect(QRect(outerLeft, outerBottom - width, outerRight - outerLeft, width), colour);
-    m_painter.fillRect(QRect(outerLeft, outerTop, width, outerBottom - outerTop), colour);
-    m_painter.fillRect(QRect(outerRight - width, outerTop, width, outerBottom - outerTop), colour);
+    FillRectangle(m_painter, QRect(outerLeft, outerTop, outerRight - outerLeft, width), colour);
+    FillRectangle(m_painter, QRect(outerLeft, outerBottom - width, outerRight - outerLeft, width), colour);
+    FillRectangle(m_painter, QRect(outerLeft, outerTop, width, outerBottom - outerTop), colour);
+    FillRectangle(m_painter, QRect(outerRight - width, outerTop, width, outerBottom - outerTop), colour);
     return true;
 }
 
@@ -792,7 +816,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF colour)
     SetBkColor(colour);
     FlushLines();
     if (m_painter.isActive())
-        m_painter.fillRect(Normalised(x, y, cx, cy), ToQColor(colour));
+        FillRectangle(m_painter, Normalised(x, y, cx, cy), ToQColor(colour));
 }
 
 void CDC::FillRect(const CRect& rect, const CBrush* brush)
@@ -801,7 +825,7 @@ void CDC::FillRect(const CRect& rect, const CBrush* brush)
     if (!m_painter.isActive() || brush->IsNull())
         return;
     FlushLines();
-    m_painter.fillRect(Normalised(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(brush->Colour()));
+    FillRectangle(m_painter, Normalised(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(brush->Colour()));
 }
 
 bool CDC::TextOut(int x, int y, const QString& text)
@@ -828,7 +852,7 @@ bool CDC::TextOut(int x, int y, const QString& text)
 void CDC::DrawPlacedText(const PlacedText& placed)
 {
     if (placed.back)
-        m_painter.fillRect(placed.back->first, placed.back->second);
+        FillRectangle(m_painter, placed.back->first, placed.back->second);
     // Setting a pen costs more than most texts take to draw.
     const QPen& pen = m_painter.pen();
     if (pen.style() == Qt::NoPen || pen.brush().style() != Qt::SolidPattern || pen.color() != placed.colour)
