@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QObject>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QRegion>
 #include <QTextLayout>
 #include <QWidget>
 
@@ -137,17 +139,23 @@ void FillPixels(quint32* first, int count, quint32 pixel)
     std::fill_n(first, count, pixel);
 }
 
-// An opaque colour laid over an image the painter maps whole pixels onto,
-// with nothing clipped, comes out as the colour itself, so the rectangles
-// are written straight into the image's rows, each edge where fillRect puts
-// it. Qt's fill takes a few hundred instructions a rectangle before it
-// writes a pixel, and a curve's runs are one or two pixels long.
+// An opaque colour laid over the image a painter draws on (a picture, the
+// window's back buffer, a grab), where the painter maps whole pixels onto
+// it and clips to no more than the few rectangles the window system gives,
+// comes out as the colour itself, so the rectangles are written straight
+// into the image's rows, each edge where fillRect puts it. Qt's fill takes a
+// few hundred instructions a rectangle before it writes a pixel, and a
+// curve's runs and a frame's edges are one or two pixels wide.
 bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& colour)
 {
+    constexpr int kMostClipRects = 16;
     if (colour.alpha() != 255 || painter.hasClipping() || painter.opacity() != 1.0
         || painter.compositionMode() != QPainter::CompositionMode_SourceOver || !MapsWholePixels(painter))
         return false;
-    QPaintDevice* device = painter.device();
+    QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return false;
+    QPaintDevice* device = engine->paintDevice();
     if (!device || device->devType() != QInternal::Image)
         return false;
     auto* image = static_cast<QImage*>(device);
@@ -158,6 +166,13 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
     const QImage::Format format = image->format();
     if (format != QImage::Format_ARGB32_Premultiplied && format != QImage::Format_ARGB32 && format != QImage::Format_RGB32)
         return false;
+    const QRegion systemClip = engine->systemClip();
+    if (systemClip.rectCount() > kMostClipRects)
+        return false;
+    const QRect imageArea = image->rect();
+    const std::span<const QRect> areas = systemClip.isEmpty() ? std::span<const QRect>(&imageArea, 1)
+                                                              : std::span<const QRect>(systemClip.begin(), systemClip.end());
+
     const QTransform transform = painter.deviceTransform();
     const auto mapX = [&transform](int x) { return static_cast<int>(x * transform.m11() + transform.dx()); };
     const auto mapY = [&transform](int y) { return static_cast<int>(y * transform.m22() + transform.dy()); };
@@ -169,11 +184,14 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
         const int x1 = mapX(rect.x() + rect.width());
         const int y0 = mapY(rect.y());
         const int y1 = mapY(rect.y() + rect.height());
-        const int left = std::max(std::min(x0, x1), 0);
-        const int right = std::min(std::max(x0, x1), image->width());
-        const int bottom = std::min(std::max(y0, y1), image->height());
-        for (int row = std::max(std::min(y0, y1), 0); row < bottom && left < right; ++row)
-            FillPixels(reinterpret_cast<quint32*>(bits + row * stride) + left, right - left, pixel);
+        for (QRect area : areas) {
+            area &= imageArea;
+            const int left = std::max(std::min(x0, x1), area.left());
+            const int right = std::min(std::max(x0, x1), area.right() + 1);
+            const int bottom = std::min(std::max(y0, y1), area.bottom() + 1);
+            for (int row = std::max(std::min(y0, y1), area.top()); row < bottom && left < right; ++row)
+                FillPixels(reinterpret_cast<quint32*>(bits + row * stride) + left, right - left, pixel);
+        }
     }
     return true;
 }

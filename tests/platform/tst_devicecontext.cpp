@@ -79,6 +79,23 @@ protected:
     }
 };
 
+// Paints its whole face through a drawing context, as the calendar does.
+class CFilledWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        CPaintDC dc(this);
+        CBrush brush(kBlue);
+        dc.SelectObject(&brush);
+        dc.Rectangle(0, 0, width(), height());
+        dc.SelectDefaultBrush();
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Drawing)
@@ -97,6 +114,7 @@ private slots:
     void widePenCoversItsWidth();
     void linesOnAnImageMatchQtsOwnFill_data();
     void linesOnAnImageMatchQtsOwnFill();
+    void widgetKeepsToTheRegionItRepaints();
 
     void textExtentHeightIsTheCellHeight_data();
     void textExtentHeightIsTheCellHeight();
@@ -348,6 +366,18 @@ void TestDeviceContext::linesOnAnImageMatchQtsOwnFill()
         return image;
     };
     QCOMPARE(draw(false), draw(true));
+}
+
+void TestDeviceContext::widgetKeepsToTheRegionItRepaints()
+{
+    CFilledWidget widget;
+    widget.resize(40, 20);
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        QImage image = WhiteImage(40, 20, ratio);
+        widget.render(&image, QPoint(), QRegion(0, 0, 20, 20));
+        QCOMPARE(Pixel(image, 10, 10), ToQColor(kBlue));
+        QCOMPARE(InkBounds(image), QRect(0, 0, 20, 20));
+    }
 }
 
 void TestDeviceContext::textExtentHeightIsTheCellHeight_data()
