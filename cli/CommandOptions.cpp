@@ -4,8 +4,6 @@
 #include "app/Translation.h"
 #include "platform/PrintableText.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace {
@@ -100,10 +98,12 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
     return true;
 }
 
+// Checked by hand: a regular expression would load and compile the
+// matcher library, which costs a render more memory than its whole window.
 bool ParseSmallNumber(const QString& text, int* number)
 {
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,2}")));
-    if (!pattern.match(text).hasMatch())
+    const auto digit = [](QChar character) { return character >= u'0' && character <= u'9'; };
+    if (text.isEmpty() || text.size() > 2 || !std::all_of(text.cbegin(), text.cend(), digit))
         return false;
     *number = text.toInt();
     return true;

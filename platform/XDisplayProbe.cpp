@@ -2,7 +2,10 @@
 #include "platform/XDisplayProbe.h"
 
 #include <QByteArray>
-#include <QRegularExpression>
+#include <QStringView>
+
+#include <algorithm>
+#include <optional>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
 #    define X11_DISPLAY_SOCKETS
@@ -36,6 +39,27 @@ bool SocketAnswers(const QByteArray& path, bool abstract)
     ::close(descriptor);
     return answered;
 }
+
+// The display number of a local display, ":0", "unix:1" or ":2.0", read by
+// hand: a regular expression would load and compile the matcher library at
+// every start.
+std::optional<QByteArray> LocalDisplayNumber(const QString& display)
+{
+    QStringView rest(display);
+    if (rest.startsWith(u"unix"))
+        rest = rest.mid(4);
+    if (!rest.startsWith(u':'))
+        return std::nullopt;
+    rest = rest.mid(1);
+    const auto digits = [](QStringView text) {
+        return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    const qsizetype dot = rest.indexOf(u'.');
+    const QStringView number = dot < 0 ? rest : rest.first(dot);
+    if (!digits(number) || (dot >= 0 && !digits(rest.mid(dot + 1))))
+        return std::nullopt;
+    return number.toLatin1();
+}
 #endif
 
 } // namespace
@@ -43,11 +67,10 @@ bool SocketAnswers(const QByteArray& path, bool abstract)
 bool LocalXDisplayIsSilent(const QString& display)
 {
 #ifdef X11_DISPLAY_SOCKETS
-    static const QRegularExpression local(QStringLiteral("^(?:unix)?:([0-9]+)(?:\\.[0-9]+)?$"));
-    const QRegularExpressionMatch match = local.match(display);
-    if (!match.hasMatch())
+    const std::optional<QByteArray> number = LocalDisplayNumber(display);
+    if (!number)
         return false;
-    const QByteArray socket = "/tmp/.X11-unix/X" + match.captured(1).toLatin1();
+    const QByteArray socket = "/tmp/.X11-unix/X" + *number;
 #    ifdef Q_OS_LINUX
     if (SocketAnswers(socket, true))
         return false;

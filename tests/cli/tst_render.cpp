@@ -89,6 +89,9 @@ void TestRender::refusesBadInput_data()
     QTest::newRow("birth after today") << QStringList { "--birth", "2026-12-08", output } << "past";
     QTest::newRow("29 February 2100") << QStringList { birth, "--month", "2100-02", "--day", "29", output } << "--day";
     QTest::newRow("day 0") << QStringList { birth, "--day", "0", output } << "--day";
+    QTest::newRow("day with a sign") << QStringList { birth, "--day", "+3", output } << "--day";
+    QTest::newRow("day of three figures") << QStringList { birth, "--day", "003", output } << "--day";
+    QTest::newRow("day in Arabic-Indic digits") << QStringList { birth, "--day", QString::fromUtf8("\u0663"), output } << "--day";
     QTest::newRow("day in summary") << QStringList { birth, "--day", "3", "--view", "summary", output } << "summary";
     QTest::newRow("unknown view") << QStringList { birth, "--view", "pie", output } << "--view";
     QTest::newRow("second birth after today") << QStringList { birth, "--compare", "2026-12-08", output } << "--compare";
