@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +89,19 @@ void DrawInBands(QPainter& painter, QPoint position, const QImage& picture)
     }
 }
 
+// Draws the parts of the picture that lie on the window around the control,
+// each clipped to a rectangle of its own. Clipped only to the window's paint
+// region, which the controls cut into many rectangles, Qt lays out a list of
+// spans for every row of the window first, some 400 KB.
+void DrawAroundControl(QPainter& painter, const QRect& control, const QImage& picture)
+{
+    const QRect whole(control.topLeft(), picture.deviceIndependentSize().toSize());
+    for (const QRect& part : QRegion(whole).subtracted(control)) {
+        painter.setClipRect(part);
+        DrawInBands(painter, control.topLeft(), picture);
+    }
+}
+
 } // namespace
 
 // A minimised window is drawn by the window manager from the window icon, so
@@ -116,7 +130,7 @@ void CBiorhythmDlg::OnPaint()
         chart->update();
         if (testAttribute(Qt::WA_WState_InPaintEvent)) {
             QPainter window(this);
-            DrawInBands(window, chart->pos(), picture);
+            DrawAroundControl(window, chart->geometry(), picture);
         }
     }
     if (QWidget* helpLine = GetDlgItem(IDC_HELP_LINE)) {
