@@ -10,13 +10,12 @@
 #include "platform/PrintableText.h"
 #include "platform/Today.h"
 
-#include <ostream>
 
 const char kCalendarUsage[] =
     "       ryvanta calendar --birth YYYY-MM-DD [--from YYYY-MM] [--months N] [--name TEXT]\n"
     "                        --output FILE.ics\n";
 
-int RunCalendar(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunCalendar(const QStringList& arguments, CTextOutput& out, CTextOutput& err)
 {
     QString error;
     std::optional<CalendarOptions> options = ParseCalendarOptions(arguments, &error);

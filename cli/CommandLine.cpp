@@ -17,14 +17,12 @@
 #include <QStringList>
 
 #include <cerrno>
-#include <iostream>
-#include <ostream>
 
 namespace {
 
 const char kProgramUsage[] = "       ryvanta [--help] [--version]\n";
 
-void WriteHelp(std::ostream& out)
+void WriteHelp(CTextOutput& out)
 {
     WriteUsage(out, { kProgramUsage, kReportUsage, kRenderUsage, kSheetUsage, kCalendarUsage });
     WriteText(out, Translated("Command", "\nWithout a command, ryvanta opens its window.\n"
@@ -51,7 +49,7 @@ QStringList ArgumentsAfterProgram(int argc, char** argv)
 
 // The program's own options come before the command word; everything after
 // it belongs to the command's own parser.
-int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunCommand(const QStringList& arguments, CTextOutput& out, CTextOutput& err)
 {
     InstallTranslations();
     const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
@@ -92,9 +90,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
 // A report that could not be written, to a full disk or a closed standard
 // output, is a fault and not a success. Once the stream has failed it makes
 // no more calls, so errno still tells why.
-int CheckOutput(std::ostream& out, std::ostream& err, int status)
+int CheckOutput(CTextOutput& out, CTextOutput& err, int status)
 {
-    if (out.flush())
+    if (out.Flush())
         return status;
     const int cause = errno;
     if (status != 0)
@@ -110,5 +108,7 @@ int RunRyvanta(int argc, char** argv)
     const QStringList arguments = ArgumentsAfterProgram(argc, argv);
     if (arguments.isEmpty())
         return RunWindow(argc, argv);
-    return CheckOutput(std::cout, std::cerr, RunCommand(arguments, std::cout, std::cerr));
+    CTextOutput out(stdout);
+    CTextOutput err(stderr);
+    return CheckOutput(out, err, RunCommand(arguments, out, err));
 }

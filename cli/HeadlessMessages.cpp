@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
 
 namespace {
 
@@ -45,18 +44,18 @@ QString HeadlessMessages::LastMessage()
     return g_lastMessage;
 }
 
-int Fail(std::ostream& err, const QString& message)
+int Fail(CTextOutput& err, const QString& message)
 {
     err << "ryvanta: " << message.toStdString() << '\n';
     return kFaultStatus;
 }
 
-void WriteText(std::ostream& out, const QString& text)
+void WriteText(CTextOutput& out, const QString& text)
 {
     out << text.toStdString();
 }
 
-void WriteUsage(std::ostream& out, std::initializer_list<const char*> synopses)
+void WriteUsage(CTextOutput& out, std::initializer_list<const char*> synopses)
 {
     constexpr int kSynopsisIndent = 7;
     const QString label = Translated("Command", "Usage:") + QLatin1Char(' ');

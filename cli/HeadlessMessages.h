@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/TextOutput.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <initializer_list>
-#include <iosfwd>
 
 // While it lives, Qt's own messages, and libpng's that Qt's image writer
 // passes on, stay off stderr: a headless command prints nothing on success
@@ -30,11 +31,11 @@ private:
 
 // A headless command's fault: writes "ryvanta: " and the message as one line
 // on err, and returns the status the command then exits with.
-int Fail(std::ostream& err, const QString& message);
+int Fail(CTextOutput& err, const QString& message);
 
 // Writes text in the user's language, as UTF-8.
-void WriteText(std::ostream& out, const QString& text);
+void WriteText(CTextOutput& out, const QString& text);
 
 // Writes synopsis lines, each written indented by seven blanks, under the
 // word "Usage:" in the user's language and aligned to it whatever its length.
-void WriteUsage(std::ostream& out, std::initializer_list<const char*> synopses);
+void WriteUsage(CTextOutput& out, std::initializer_list<const char*> synopses);

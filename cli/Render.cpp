@@ -10,7 +10,6 @@
 
 #include <QApplication>
 
-#include <ostream>
 
 const char kRenderUsage[] =
     "       ryvanta render --birth YYYY-MM-DD [--compare YYYY-MM-DD] [--month YYYY-MM]\n"
@@ -19,7 +18,7 @@ const char kRenderUsage[] =
 
 namespace {
 
-int WriteImage(const RenderOptions& options, std::ostream& err)
+int WriteImage(const RenderOptions& options, CTextOutput& err)
 {
     QString error;
     if (!WriteWindowImage(options, &error))
@@ -29,7 +28,7 @@ int WriteImage(const RenderOptions& options, std::ostream& err)
 
 } // namespace
 
-int RunRender(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunRender(const QStringList& arguments, CTextOutput& out, CTextOutput& err)
 {
     QString error;
     std::optional<RenderOptions> options = ParseRenderOptions(arguments, &error);

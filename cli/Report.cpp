@@ -11,12 +11,11 @@
 #include "model/ProgramText.h"
 #include "platform/Today.h"
 
-#include <ostream>
 
 const char kReportUsage[] =
     "       ryvanta report --birth YYYY-MM-DD --month YYYY-MM [--format text|json]\n";
 
-int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunReport(const QStringList& arguments, CTextOutput& out, CTextOutput& err)
 {
     QString error;
     const std::optional<ReportOptions> options = ParseReportOptions(arguments, &error);
@@ -41,6 +40,6 @@ int RunReport(const QStringList& arguments, std::ostream& out, std::ostream& err
         WriteReportJson(report, out);
     else
         WriteReportText(report, out);
-    out.flush();
+    out.Flush();
     return 0;
 }

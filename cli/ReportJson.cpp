@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <ostream>
 
 namespace {
 
@@ -52,7 +51,7 @@ QJsonObject BoundaryObject(const MonthReport& report, const BoundaryReading& rea
 
 // Qt's writer gives each double its shortest text that reads back to the
 // same value (an integral one without a fraction), as the report promises.
-void WriteReportJson(const MonthReport& report, std::ostream& out)
+void WriteReportJson(const MonthReport& report, CTextOutput& out)
 {
     const MonthOfLife& period = report.period;
     QJsonArray days;
@@ -69,5 +68,5 @@ void WriteReportJson(const MonthReport& report, std::ostream& out)
         { "boundaries", boundaries },
     };
     const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    out.write(json.constData(), json.size());
+    out << std::string_view(json.constData(), static_cast<size_t>(json.size()));
 }

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ostream>
 #include <vector>
 
 namespace {
@@ -119,7 +118,7 @@ QString Title(const MonthReport& report)
 
 } // namespace
 
-void WriteReportText(const MonthReport& report, std::ostream& out)
+void WriteReportText(const MonthReport& report, CTextOutput& out)
 {
     QString text = Title(report);
     TextTable days(kDayColumns);

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 
-#include <ostream>
 
 const char kSheetUsage[] =
     "       ryvanta sheet --birth YYYY-MM-DD [--month YYYY-MM] [--view year|rhythms|summary]\n"
@@ -19,7 +18,7 @@ const char kSheetUsage[] =
 
 namespace {
 
-int WriteSheet(const SheetOptions& options, std::ostream& err)
+int WriteSheet(const SheetOptions& options, CTextOutput& err)
 {
     QString error;
     if (!WriteSheetFile(options, &error))
@@ -29,7 +28,7 @@ int WriteSheet(const SheetOptions& options, std::ostream& err)
 
 } // namespace
 
-int RunSheet(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunSheet(const QStringList& arguments, CTextOutput& out, CTextOutput& err)
 {
     QString error;
     std::optional<SheetOptions> options = ParseSheetOptions(arguments, &error);

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sstream>
 
 namespace {
 
@@ -82,7 +81,7 @@ void TestCalendar::readsBackAsTheMonths()
         QSKIP("/usr/bin/python3 with icalendar is not installed");
 
     const QString path = m_folder.filePath(QTest::currentDataTag() + QStringLiteral(".ics"));
-    std::ostringstream err;
+    CTextOutput err;
     QCOMPARE(RunCalendar(arguments + QStringList{"--output", path}, err, err), 0);
     const QJsonValue calendar = ReadBack({path})[0];
     QVERIFY(calendar["longest"].toInt() <= 75);
@@ -101,7 +100,7 @@ void TestCalendar::uidsAreStableAndPersonal()
     QStringList paths;
     for (const char* name : {"Anna", "Anna", "anna  ", "Bob", ""}) {
         paths << m_folder.filePath(QStringLiteral("person%1.ics").arg(paths.size()));
-        std::ostringstream err;
+        CTextOutput err;
         const QStringList person = *name ? QStringList{"--name", name} : QStringList();
         QCOMPARE(RunCalendar(kDecember + person + QStringList{"--output", paths.last()}, err, err), 0);
     }
@@ -127,9 +126,9 @@ void TestCalendar::refusesBadSpans()
 {
     QFETCH(QStringList, arguments);
     const QString path = m_folder.filePath(QStringLiteral("refused.ics"));
-    std::ostringstream err;
+    CTextOutput err;
     QCOMPARE(RunCalendar(arguments + QStringList{"--output", path}, err, err), 2);
-    const QString line = QString::fromStdString(err.str());
+    const QString line = QString::fromStdString(err.Text());
     QVERIFY2(line.startsWith("ryvanta: ") && line.count('\n') == 1 && line.endsWith('\n'), qPrintable(line));
     QVERIFY(!QFile::exists(path));
 }

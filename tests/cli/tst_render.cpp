@@ -19,7 +19,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sstream>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -110,14 +109,14 @@ void TestRender::refusesBadInput()
 
     const QString previous = QDir::currentPath();
     QDir::setCurrent(m_folder.path());
-    std::ostringstream out;
-    std::ostringstream err;
+    CTextOutput out;
+    CTextOutput err;
     const int status = RunRender(arguments, out, err);
     QDir::setCurrent(previous);
 
     QCOMPARE(status, 2);
-    QVERIFY(out.str().empty());
-    const QString line = QString::fromStdString(err.str());
+    QVERIFY(out.Text().empty());
+    const QString line = QString::fromStdString(err.Text());
     QVERIFY2(line.startsWith(QLatin1String("ryvanta: ")) && line.count(QLatin1Char('\n')) == 1, qPrintable(line));
     QVERIFY2(line.contains(message), qPrintable(line));
     QVERIFY(QDir(m_folder.path()).isEmpty());
@@ -168,8 +167,8 @@ void TestRender::writesImageOfWindow()
         QVERIFY(process.waitForFinished(60000) && process.exitCode() == 0);
         QCOMPARE(ReadFileBytes(file), drawn);
     } else {
-        std::ostringstream out;
-        std::ostringstream err;
+        CTextOutput out;
+        CTextOutput err;
         QCOMPARE(RunRender(arguments, out, err), 0);
     }
     const QImage image(file);
@@ -352,8 +351,8 @@ void TestRender::settingsAreOnlyRead()
     const QString folder = QFileInfo(file).absolutePath();
     const QDateTime written = QFileInfo(file).lastModified();
 
-    std::ostringstream out;
-    std::ostringstream err;
+    CTextOutput out;
+    CTextOutput err;
     const QStringList arguments { "--birth", "1985-05-07", "--output", m_folder.filePath(output) };
     QCOMPARE(RunRender(arguments, out, err), status);
 

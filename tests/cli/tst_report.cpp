@@ -8,10 +8,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryFile>
 #include <QTest>
 
-#include <iostream>
-#include <sstream>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -24,12 +25,12 @@ struct ReportRun
 
 ReportRun Report(const QStringList& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
+    CTextOutput out;
+    CTextOutput err;
     ReportRun run;
     run.status = RunReport(arguments, out, err);
-    run.out = QString::fromStdString(out.str());
-    run.err = QString::fromStdString(err.str());
+    run.out = QString::fromStdString(out.Text());
+    run.err = QString::fromStdString(err.Text());
     return run;
 }
 
@@ -50,17 +51,38 @@ QStringList Keys(const QJsonObject& object)
     return keys;
 }
 
-// Sends std::cout to a string for the lifetime of the guard.
+// Sends standard output to a file for the lifetime of the guard.
 class CapturedStandardOutput
 {
 public:
-    CapturedStandardOutput() : m_previous(std::cout.rdbuf(m_text.rdbuf())) { }
-    ~CapturedStandardOutput() { std::cout.rdbuf(m_previous); }
-    QString text() const { return QString::fromStdString(m_text.str()); }
+    CapturedStandardOutput()
+    {
+        m_file.open();
+        std::fflush(stdout);
+        m_previous = ::dup(STDOUT_FILENO);
+        ::dup2(m_file.handle(), STDOUT_FILENO);
+    }
+    ~CapturedStandardOutput() { Restore(); }
+    QString text()
+    {
+        Restore();
+        m_file.seek(0);
+        return QString::fromUtf8(m_file.readAll());
+    }
 
 private:
-    std::ostringstream m_text;
-    std::streambuf* m_previous;
+    void Restore()
+    {
+        if (m_previous < 0)
+            return;
+        std::fflush(stdout);
+        ::dup2(m_previous, STDOUT_FILENO);
+        ::close(m_previous);
+        m_previous = -1;
+    }
+
+    QTemporaryFile m_file;
+    int m_previous = -1;
 };
 
 } // namespace
@@ -245,7 +267,8 @@ void TestReport::helpAndVersionSucceed()
 
     CapturedStandardOutput output;
     QCOMPARE(RunRyvanta(int(storage.size()), argv.data()), 0);
-    QVERIFY2(output.text().contains(expected), qPrintable(output.text()));
+    const QString text = output.text();
+    QVERIFY2(text.contains(expected), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestReport)

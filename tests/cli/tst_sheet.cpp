@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -125,14 +124,14 @@ void TestSheet::refusesBadInput()
 
     const QString previous = QDir::currentPath();
     QDir::setCurrent(m_folder.path());
-    std::ostringstream out;
-    std::ostringstream err;
+    CTextOutput out;
+    CTextOutput err;
     const int status = RunSheet(arguments, out, err);
     QDir::setCurrent(previous);
 
     QCOMPARE(status, 2);
-    QVERIFY(out.str().empty());
-    const QString line = QString::fromStdString(err.str());
+    QVERIFY(out.Text().empty());
+    const QString line = QString::fromStdString(err.Text());
     QVERIFY2(line.startsWith(QLatin1String("ryvanta: ")) && line.count(QLatin1Char('\n')) == 1, qPrintable(line));
     QVERIFY2(line.contains(message), qPrintable(line));
     QVERIFY(QDir(m_folder.path()).isEmpty());
@@ -167,11 +166,11 @@ void TestSheet::writesReadablePage()
         QSKIP("poppler-utils are not installed");
 
     const QString file = m_folder.filePath(QStringLiteral("sheet.pdf"));
-    std::ostringstream out;
-    std::ostringstream err;
+    CTextOutput out;
+    CTextOutput err;
     const QStringList arguments = QStringList { "--birth", "1985-05-07", "--month", "2026-03", "--output", file } + extra;
     QCOMPARE(RunSheet(arguments, out, err), 0);
-    QVERIFY(err.str().empty());
+    QVERIFY(err.Text().empty());
 
     const QString text = Run(pdftotext, { QStringLiteral("-layout"), file, QStringLiteral("-") });
     for (const QString& expected : texts)
