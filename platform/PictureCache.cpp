@@ -207,9 +207,12 @@ QImage ReadPreDrawn(const QString& path, QSize logicalSize, qreal devicePixelRat
     return image;
 }
 
+// Kept in its own format: an opaque picture would otherwise be turned into
+// one without alpha, which copies a picture that lies in the program's
+// resources.
 QPixmap ToPixmap(const QImage& image, qreal devicePixelRatio)
 {
-    QPixmap pixmap = QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(image, Qt::NoFormatConversion);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
