@@ -124,19 +124,35 @@ bool MapsWholePixels(const QPainter& painter)
     return whole(transform.m11()) && whole(transform.m22()) && whole(transform.dx()) && whole(transform.dy());
 }
 
-// The C library's wide-character fill stores long rows several times as
-// fast as a loop of vector stores; for a few pixels the call costs more
-// than the stores.
-void FillPixels(quint32* first, int count, quint32 pixel)
+// Fills rows of pixels, each width long, stride bytes apart. The C
+// library's wide-character fill stores long rows several times as fast as
+// a loop of vector stores; for a few pixels the call costs more than the
+// stores. A frame's edges are one or two pixels wide and hundreds of rows
+// long, so the choice is made once for all the rows.
+void FillRows(uchar* line, qsizetype stride, int rows, int width, quint32 pixel)
 {
     constexpr int kLongRow = 64;
     if constexpr (sizeof(wchar_t) == sizeof(quint32)) {
-        if (count >= kLongRow) {
-            std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel), static_cast<size_t>(count));
+        if (width >= kLongRow) {
+            for (int row = 0; row < rows; ++row, line += stride)
+                std::wmemset(reinterpret_cast<wchar_t*>(line), static_cast<wchar_t>(pixel), static_cast<size_t>(width));
             return;
         }
     }
-    std::fill_n(first, count, pixel);
+    if (width == 1) {
+        for (int row = 0; row < rows; ++row, line += stride)
+            *reinterpret_cast<quint32*>(line) = pixel;
+        return;
+    }
+    if (width == 2) {
+        for (int row = 0; row < rows; ++row, line += stride) {
+            reinterpret_cast<quint32*>(line)[0] = pixel;
+            reinterpret_cast<quint32*>(line)[1] = pixel;
+        }
+        return;
+    }
+    for (int row = 0; row < rows; ++row, line += stride)
+        std::fill_n(reinterpret_cast<quint32*>(line), width, pixel);
 }
 
 // An opaque colour laid over the image a painter draws on (a picture, the
@@ -188,9 +204,10 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
             area &= imageArea;
             const int left = std::max(std::min(x0, x1), area.left());
             const int right = std::min(std::max(x0, x1), area.right() + 1);
+            const int top = std::max(std::min(y0, y1), area.top());
             const int bottom = std::min(std::max(y0, y1), area.bottom() + 1);
-            for (int row = std::max(std::min(y0, y1), area.top()); row < bottom && left < right; ++row)
-                FillPixels(reinterpret_cast<quint32*>(bits + row * stride) + left, right - left, pixel);
+            if (left < right && top < bottom)
+                FillRows(bits + top * stride + left * qsizetype(sizeof(quint32)), stride, bottom - top, right - left, pixel);
         }
     }
     return true;
