@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -185,9 +186,13 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
     const QRegion systemClip = engine->systemClip();
     if (systemClip.rectCount() > kMostClipRects)
         return false;
-    const QRect imageArea = image->rect();
-    const std::span<const QRect> areas = systemClip.isEmpty() ? std::span<const QRect>(&imageArea, 1)
-                                                              : std::span<const QRect>(systemClip.begin(), systemClip.end());
+    std::array<QRect, kMostClipRects> clipped;
+    size_t areaCount = 0;
+    if (systemClip.isEmpty())
+        clipped[areaCount++] = image->rect();
+    for (const QRect& area : systemClip)
+        clipped[areaCount++] = area & image->rect();
+    const std::span<const QRect> areas(clipped.data(), areaCount);
 
     const QTransform transform = painter.deviceTransform();
     const auto mapX = [&transform](int x) { return static_cast<int>(x * transform.m11() + transform.dx()); };
@@ -200,8 +205,7 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
         const int x1 = mapX(rect.x() + rect.width());
         const int y0 = mapY(rect.y());
         const int y1 = mapY(rect.y() + rect.height());
-        for (QRect area : areas) {
-            area &= imageArea;
+        for (const QRect& area : areas) {
             const int left = std::max(std::min(x0, x1), area.left());
             const int right = std::min(std::max(x0, x1), area.right() + 1);
             const int top = std::max(std::min(y0, y1), area.top());
