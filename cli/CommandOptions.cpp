@@ -2,6 +2,7 @@
 #include "cli/CommandOptions.h"
 
 #include "app/Translation.h"
+#include "platform/AsciiDigits.h"
 #include "platform/PrintableText.h"
 
 #include <algorithm>
@@ -98,12 +99,9 @@ bool ParseCommandOptions(QCommandLineParser& parser, const QString& command, con
     return true;
 }
 
-// Checked by hand: a regular expression would load and compile the
-// matcher library, which costs a render more memory than its whole window.
 bool ParseSmallNumber(const QString& text, int* number)
 {
-    const auto digit = [](QChar character) { return character >= u'0' && character <= u'9'; };
-    if (text.isEmpty() || text.size() > 2 || !std::all_of(text.cbegin(), text.cend(), digit))
+    if (text.size() > 2 || !IsAsciiDigits(text))
         return false;
     *number = text.toInt();
     return true;

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/IsoDate.h"
 
+#include "platform/AsciiDigits.h"
+
 namespace {
 
-// The number written by exactly these ASCII digits, or -1. Read by hand: a
-// regular expression would load and compile a matcher for every start of a
-// command that names a date.
+// The number written by exactly these ASCII digits, or -1.
 int Digits(QStringView digits)
 {
-    int value = 0;
-    for (const QChar digit : digits) {
-        if (digit < QLatin1Char('0') || digit > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (digit.unicode() - '0');
-    }
-    return value;
+    return IsAsciiDigits(digits) ? digits.toInt() : -1;
 }
 
 // "YYYY-MM" followed by "-DD" when withDay, and nothing else.

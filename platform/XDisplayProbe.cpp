@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/XDisplayProbe.h"
 
-#include <QByteArray>
-#include <QStringView>
+#include "platform/AsciiDigits.h"
 
-#include <algorithm>
+#include <QByteArray>
+
 #include <optional>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
@@ -40,9 +40,7 @@ bool SocketAnswers(const QByteArray& path, bool abstract)
     return answered;
 }
 
-// The display number of a local display, ":0", "unix:1" or ":2.0", read by
-// hand: a regular expression would load and compile the matcher library at
-// every start.
+// The display number of a local display, ":0", "unix:1" or ":2.0".
 std::optional<QByteArray> LocalDisplayNumber(const QString& display)
 {
     QStringView rest(display);
@@ -51,12 +49,9 @@ std::optional<QByteArray> LocalDisplayNumber(const QString& display)
     if (!rest.startsWith(u':'))
         return std::nullopt;
     rest = rest.mid(1);
-    const auto digits = [](QStringView text) {
-        return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
     const qsizetype dot = rest.indexOf(u'.');
     const QStringView number = dot < 0 ? rest : rest.first(dot);
-    if (!digits(number) || (dot >= 0 && !digits(rest.mid(dot + 1))))
+    if (!IsAsciiDigits(number) || (dot >= 0 && !IsAsciiDigits(rest.mid(dot + 1))))
         return std::nullopt;
     return number.toLatin1();
 }
