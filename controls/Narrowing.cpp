@@ -3,6 +3,7 @@
 
 #include "platform/DeviceContext.h"
 #include "platform/Gdi.h"
+#include "platform/RunCache.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -50,21 +51,13 @@ size_t qHash(const FitRequest& request, size_t seed = 0)
 } // namespace
 
 // The chart asks for the same few captions at every paint, and measuring a
-// text lays it out anew each time. Only this program's own texts are asked
-// for, but the store is emptied should it ever grow large.
+// text lays it out anew each time.
 std::optional<int> StretchToFit(const QFont& font, const QString& text, int room)
 {
     constexpr qsizetype kMostRequests = 1024;
     static QHash<FitRequest, std::optional<int>> fits;
-    FitRequest request { font, text, room };
-    auto found = fits.constFind(request);
-    if (found != fits.constEnd())
-        return *found;
-    if (fits.size() >= kMostRequests)
-        fits.clear();
-    const std::optional<int> stretch = MeasureStretchToFit(font, text, room);
-    fits.insert(std::move(request), stretch);
-    return stretch;
+    return Remembered(fits, FitRequest { font, text, room }, kMostRequests,
+        [&] { return MeasureStretchToFit(font, text, room); });
 }
 
 void TextOutInRoom(CDC& dc, int x, int y, const QString& text, const CFont& font, int room)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DeviceContext.h"
 
+#include "platform/RunCache.h"
+
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QHash>
@@ -407,30 +409,25 @@ size_t qHash(const TextKey& key, size_t seed = 0)
 
 // Laying a text out is most of the work of drawing it, and a window draws
 // the same few texts at every paint, so each text is laid out once per
-// font. What the program writes (numbers, dates, captions) is limited, but
-// the store is emptied should it ever grow large. Its glyphs hold font
-// engines, which must not outlive the font database, so it is never freed.
+// font. Its glyphs hold font engines, which must not outlive the font
+// database, so the store is never freed.
 const LaidOutText& LayOutText(const QFont& font, const QString& text)
 {
     constexpr qsizetype kMostTexts = 4096;
     static auto* texts = new QHash<TextKey, LaidOutText>;
-    const TextKey key { font, text };
-    auto found = texts->constFind(key);
-    if (found != texts->constEnd())
-        return *found;
-    if (texts->size() >= kMostTexts)
-        texts->clear();
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    LaidOutText laidOut;
-    if (line.isValid()) {
-        line.setNumColumns(text.size());
-        laidOut.ascent = line.ascent();
-        laidOut.runs = line.glyphRuns();
-    }
-    layout.endLayout();
-    return *texts->insert(key, laidOut);
+    return Remembered(*texts, TextKey { font, text }, kMostTexts, [&] {
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        LaidOutText laidOut;
+        if (line.isValid()) {
+            line.setNumColumns(text.size());
+            laidOut.ascent = line.ascent();
+            laidOut.runs = line.glyphRuns();
+        }
+        layout.endLayout();
+        return laidOut;
+    });
 }
 
 // The round pen tip of a wide pen, row by row, as offsets from the pixel
