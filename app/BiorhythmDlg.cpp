@@ -102,20 +102,11 @@ CBiorhythmDlg::~CBiorhythmDlg()
 
 bool CBiorhythmDlg::OnInitDialog()
 {
-    m_pSystemMenu = new QMenu(this);
-    BuildSystemMenu(m_pSystemMenu, LoadString(IDS_ABOUTBOX));
-    // Out of use until a month is charted; the menu checks again as it opens.
-    m_pPrintAction = AddPrintCommand(m_pSystemMenu);
-    m_pPrintAction->setEnabled(false);
-    AddExportEntry();
-    connect(m_pSystemMenu, &QMenu::triggered, this,
-        [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
-    connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] { m_pPrintAction->setEnabled(CanExportMonth()); });
     auto* printKey = new QShortcut(QKeySequence::Print, this);
     connect(printKey, &QShortcut::activated, this, &CBiorhythmDlg::OnPrint);
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(systemMenuKey, &QShortcut::activated, this,
-        [this] { m_pSystemMenu->popup(mapToGlobal(QPoint(0, 0))); });
+        [this] { SystemMenu()->popup(mapToGlobal(QPoint(0, 0))); });
 
     setWindowIcon(m_hIcon ? m_hIcon->ToQIcon() : QIcon());
 
@@ -265,13 +256,32 @@ void CBiorhythmDlg::keyPressEvent(QKeyEvent* event)
     CDialog::keyPressEvent(event);
 }
 
+// Built when first opened: a menu lays itself out whenever the window is
+// laid out or grabbed, which loads a font and a part of the toolkit that a
+// window nobody right-clicks never needs.
+QMenu* CBiorhythmDlg::SystemMenu()
+{
+    if (m_pSystemMenu)
+        return m_pSystemMenu;
+    m_pSystemMenu = new QMenu(this);
+    BuildSystemMenu(m_pSystemMenu, LoadString(IDS_ABOUTBOX));
+    // Out of use until a month is charted; the menu checks again as it opens.
+    m_pPrintAction = AddPrintCommand(m_pSystemMenu);
+    m_pPrintAction->setEnabled(false);
+    AddExportEntry();
+    connect(m_pSystemMenu, &QMenu::triggered, this,
+        [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
+    connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] { m_pPrintAction->setEnabled(CanExportMonth()); });
+    return m_pSystemMenu;
+}
+
 void CBiorhythmDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     if (childAt(event->pos())) {
         event->ignore();
         return;
     }
-    m_pSystemMenu->popup(event->globalPos());
+    SystemMenu()->popup(event->globalPos());
 }
 
 void CBiorhythmDlg::done(int result)

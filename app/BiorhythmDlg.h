@@ -54,7 +54,7 @@ public:
     const CBrush& OnCtlColor() const { return m_hbrDialog; }
     // The window menu: Move, Minimize, Close and the About entry. It opens
     // on Alt+Space and on a right click on the window's background.
-    QMenu* SystemMenu() const { return m_pSystemMenu; }
+    QMenu* SystemMenu();
 
     // app/PrintMonth.cpp: the shown month on paper
     // Whether the shown month can leave the window, printed or exported:

@@ -103,7 +103,6 @@ CColorComboBox::CColorComboBox(QWidget* parent)
     colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
     setPalette(colours);
     setAutoFillBackground(true);
-    setItemDelegate(new CColorItemDelegate(m_font.ToQFont(), m_clrText, m_clrBack, m_nListItemHeight, this));
     ApplyClosedHeight();
     connect(this, &QComboBox::activated, this, [this] { NotifyParent(this, CBN_SELENDOK); });
 }
@@ -250,6 +249,20 @@ void CColorComboBox::paintEvent(QPaintEvent*)
     painter.drawText(TextArea(), Qt::AlignLeft | Qt::AlignVCenter, currentText());
 }
 
+// Qt builds the list, its frame and its scroll bars as soon as the field's
+// font or style changes, to hand the change on, and each of them lays
+// itself out whenever the window does. Until the list first opens there is
+// nothing to hand on; AttachList gives it the font when it is built.
+void CColorComboBox::changeEvent(QEvent* event)
+{
+    const bool handedToList = event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+    if (handedToList && !m_wndList) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
 QRect CColorComboBox::TextArea() const
 {
     const int buttonLeft = rect().right() - kButtonWidth;
@@ -263,6 +276,7 @@ QFont CColorComboBox::TextFont() const
 
 void CColorComboBox::AttachList()
 {
+    setItemDelegate(new CColorItemDelegate(m_font.ToQFont(), m_clrText, m_clrBack, m_nListItemHeight, this));
     m_wndList = view();
     QPalette colours = m_wndList->palette();
     colours.setColor(QPalette::Base, ToQColor(m_clrBack));
@@ -272,6 +286,7 @@ void CColorComboBox::AttachList()
     colours.setColor(QPalette::HighlightedText, ToQColor(kHighlightText));
     m_wndList->setPalette(colours);
     m_wndList->setFont(m_font.ToQFont());
+    m_wndList->window()->setFont(font());
 }
 
 // Measured in the font the items are drawn in, also where a name's script

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractItemView>
+#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -59,6 +61,7 @@ private slots:
     void destroyingUnshownWindowWritesList();
 
     void calendarWindowIsCreatedOnce();
+    void shownWindowBuildsNoHiddenPopups();
 
     void loadsStoredPersons_data();
     void loadsStoredPersons();
@@ -278,6 +281,25 @@ void TestMainWindow::calendarWindowIsCreatedOnce()
     QCOMPARE(panel->m_nMonth, 3);
     QCOMPARE(panel->m_nDay, 5);
     QCOMPARE(panel->findChildren<CColorComboBox*>().size(), selectors);
+}
+
+// Every hidden widget lays itself out whenever the window is shown or
+// grabbed; the menu and the drop-down lists wait until they first open.
+void TestMainWindow::shownWindowBuildsNoHiddenPopups()
+{
+    ScopedSettingsFolder settings;
+    CBiorhythmDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.grab();
+    QCOMPARE(dialog.findChildren<QMenu*>().size(), 0);
+    QCOMPARE(dialog.findChildren<QAbstractItemView*>().size(), 0);
+
+    QVERIFY(dialog.SystemMenu());
+    dialog.m_comboRhythms.showPopup();
+    QCOMPARE(dialog.findChildren<QMenu*>().size(), 1);
+    QCOMPARE(dialog.findChildren<QAbstractItemView*>().size(), 1);
+    dialog.m_comboRhythms.hidePopup();
 }
 
 void TestMainWindow::loadsStoredPersons_data()
