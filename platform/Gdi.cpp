@@ -3,7 +3,7 @@
 
 #include "platform/PictureCache.h"
 
-#include <QFile>
+#include <QResource>
 #include <QFontMetrics>
 #include <QHash>
 #include <QIconEngine>
@@ -35,12 +35,35 @@ QString BitmapPath(int resourceId, const char* extension)
     return QStringLiteral(":/bitmaps/%1.%2").arg(resourceId).arg(QLatin1String(extension));
 }
 
+// Whether the compiled-in resources hold the file. Asked of the file itself,
+// Qt reads the first bytes of its contents, which brings a page of an SVG
+// that nothing draws into the program's memory for each icon; the names in
+// the file's folder lie apart from any contents. Resources are all
+// registered before the first picture is looked for.
+struct ResourceFolder : QResource {
+    using QResource::children;
+    using QResource::QResource;
+};
+
+bool HasResourceFile(const QString& path)
+{
+    static auto* folders = new QHash<QString, QSet<QString>>;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash);
+    auto found = folders->constFind(folder);
+    if (found == folders->constEnd()) {
+        const QStringList names = ResourceFolder(folder).children();
+        found = folders->insert(folder, QSet<QString>(names.begin(), names.end()));
+    }
+    return found->contains(path.mid(slash + 1));
+}
+
 // The file behind a resource id: an SVG if there is one, else a PNG.
 QString ResolveResource(QString (*makePath)(int, const char*), int resourceId)
 {
     for (const char* extension : { "svg", "png" }) {
         QString path = makePath(resourceId, extension);
-        if (QFile::exists(path))
+        if (HasResourceFile(path))
             return path;
     }
     return {};
