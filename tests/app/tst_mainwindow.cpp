@@ -294,12 +294,6 @@ void TestMainWindow::shownWindowBuildsNoHiddenPopups()
     dialog.grab();
     QCOMPARE(dialog.findChildren<QMenu*>().size(), 0);
     QCOMPARE(dialog.findChildren<QAbstractItemView*>().size(), 0);
-
-    QVERIFY(dialog.SystemMenu());
-    dialog.m_comboRhythms.showPopup();
-    QCOMPARE(dialog.findChildren<QMenu*>().size(), 1);
-    QCOMPARE(dialog.findChildren<QAbstractItemView*>().size(), 1);
-    dialog.m_comboRhythms.hidePopup();
 }
 
 void TestMainWindow::loadsStoredPersons_data()
