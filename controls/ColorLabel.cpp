@@ -7,9 +7,11 @@
 #include "platform/Window.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 CColorLabel::CColorLabel(QWidget* parent)
     : QLabel(parent)
@@ -33,8 +35,30 @@ bool CColorLabel::Create(const QString& caption, const CRect& rect, QWidget* par
 void CColorLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(m_brBack.Colour()));
     const QString text = GetWindowText(this);
+    // The face is kept in the format of the image the window is painted
+    // into, at a whole device pixel ratio, so that copying it gives the
+    // pixels drawing it there would.
+    const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = devicePixelRatioF();
+    if (!device || device->devType() != QInternal::Image || ratio != std::floor(ratio)) {
+        PaintFace(painter, text);
+    } else {
+        const QImage::Format format = static_cast<const QImage*>(device)->format();
+        if (m_face.text != text || m_face.size != size() || m_face.ratio != ratio || m_face.image.format() != format) {
+            m_face = { text, size(), ratio, QImage(size() * ratio, format) };
+            m_face.image.setDevicePixelRatio(ratio);
+            QPainter facePainter(&m_face.image);
+            PaintFace(facePainter, text);
+        }
+        painter.drawImage(QPoint(0, 0), m_face.image);
+    }
+    PaintWindowLayer(this, painter);
+}
+
+void CColorLabel::PaintFace(QPainter& painter, const QString& text)
+{
+    painter.fillRect(rect(), ToQColor(m_brBack.Colour()));
     QFont font = m_font.ToQFont();
     const int lineHeight = QFontMetrics(font).height();
     const int wholeLines = std::max(1, height() / std::max(1, lineHeight));
@@ -48,9 +72,7 @@ void CColorLabel::paintEvent(QPaintEvent*)
     painter.setPen(ToQColor(m_clrText));
     // The text breaks at blanks to fit the width. A line that would be cut
     // by the bottom edge is left out rather than shown as a row of stumps.
-    painter.save();
     painter.setClipRect(QRect(0, 0, width(), std::min(height(), wholeLines * lineHeight)));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, text);
-    painter.restore();
-    PaintWindowLayer(this, painter);
+    painter.setClipping(false);
 }

@@ -85,6 +85,10 @@ void TestLabels::colourLabelLeavesOutALineCutByItsBottom()
     image = Render(label);
     QVERIFY(Darkest(image, QRect(0, 0, 490, 14)) < 40);
     QCOMPARE(CountPixels(image, QRect(0, 14, 490, 6), kDialogBack), 490 * 6);
+
+    // A label repainted with no text keeps nothing of the last one.
+    SetWindowText(&label, QString());
+    QCOMPARE(CountPixels(Render(label), QRect(0, 0, 490, 20), kDialogBack), 490 * 20);
 }
 
 void TestLabels::colourLabelShowsWhatIsDrawnOntoIt()
