@@ -831,14 +831,34 @@ bool CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, i
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight)
 {
-    // Four solid fills, as FillSolidRect makes them, in two calls: a
-    // calendar draws a hundred of these frames at every paint.
+    const CRect rect { x, y, x + cx, y + cy };
+    Draw3dRects({ &rect, 1 }, topLeft, bottomRight);
+}
+
+// Four solid fills a frame, as FillSolidRect makes them, in one call for
+// each colour.
+void CDC::Draw3dRects(std::span<const CRect> rects, COLORREF topLeft, COLORREF bottomRight)
+{
     FlushLines();
     SetBkColor(bottomRight);
     if (!m_painter.isActive())
         return;
-    FillRuns(m_painter, { Normalised(x, y, cx - 1, 1), Normalised(x, y, 1, cy - 1) }, ToQColor(topLeft));
-    FillRuns(m_painter, { Normalised(x + cx, y, -1, cy), Normalised(x, y + cy, cx, -1) }, ToQColor(bottomRight));
+    std::vector<QRect> light;
+    std::vector<QRect> dark;
+    light.reserve(2 * rects.size());
+    dark.reserve(2 * rects.size());
+    for (const CRect& rect : rects) {
+        const int x = rect.left;
+        const int y = rect.top;
+        const int cx = rect.Width();
+        const int cy = rect.Height();
+        light.push_back(Normalised(x, y, cx - 1, 1));
+        light.push_back(Normalised(x, y, 1, cy - 1));
+        dark.push_back(Normalised(x + cx, y, -1, cy));
+        dark.push_back(Normalised(x, y + cy, cx, -1));
+    }
+    FillRuns(m_painter, light, ToQColor(topLeft));
+    FillRuns(m_painter, dark, ToQColor(bottomRight));
 }
 
 void CDC::Draw3dRect(const CRect& rect, COLORREF topLeft, COLORREF bottomRight)

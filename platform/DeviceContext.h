@@ -8,6 +8,7 @@
 #include <QPolygonF>
 
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -69,6 +70,10 @@ public:
     // each one pixel wide, inside (x, y, cx, cy).
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
     void Draw3dRect(const CRect& rect, COLORREF topLeft, COLORREF bottomRight);
+    // Many frames as Draw3dRect draws each, where no frame's light edge
+    // falls on another's dark edge: a calendar frames a hundred cells at
+    // every paint.
+    void Draw3dRects(std::span<const CRect> rects, COLORREF topLeft, COLORREF bottomRight);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF colour);
     void FillRect(const CRect& rect, const CBrush* brush);
 
