@@ -7,7 +7,6 @@
 #include "platform/Window.h"
 
 #include <QFontMetrics>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -39,12 +38,12 @@ void CColorLabel::paintEvent(QPaintEvent*)
     // The face is kept in the format of the image the window is painted
     // into, at a whole device pixel ratio, so that copying it gives the
     // pixels drawing it there would.
-    const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const QImage* target = PaintedImage(painter);
     const qreal ratio = devicePixelRatioF();
-    if (!device || device->devType() != QInternal::Image || ratio != std::floor(ratio)) {
+    if (!target || ratio != std::floor(ratio)) {
         PaintFace(painter, text);
     } else {
-        const QImage::Format format = static_cast<const QImage*>(device)->format();
+        const QImage::Format format = target->format();
         if (m_face.text != text || m_face.size != size() || m_face.ratio != ratio || m_face.image.format() != format) {
             m_face = { text, size(), ratio, QImage(size() * ratio, format) };
             m_face.image.setDevicePixelRatio(ratio);

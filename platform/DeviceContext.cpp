@@ -171,13 +171,9 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
     if (colour.alpha() != 255 || painter.hasClipping() || painter.opacity() != 1.0
         || painter.compositionMode() != QPainter::CompositionMode_SourceOver || !MapsWholePixels(painter))
         return false;
-    QPaintEngine* engine = painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster)
+    QImage* image = PaintedImage(painter);
+    if (!image)
         return false;
-    QPaintDevice* device = engine->paintDevice();
-    if (!device || device->devType() != QInternal::Image)
-        return false;
-    auto* image = static_cast<QImage*>(device);
     // A copy taken while painting shares the rows the painter writes to;
     // writing through this image would first part it from them.
     if (!image->isDetached())
@@ -185,7 +181,7 @@ bool FillInImage(QPainter& painter, std::span<const QRect> rects, const QColor& 
     const QImage::Format format = image->format();
     if (format != QImage::Format_ARGB32_Premultiplied && format != QImage::Format_ARGB32 && format != QImage::Format_RGB32)
         return false;
-    const QRegion systemClip = engine->systemClip();
+    const QRegion systemClip = painter.paintEngine()->systemClip();
     if (systemClip.rectCount() > kMostClipRects)
         return false;
     std::array<QRect, kMostClipRects> clipped;
@@ -1050,6 +1046,17 @@ void PaintWindowLayer(QWidget* widget, QPainter& painter)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.drawImage(QPoint(0, 0), *layer);
     painter.restore();
+}
+
+QImage* PaintedImage(const QPainter& painter)
+{
+    QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return nullptr;
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    return static_cast<QImage*>(device);
 }
 
 const QImage* WindowLayer(const QWidget* widget)

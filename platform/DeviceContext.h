@@ -162,3 +162,7 @@ private:
 void ClearWindowLayer(QWidget* widget);
 void PaintWindowLayer(QWidget* widget, QPainter& painter);
 const QImage* WindowLayer(const QWidget* widget);
+
+// The image Qt's raster engine writes to as the painter draws (a picture,
+// the window's back buffer, a grab), or null on any other device.
+QImage* PaintedImage(const QPainter& painter);
